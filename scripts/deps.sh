@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The one list of Debian packages Partivo needs to build, run and test.
+# Installs only what is missing; runs apt-get update first when something must be installed.
+set -euo pipefail
+
+PACKAGES=(
+    cmake
+    ninja-build
+    g++
+    clang
+    libclang-rt-14-dev
+    pkg-config
+    qt6-base-dev
+    qt6-base-dev-tools
+    libgl-dev
+    fonts-dejavu-core
+    xvfb
+    xauth
+    python3
+    libgtest-dev
+    libgmock-dev
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"

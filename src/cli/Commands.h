@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStringList>
+
+namespace partivo::cli {
+
+// Exit codes of every command.
+inline constexpr int kOk = 0;
+inline constexpr int kUsage = 2;
+
+struct Command {
+    const char* name;
+    const char* usage;
+    const char* summary;
+    int (*run)(const QStringList& args);
+};
+
+// Every command of partivo-cli, in the order --help lists them.
+const QList<Command>& commands();
+
+int runLibrary(const QStringList& args);
+
+// Prints "partivo-cli: <message>" on stderr and returns kUsage.
+int fail(const QString& message);
+
+} // namespace partivo::cli

@@ -1,0 +1,147 @@
+#include "cli/Commands.h"
+#include "cli/HeadlessDialogs.h"
+#include "library/Data.h"
+#include "platform/MemoryPrefs.h"
+#include "platform/QSettingsPrefs.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdio>
+#include <memory>
+
+namespace partivo::cli {
+
+namespace {
+
+struct LibraryArgs {
+    QString folder;
+    QString settings;
+    int binder = 0;
+    int sort = 0;
+};
+
+bool parseInt(const QString& text, int min, int max, int& value)
+{
+    bool ok = false;
+    const int parsed = text.toInt(&ok);
+    if (!ok || parsed < min || parsed > max)
+        return false;
+    value = parsed;
+    return true;
+}
+
+// Empty message on success.
+QString parseArgs(const QStringList& args, LibraryArgs& out)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == QLatin1String("--settings") && hasValue) {
+            out.settings = args[++i];
+        } else if (arg == QLatin1String("--binder") && hasValue) {
+            if (!parseInt(args[++i], 0, 7, out.binder))
+                return QStringLiteral("--binder takes a binder number from 0 to 7");
+        } else if (arg == QLatin1String("--sort") && hasValue) {
+            if (!parseInt(args[++i], 0, 1, out.sort))
+                return QStringLiteral("--sort takes 0 (title) or 1 (artist)");
+        } else if (arg.startsWith(QLatin1String("--")) || !out.folder.isEmpty()) {
+            return QStringLiteral("unexpected argument '%1'").arg(arg);
+        } else {
+            out.folder = arg;
+        }
+    }
+    if (out.folder.isEmpty())
+        return QStringLiteral("usage: library <folder> [--settings FILE] [--binder N] "
+                              "[--sort 0|1]");
+    return QString();
+}
+
+template <std::size_t N> QJsonArray intArray(const std::array<int, N>& values)
+{
+    QJsonArray array;
+    for (int v : values)
+        array.append(v);
+    return array;
+}
+
+QJsonArray entries(const Data::PieceList& list, const QDir& root)
+{
+    QJsonArray array;
+    for (const auto& entry : list) {
+        const PiecesDet& det = *entry->pieceDet;
+        const int tempo = entry->tempoTxt().toInt();
+        array.append(QJsonObject{
+            {QStringLiteral("ongNo"), entry->ongNo},
+            {QStringLiteral("fichier"), root.relativeFilePath(det.fichier)},
+            {QStringLiteral("titre"), det.titre},
+            {QStringLiteral("auteur"), det.auteur},
+            {QStringLiteral("infoF"), det.infoF},
+            {QStringLiteral("typeFichier1"), det.typeFichier1},
+            {QStringLiteral("tempo"), tempo},
+            {QStringLiteral("signature"), det.signature},
+            {QStringLiteral("note"), det.note},
+            {QStringLiteral("sortString1"), entry->sortString1},
+            {QStringLiteral("sortString2"), entry->sortString2},
+        });
+    }
+    return array;
+}
+
+} // namespace
+
+int runLibrary(const QStringList& args)
+{
+    LibraryArgs parsed;
+    if (const QString error = parseArgs(args, parsed); !error.isEmpty())
+        return fail(error);
+    const QFileInfo folder(parsed.folder);
+    if (!folder.isDir())
+        return fail(QStringLiteral("'%1' is not a folder").arg(parsed.folder));
+    if (!folder.isReadable() || !folder.isExecutable())
+        return fail(QStringLiteral("the folder '%1' cannot be read").arg(parsed.folder));
+    if (!parsed.settings.isEmpty() && !QFileInfo(parsed.settings).isFile())
+        return fail(QStringLiteral("the settings file '%1' does not exist").arg(parsed.settings));
+
+    std::unique_ptr<Prefs> prefs;
+    if (parsed.settings.isEmpty())
+        prefs = std::make_unique<MemoryPrefs>();
+    else
+        prefs = std::make_unique<QSettingsPrefs>(parsed.settings);
+    HeadlessDialogs dialogs;
+    Data data(*prefs, dialogs);
+
+    data.chargerTabsForDirNo(parsed.binder, false);
+    data.resetNavigation();
+    data.chargerFichiers(folder.absoluteFilePath(), true);
+    data.songNbrG = int(data.listePiecesByTitle.size());
+    data.songNoG = data.songNbrG > 0 ? 1 : 0;
+    data.currentSort = parsed.sort;
+
+    const QDir root(QDir::cleanPath(folder.absoluteFilePath()));
+    QJsonArray tabs;
+    for (int t = 0; t < 10; ++t) {
+        tabs.append(QJsonObject{{QStringLiteral("ongNo"), t},
+                                {QStringLiteral("name"), data.tabs[t].tabNameForDisplay()},
+                                {QStringLiteral("count"), data.getNbrPiecesOng(t)}});
+    }
+    const QJsonObject out{
+        {QStringLiteral("songNbrG"), data.songNbrG},
+        {QStringLiteral("songNoG"), data.songNoG},
+        {QStringLiteral("currentSort"), data.currentSort},
+        {QStringLiteral("indexInTitleArrayG"), intArray(data.indexInTitleArrayG)},
+        {QStringLiteral("indexInAuthorArrayG"), intArray(data.indexInAuthorArrayG)},
+        {QStringLiteral("debLettre"), intArray(data.debLettre)},
+        {QStringLiteral("debLettre2"), intArray(data.debLettre2)},
+        {QStringLiteral("tabs"), tabs},
+        {QStringLiteral("byTitle"), entries(data.listePiecesByTitle, root)},
+        {QStringLiteral("byAuthor"), entries(data.listePiecesByAuthor, root)},
+    };
+    const QByteArray json = QJsonDocument(out).toJson(QJsonDocument::Indented);
+    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    return kOk;
+}
+
+} // namespace partivo::cli

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "library/FirstLetter.h"
+#include "library/Pieces.h"
+#include "library/TabDet.h"
+
+#include <QCollator>
+#include <QList>
+#include <QRandomGenerator>
+#include <array>
+#include <memory>
+
+namespace partivo {
+
+class Dialogs;
+class Prefs;
+
+// Application state of the song library: the lists of the current binder, its tabs and the
+// current song. One instance, owned by the application and handed by reference.
+class Data {
+public:
+    using PieceList = QList<std::shared_ptr<Pieces>>;
+
+    Data(Prefs& prefs, Dialogs& dialogs);
+
+    Prefs& prefs;
+    Dialogs& dialogs;
+
+    // Library lists (see chargerFichiers).
+    PieceList listePiecesTEMP1;   // entry pool in creation order
+    PieceList listePiecesByTitle; // pool sorted by sortString1
+    PieceList listePiecesByAuthor;
+    PieceList listePiecesTEMP2;   // filter result between loads
+    PieceList listePiecesLog;     // played log, tab-0 entries in log order
+    PieceList listePiecesPrec;    // previous title list during a reload
+    bool listsExist = false;
+
+    int songNoG = 0;      // current song, 1-based in the list of the current order; 0 none
+    int songNbrG = 0;     // entries of listePiecesByTitle
+    int songNbrGPrec = 0; // songNbrG before the current reload
+    int currentSort = 0;  // 0 title order, 1 artist order
+    std::array<int, 10> indexInTitleArrayG{};
+    std::array<int, 10> indexInAuthorArrayG{};
+    // First-letter indexes: entry [key] (1..36) = 1 + position of the first song with that
+    // key, 0 when none. Entry 0 is unused.
+    std::array<int, kFirstLetterKeys + 1> debLettre{};
+    std::array<int, kFirstLetterKeys + 1> debLettre2{};
+    QString dirX;
+    std::array<TabDet, 10> tabs;
+
+    // Navigation state reset at start and on every binder change.
+    int onglNoG = 0;
+    int onglNoGuser = 0;
+    int songNoG_ongl = 0;
+    int ongletErr = -1;
+    int filterNoG = -1;
+    int filterType = 0;
+    int filterField = 0;
+    int nbTocG = 36;
+    QString rech;
+
+    QRandomGenerator random;
+    QCollator collator;
+
+    void initListePieces();
+    void resetNavigation();
+    void resetTabStarts();
+    void chargerTabsForDirNo(int dirNo, bool initOnly);
+    // Loads every song of the folder tree; false (lists unchanged) when none is found.
+    bool chargerFichiers(const QString& folder, bool noMsg);
+    void determinerGaucheDroite(const PieceList& list, int maxPrec, int sort);
+
+    const PieceList& currentList() const;
+    // Entry n (1-based) of the current order, or nothing.
+    std::shared_ptr<Pieces> getPiece(int n) const;
+    std::shared_ptr<Pieces> getPieceTEMP(int index) const;
+    int getNbrPiecesOng(int tab) const;
+    void setOnglet(int tab);
+    // Modal folder chooser; the chosen folder is kept under "PathToFolder". "" on cancel.
+    QString dirPopup();
+
+private:
+    void clearLists();
+    void buildEntries(const QStringList& songs, const class CompanionIndex& notes,
+                      const QStringList& logNames, QList<LogPieces>& log);
+};
+
+} // namespace partivo

@@ -1,0 +1,20 @@
+#pragma once
+
+// Texts the library shows to the user, kept together.
+namespace partivo::texts {
+
+inline constexpr const char* kNoSongsFound =
+    "No PDF or ChordPro files found in the selected folder!";
+inline constexpr const char* kOfferSample =
+    "No PDF or ChordPro files found in the selected folder.\n"
+    "Select Yes to create a sample ChordPro file.";
+inline constexpr const char* kConfirmUnassign = "Are you sure you want to unassign binder no %1 ?";
+inline constexpr const char* kSampleNotWritten =
+    "The sample file could not be written in the selected folder:\n%1";
+inline constexpr const char* kBinderNotAvailable =
+    "The folder of binder %1 is not available:\n%2\nChoose a folder for this binder or cancel "
+    "to keep it for a later run.";
+inline constexpr const char* kChooseFolderTitle = "Partivo";
+inline constexpr const char* kChooseFolderMessage = "Choose a folder";
+
+} // namespace partivo::texts

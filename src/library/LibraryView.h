@@ -1,0 +1,22 @@
+#pragma once
+
+namespace partivo {
+
+// What a binder load asks of the windows. The default does nothing, so the library runs
+// headless; the application's windows override what they show.
+class LibraryView {
+public:
+    virtual ~LibraryView() = default;
+
+    // Binder menu for binder k (titles, tooltips, enabled items).
+    virtual void setDirButton(int /*dirNo*/) {}
+    // Forget the per-song progress (MIDI sent, next song, tab, player and event songs).
+    virtual void resetSongProgress() {}
+    virtual void hideSongList() {}
+    // Show the current song in the display windows, creating the binder window if needed.
+    virtual void chargerPages() {}
+    // Song list panel state.
+    virtual void afficherToc() {}
+};
+
+} // namespace partivo

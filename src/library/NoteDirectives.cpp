@@ -1,0 +1,117 @@
+#include "library/NoteDirectives.h"
+
+namespace partivo {
+
+std::optional<QString> obtenirChaine(const QString& note, const QString& directive)
+{
+    if (note.isEmpty() || directive.isEmpty())
+        return std::nullopt;
+    const int at = note.indexOf(directive, 0, Qt::CaseInsensitive);
+    if (at < 0)
+        return std::nullopt;
+    const int start = at + directive.size();
+    const int end = note.indexOf(QLatin1Char('\n'), start);
+    if (end < 0)
+        return std::nullopt;
+    return note.mid(start, end - start);
+}
+
+std::optional<QString> obtenirChaineNonBlank(const QString& note, const QString& directive)
+{
+    auto value = obtenirChaine(note, directive);
+    if (value && value->trimmed().isEmpty())
+        return std::nullopt;
+    return value;
+}
+
+namespace {
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The last run of 2 or 3 ASCII digits of the window, as the scan rules collect it.
+int scanTempoDigits(QStringView window)
+{
+    QString run;
+    for (const QChar c : window) {
+        if (isAsciiDigit(c)) {
+            run.append(c);
+            if (run.size() == 3)
+                break;
+        } else {
+            if (run.size() >= 2)
+                break;
+            run.clear();
+        }
+    }
+    return run.size() >= 2 ? run.toInt() : 0;
+}
+
+} // namespace
+
+TempoInfo tempoFromNote(const QString& note)
+{
+    TempoInfo info;
+    if (note.contains(QLatin1String("2/4")))
+        info.signature = 2;
+    else if (note.contains(QLatin1String("3/4")))
+        info.signature = 3;
+    const int at = note.indexOf(QLatin1String("TEMPO"), 0, Qt::CaseInsensitive);
+    if (at < 0 && note.contains(QLatin1Char('@')))
+        return info;
+    const QStringView window = at >= 0 ? QStringView(note).mid(at, 11) : QStringView(note);
+    info.tempo = scanTempoDigits(window);
+    return info;
+}
+
+namespace {
+
+// A "W:" match that belongs to a message event ("MESSAGE W:") or to a timed event
+// ("mm:ss W:") is not a version line.
+bool isRejectedVersionMatch(const QString& note, int p)
+{
+    if (p >= 8 && QStringView(note).mid(p - 8, 7).compare(QLatin1String("MESSAGE"),
+                                                            Qt::CaseInsensitive) == 0)
+        return true;
+    return p >= 4 && note.at(p - 4) == QLatin1Char(':') && note.at(p - 1) != QLatin1Char('\n');
+}
+
+} // namespace
+
+QString noteLineForWindow(const QString& note, const QString& windowId, int mode, int noDefault)
+{
+    QString text;
+    bool found = false;
+    if (mode > 0 && !windowId.isEmpty()) {
+        const QString key = windowId + QLatin1Char(':');
+        // A rejected match is not the end: the real version line may follow further down.
+        for (int p = note.indexOf(key, 0, Qt::CaseInsensitive); p >= 0;
+             p = note.indexOf(key, p + 1, Qt::CaseInsensitive)) {
+            if (!isRejectedVersionMatch(note, p)) {
+                text = note.mid(p);
+                found = true;
+                break;
+            }
+        }
+    }
+    if (!found)
+        text = noDefault == 0 ? note : QString();
+    const int lineEnd = text.indexOf(QLatin1Char('\n'));
+    return lineEnd < 0 ? text : text.left(lineEnd);
+}
+
+std::optional<QString> chordProDirective(const QString& text, const QString& directive)
+{
+    const int at = text.indexOf(directive, 0, Qt::CaseInsensitive);
+    if (at < 0)
+        return std::nullopt;
+    const int start = at + directive.size();
+    const int end = text.indexOf(QLatin1Char('}'), start);
+    if (end < 0)
+        return std::nullopt;
+    return text.mid(start, end - start).trimmed();
+}
+
+} // namespace partivo

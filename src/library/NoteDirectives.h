@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace partivo {
+
+// Reads the directives of a note text. Directive names match without regard to case; the
+// value is always cut from the text as written.
+
+// Value of the first "NAME=" directive up to the line feed; nothing when the directive is
+// missing or its line does not end with a line feed.
+std::optional<QString> obtenirChaine(const QString& note, const QString& directive);
+// As obtenirChaine, but a value that is blank after trimming counts as missing.
+std::optional<QString> obtenirChaineNonBlank(const QString& note, const QString& directive);
+
+struct TempoInfo {
+    int tempo = 0;
+    int signature = 4;
+};
+// Tempo (beats per minute, 0 = none) and beats per bar found in a note.
+TempoInfo tempoFromNote(const QString& note);
+
+// The one note line a display window shows: its version line "W:..." when the window has
+// a version (mode > 0) and the note has one, else the note's first line unless the
+// window asks for its specific note only (noDefault != 0).
+QString noteLineForWindow(const QString& note, const QString& windowId, int mode, int noDefault);
+
+// Value of a ChordPro directive such as "{title:" up to the next "}", trimmed; nothing
+// when the directive is missing or not closed.
+std::optional<QString> chordProDirective(const QString& text, const QString& directive);
+
+} // namespace partivo

@@ -1,0 +1,128 @@
+#include "library/PiecesDet.h"
+
+#include "library/FileNames.h"
+#include "library/NoteDirectives.h"
+#include "platform/AtomicFile.h"
+#include "platform/TextDecode.h"
+
+#include <QFile>
+
+namespace partivo {
+
+void PiecesDet::verifNote(const CompanionIndex* index)
+{
+    const QString defaultPath = notePathFor(fichier);
+    const QString existing = index ? index->find(defaultPath) : findCaseInsensitive(defaultPath);
+    notePath = existing.isEmpty() ? defaultPath : existing;
+    QString text;
+    // Invalid UTF-8 is read as Windows-1252, never as empty: a later save must not wipe it.
+    if (!existing.isEmpty() && readTextFile(existing, text) && !text.isEmpty()) {
+        note = true;
+        notetxt = text;
+    } else {
+        note = false;
+        notetxt.clear();
+    }
+}
+
+bool PiecesDet::saveNote()
+{
+    if (notePath.isEmpty())
+        notePath = notePathFor(fichier);
+    const bool exists = QFile::exists(notePath);
+    if (exists && notetxt.isEmpty())
+        return QFile::remove(notePath);
+    if (!exists && notetxt.isEmpty())
+        return true;
+    if (exists) {
+        QString current;
+        if (readTextFile(notePath, current) && current == notetxt)
+            return true;
+    }
+    return writeTextAtomically(notePath, notetxt);
+}
+
+namespace {
+
+struct Parens {
+    int open = -1;
+    int close = -1;
+    bool valid() const { return open >= 0 && close > open; }
+};
+
+Parens findParens(const QString& base)
+{
+    return {int(base.indexOf(QLatin1Char('('))), int(base.indexOf(QLatin1Char(')')))};
+}
+
+QString readSongText(const QString& path)
+{
+    QString text;
+    readTextFile(path, text);
+    return text;
+}
+
+} // namespace
+
+void PiecesDet::majInfoFromNote()
+{
+    std::optional<QString> title;
+    std::optional<QString> artist;
+    std::optional<QString> tags;
+    if (!notetxt.isEmpty()) {
+        title = obtenirChaineNonBlank(notetxt, QStringLiteral("TITLE="));
+        artist = obtenirChaineNonBlank(notetxt, QStringLiteral("ARTIST="));
+        tags = obtenirChaine(notetxt, QStringLiteral("TAGS="));
+    }
+    const bool titleFromNote = title.has_value();
+    const bool artistFromNote = artist.has_value();
+
+    const QString base = baseNameOf(fichier);
+    const Parens parens = findParens(base);
+    bool artistFromFileName = false;
+    if (parens.valid()) {
+        if (!titleFromNote) {
+            title = parens.open > 0 ? base.left(parens.open)
+                                    : base.mid(parens.close + 1).trimmed();
+        }
+        if (!artistFromNote && parens.close > parens.open + 1) {
+            artist = base.mid(parens.open + 1, parens.close - parens.open - 1);
+            artistFromFileName = true;
+        }
+    }
+
+    // A ChordPro song names itself unless the file name gave the artist or the note gave
+    // both; its title then replaces one taken from the file name.
+    if (typeFichier1 == 1 && !artistFromFileName && !(titleFromNote && artistFromNote)) {
+        const QString song = readSongText(fichier);
+        if (!titleFromNote) {
+            auto t = chordProDirective(song, QStringLiteral("{title:"));
+            if (!t)
+                t = chordProDirective(song, QStringLiteral("{t:"));
+            if (t)
+                title = t;
+        }
+        if (!artistFromNote) {
+            auto a = chordProDirective(song, QStringLiteral("{subtitle:"));
+            if (!a)
+                a = chordProDirective(song, QStringLiteral("{st:"));
+            if (a)
+                artist = a;
+        }
+    }
+
+    titre = title && !title->isEmpty() ? *title : base;
+    auteur = artist && !artist->isEmpty() ? *artist : QStringLiteral("(nil)");
+    infoF = tags ? QLatin1Char(' ') + *tags + QLatin1Char(' ') : QString();
+}
+
+QString PiecesDet::obtenirInfoFromFilename() const
+{
+    const QString base = baseNameOf(fichier);
+    const Parens parens = findParens(base);
+    if (parens.open > 0 && parens.valid() && parens.close + 1 < base.size())
+        return base.mid(parens.close + 1);
+    return QString();
+}
+
+} // namespace partivo

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Sets everything up and runs the whole suite: the dev build, then the sanitizer build.
+set -uo pipefail
+cd "$(dirname "$0")"
+
+bash scripts/deps.sh || exit 1
+
+export QT_QPA_PLATFORM=offscreen
+status=0
+rm -f build/dev/ctest.log build/asan/ctest.log
+
+run_suite() {
+    local preset=$1
+    echo "=== $preset build ==="
+    cmake --preset "$preset" >/dev/null || return 1
+    cmake --build --preset "$preset" || return 1
+    echo "=== $preset tests ==="
+    ctest --preset "$preset" 2>&1 | tee "build/$preset/ctest.log"
+    local rc=${PIPESTATUS[0]}
+    return "$rc"
+}
+
+run_suite dev || status=1
+run_suite asan || status=1
+
+echo "=== summary ==="
+for preset in dev asan; do
+    if [ -f "build/$preset/ctest.log" ]; then
+        echo "$preset: $(grep -E 'tests passed|tests failed' "build/$preset/ctest.log" | tail -1)"
+    else
+        echo "$preset: not run (build failed)"
+    fi
+done
+exit $status
