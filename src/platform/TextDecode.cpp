@@ -1,0 +1,66 @@
+#include "platform/TextDecode.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace partivo {
+
+namespace {
+
+// Windows-1252 bytes 0x80-0x9F. The five bytes the code page leaves undefined (0x81, 0x8D,
+// 0x8F, 0x90, 0x9D) map to the C1 control of the same value, so no byte is ever lost.
+// Every other byte is the Latin-1 code point of the same value.
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
+};
+
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+
+} // namespace
+
+bool isValidUtf8(const QByteArray& bytes)
+{
+    // Stateless: a sequence cut off at the end counts as an error, not as pending input.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString decoded = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+QString decodeWindows1252(const QByteArray& bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *out++ = (byte >= 0x80 && byte <= 0x9F) ? kHighControls[byte - 0x80] : char16_t(byte);
+    }
+    return text;
+}
+
+// The byte order mark is dropped in the Windows-1252 case too: those three bytes at the
+// start of a text are a mark, not the letters "ï»¿".
+QString decodeText(const QByteArray& bytes)
+{
+    const QByteArray body = bytes.startsWith(kUtf8Bom) ? bytes.mid(kUtf8Bom.size()) : bytes;
+    if (isValidUtf8(body))
+        return QString::fromUtf8(body);
+    return decodeWindows1252(body);
+}
+
+bool readTextFile(const QString& path, QString& text)
+{
+    text.clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    text = decodeText(bytes);
+    return true;
+}
+
+} // namespace partivo

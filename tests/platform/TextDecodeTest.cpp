@@ -1,0 +1,124 @@
+#include "platform/TextDecode.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace partivo;
+
+namespace {
+
+struct ByteCase {
+    unsigned char byte;
+    char16_t codePoint;
+};
+
+TEST(TextDecode, Windows1252HighControlRange)
+{
+    const ByteCase cases[] = {
+        {0x80, u'\u20AC'}, {0x81, u'\u0081'}, {0x82, u'\u201A'}, {0x83, u'\u0192'},
+        {0x84, u'\u201E'}, {0x85, u'\u2026'}, {0x86, u'\u2020'}, {0x87, u'\u2021'},
+        {0x88, u'\u02C6'}, {0x89, u'\u2030'}, {0x8A, u'\u0160'}, {0x8B, u'\u2039'},
+        {0x8C, u'\u0152'}, {0x8D, u'\u008D'}, {0x8E, u'\u017D'}, {0x8F, u'\u008F'},
+        {0x90, u'\u0090'}, {0x91, u'\u2018'}, {0x92, u'\u2019'}, {0x93, u'\u201C'},
+        {0x94, u'\u201D'}, {0x95, u'\u2022'}, {0x96, u'\u2013'}, {0x97, u'\u2014'},
+        {0x98, u'\u02DC'}, {0x99, u'\u2122'}, {0x9A, u'\u0161'}, {0x9B, u'\u203A'},
+        {0x9C, u'\u0153'}, {0x9D, u'\u009D'}, {0x9E, u'\u017E'}, {0x9F, u'\u0178'},
+    };
+    for (const ByteCase& c : cases) {
+        const QString text = decodeWindows1252(QByteArray(1, char(c.byte)));
+        ASSERT_EQ(text.size(), 1) << int(c.byte);
+        EXPECT_EQ(text[0].unicode(), c.codePoint) << std::hex << int(c.byte);
+    }
+}
+
+TEST(TextDecode, Windows1252OtherBytesAreLatin1)
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString text = decodeWindows1252(all);
+    ASSERT_EQ(text.size(), 256);
+    for (int b = 0; b < 256; ++b) {
+        if (b < 0x80 || b > 0x9F) {
+            EXPECT_EQ(text[b].unicode(), b) << b;
+        }
+    }
+}
+
+struct Utf8Case {
+    const char* name;
+    QByteArray bytes;
+    bool valid;
+};
+
+TEST(TextDecode, IsValidUtf8)
+{
+    const Utf8Case cases[] = {
+        {"empty", "", true},
+        {"ascii", "abc", true},
+        {"eszett",
+         "Stra\xC3\x9F"
+         "e",
+         true},
+        {"four-byte", "\xF0\x9F\x8E\xB8", true},
+        {"embedded nul", QByteArray("a\0b", 3), true},
+        {"truncated", "ab\xC3", false},
+        {"bad continuation", "\xC3\x28", false},
+        {"latin-1", "caf\xE9", false},
+        {"overlong", "\xC0\xAF", false},
+        {"surrogate", "\xED\xA0\x80", false},
+        {"beyond U+10FFFF", "\xF4\x90\x80\x80", false},
+    };
+    for (const Utf8Case& c : cases)
+        EXPECT_EQ(isValidUtf8(c.bytes), c.valid) << c.name;
+}
+
+struct DecodeCase {
+    const char* name;
+    QByteArray bytes;
+    QString expected;
+};
+
+TEST(TextDecode, DecodeTextPicksUtf8OrFallsBack)
+{
+    const DecodeCase cases[] = {
+        {"empty", "", ""},
+        {"utf-8",
+         "Stra\xC3\x9F"
+         "e",
+         QString::fromUtf8("Straße")},
+        {"bom dropped",
+         "\xEF\xBB\xBF"
+         "abc",
+         "abc"},
+        {"bom only", "\xEF\xBB\xBF", ""},
+        {"latin-1 fallback", "caf\xE9", QString::fromUtf8("café")},
+        {"smart quotes", "\x93Hi\x94", QString::fromUtf8("“Hi”")},
+        {"mixed falls back whole", "\xC3\xA9\x92", QString::fromUtf8("Ã©’")},
+        {"bom with invalid rest", "\xEF\xBB\xBF\xE9", QString::fromUtf8("é")},
+    };
+    for (const DecodeCase& c : cases)
+        EXPECT_EQ(decodeText(c.bytes), c.expected) << c.name;
+}
+
+TEST(TextDecode, ReadTextFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("old.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Ol\xE9\n");
+    file.close();
+
+    QString text = "stale";
+    EXPECT_TRUE(readTextFile(path, text));
+    EXPECT_EQ(text, QString::fromUtf8("Olé\n"));
+    EXPECT_FALSE(readTextFile(dir.filePath("missing.txt"), text));
+    EXPECT_TRUE(text.isEmpty());
+    text = "stale";
+    EXPECT_FALSE(readTextFile(dir.path(), text));
+    EXPECT_TRUE(text.isEmpty());
+}
+
+} // namespace
