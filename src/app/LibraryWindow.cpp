@@ -44,10 +44,9 @@ void LibraryWindow::showBinderMenu()
     binderMenu_->clear();
     const int current = binders.currentDirNo;
     const QString currentFolder = binders.storedDir(current);
-    binderMenu_->setTitle(current >= 0 ? QStringLiteral("%1 ▹ %2")
-                                             .arg(current + 1)
-                                             .arg(fileNameOf(currentFolder))
-                                       : QStringLiteral("? ▹ Help Binder"));
+    binderMenu_->setTitle(
+        current >= 0 ? QStringLiteral("%1 ▹ %2").arg(current + 1).arg(fileNameOf(currentFolder))
+                     : QStringLiteral("? ▹ Help Binder"));
     for (int k = 0; k < Binders::kCount; ++k) {
         const QString folder = binders.storedDir(k);
         QAction* open = binderMenu_->addAction(
@@ -57,10 +56,8 @@ void LibraryWindow::showBinderMenu()
         connect(open, &QAction::triggered, this, [&binders, k] { binders.actionChoisirDir(k); });
     }
     binderMenu_->addSeparator();
-    connect(binderMenu_->addAction(QStringLiteral("Assign Another Folder...")),
-            &QAction::triggered, this, [&binders] {
-                binders.actionAssignerDir(std::max(0, binders.currentDirNo));
-            });
+    connect(binderMenu_->addAction(QStringLiteral("Assign Another Folder...")), &QAction::triggered,
+            this, [&binders] { binders.actionAssignerDir(std::max(0, binders.currentDirNo)); });
     QAction* unassign = binderMenu_->addAction(QStringLiteral("Unassign"));
     unassign->setEnabled(current >= 0);
     connect(unassign, &QAction::triggered, this,

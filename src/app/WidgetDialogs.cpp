@@ -76,8 +76,8 @@ QString WidgetDialogs::chooseFolder(const QString& title, const QString& message
 QString WidgetDialogs::savePanel(const QString& title, const QString& suggestedName,
                                  const QString& startFolder)
 {
-    return QFileDialog::getSaveFileName(parent_, title, startFolder + QLatin1Char('/') +
-                                                            suggestedName);
+    return QFileDialog::getSaveFileName(parent_, title,
+                                        startFolder + QLatin1Char('/') + suggestedName);
 }
 
 } // namespace partivo

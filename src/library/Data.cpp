@@ -132,23 +132,36 @@ void Data::buildEntries(const QStringList& songs, const CompanionIndex& notes,
                         const QStringList& logNames, QList<LogPieces>& log)
 {
     std::array<QStringList, 10> lines;
-    for (int t = 1; t < 10; ++t)
+    // Setlist lines by their first character, in line order: a file is tried only against
+    // the lines that can be a prefix of its name.
+    std::array<QHash<QChar, QList<int>>, 10> linesByFirst;
+    for (int t = 1; t < 10; ++t) {
         lines[t] = upperLines(tabs[t].list);
-    const EntryContext context{&notes, &random};
+        if (tabs[t].optSel != TabDet::Setlist)
+            continue;
+        for (int n = 0; n < lines[t].size(); ++n) {
+            if (!lines[t][n].isEmpty())
+                linesByFirst[t][lines[t][n].at(0)].append(n);
+        }
+    }
+    EntryContext context{&notes, &random, nullptr};
 
     for (const QString& path : songs) {
         const QString name = fileNameOf(path);
         const int type = typeForExtension(extensionOf(name));
+        context.match = nullptr;
         auto master = Pieces::initWithPDF(path, name, type, 0, &tabs[0], true, 0, QString(), {},
                                           nullptr, context);
+        const MatchTexts match(*master->pieceDet, name);
+        context.match = &match;
         std::array<int, 10> positions;
         positions.fill(-1);
         for (int t = 1; t < 10; ++t) {
             const TabDet& tab = tabs[t];
             if (tab.optSel == TabDet::Setlist) {
-                if (tab.list.isEmpty())
+                if (tab.list.isEmpty() || match.fileName().isEmpty())
                     continue;
-                for (int n = 0; n < lines[t].size(); ++n) {
+                for (int n : linesByFirst[t].value(match.fileName().at(0))) {
                     auto entry = Pieces::initWithPDF(path, name, type, t, &tab, false, n + 1,
                                                      lines[t][n], {}, master, context);
                     if (entry) {
@@ -169,9 +182,8 @@ void Data::buildEntries(const QStringList& songs, const CompanionIndex& notes,
         master->initIndexes(positions);
         listePiecesTEMP1.append(master);
 
-        const QString upperName = name.toUpper();
         for (int p = 0; p < logNames.size(); ++p) {
-            if (!logNames[p].isEmpty() && upperName.startsWith(logNames[p])) {
+            if (!logNames[p].isEmpty() && match.fileName().startsWith(logNames[p])) {
                 master->pieceDet->played = true;
                 log.append({master, QStringLiteral("%1").arg(p + 1, 8, 10, QLatin1Char('0'))});
             }

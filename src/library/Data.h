@@ -30,9 +30,9 @@ public:
     PieceList listePiecesTEMP1;   // entry pool in creation order
     PieceList listePiecesByTitle; // pool sorted by sortString1
     PieceList listePiecesByAuthor;
-    PieceList listePiecesTEMP2;   // filter result between loads
-    PieceList listePiecesLog;     // played log, tab-0 entries in log order
-    PieceList listePiecesPrec;    // previous title list during a reload
+    PieceList listePiecesTEMP2; // filter result between loads
+    PieceList listePiecesLog;   // played log, tab-0 entries in log order
+    PieceList listePiecesPrec;  // previous title list during a reload
     bool listsExist = false;
 
     int songNoG = 0;      // current song, 1-based in the list of the current order; 0 none

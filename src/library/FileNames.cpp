@@ -86,13 +86,19 @@ QString findCaseInsensitive(const QString& path)
 void CompanionIndex::add(const QString& path)
 {
     exact_.insert(path);
-    folded_.insert(path.toCaseFolded(), path);
+    foldedBuilt_ = false;
 }
 
 QString CompanionIndex::find(const QString& path) const
 {
     if (exact_.contains(path))
         return path;
+    if (!foldedBuilt_) {
+        folded_.clear();
+        for (const QString& known : exact_)
+            folded_.insert(known.toCaseFolded(), known);
+        foldedBuilt_ = true;
+    }
     return folded_.value(path.toCaseFolded());
 }
 

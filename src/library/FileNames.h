@@ -37,7 +37,9 @@ public:
 
 private:
     QSet<QString> exact_;
-    QHash<QString, QString> folded_;
+    // Built on the first miss only: most notes are found by their exact name.
+    mutable QHash<QString, QString> folded_;
+    mutable bool foldedBuilt_ = false;
 };
 
 // Path of alternate version `altDir` of a song, or "" when it does not exist.

@@ -2,11 +2,40 @@
 
 namespace partivo {
 
-std::optional<QString> obtenirChaine(const QString& note, const QString& directive)
+namespace {
+
+inline char16_t asciiLower(char16_t c)
+{
+    return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+}
+
+} // namespace
+
+int indexOfAsciiIgnoringCase(QStringView text, QLatin1StringView needle, int from)
+{
+    const qsizetype n = needle.size();
+    if (n == 0 || from < 0)
+        return -1;
+    const char16_t first = asciiLower(char16_t(uchar(needle.at(0).toLatin1())));
+    const char16_t* data = text.utf16();
+    for (qsizetype i = from; i + n <= text.size(); ++i) {
+        if (asciiLower(data[i]) != first)
+            continue;
+        qsizetype k = 1;
+        while (k < n &&
+               asciiLower(data[i + k]) == asciiLower(char16_t(uchar(needle.at(k).toLatin1()))))
+            ++k;
+        if (k == n)
+            return int(i);
+    }
+    return -1;
+}
+
+std::optional<QString> obtenirChaine(const QString& note, QLatin1StringView directive)
 {
     if (note.isEmpty() || directive.isEmpty())
         return std::nullopt;
-    const int at = note.indexOf(directive, 0, Qt::CaseInsensitive);
+    const int at = indexOfAsciiIgnoringCase(note, directive);
     if (at < 0)
         return std::nullopt;
     const int start = at + directive.size();
@@ -16,7 +45,7 @@ std::optional<QString> obtenirChaine(const QString& note, const QString& directi
     return note.mid(start, end - start);
 }
 
-std::optional<QString> obtenirChaineNonBlank(const QString& note, const QString& directive)
+std::optional<QString> obtenirChaineNonBlank(const QString& note, QLatin1StringView directive)
 {
     auto value = obtenirChaine(note, directive);
     if (value && value->trimmed().isEmpty())
@@ -58,7 +87,7 @@ TempoInfo tempoFromNote(const QString& note)
         info.signature = 2;
     else if (note.contains(QLatin1String("3/4")))
         info.signature = 3;
-    const int at = note.indexOf(QLatin1String("TEMPO"), 0, Qt::CaseInsensitive);
+    const int at = indexOfAsciiIgnoringCase(note, QLatin1StringView("TEMPO"));
     if (at < 0 && note.contains(QLatin1Char('@')))
         return info;
     const QStringView window = at >= 0 ? QStringView(note).mid(at, 11) : QStringView(note);
@@ -72,8 +101,8 @@ namespace {
 // ("mm:ss W:") is not a version line.
 bool isRejectedVersionMatch(const QString& note, int p)
 {
-    if (p >= 8 && QStringView(note).mid(p - 8, 7).compare(QLatin1String("MESSAGE"),
-                                                            Qt::CaseInsensitive) == 0)
+    if (p >= 8 && indexOfAsciiIgnoringCase(QStringView(note).mid(p - 8, 7),
+                                           QLatin1StringView("MESSAGE")) == 0)
         return true;
     return p >= 4 && note.at(p - 4) == QLatin1Char(':') && note.at(p - 1) != QLatin1Char('\n');
 }
@@ -102,9 +131,9 @@ QString noteLineForWindow(const QString& note, const QString& windowId, int mode
     return lineEnd < 0 ? text : text.left(lineEnd);
 }
 
-std::optional<QString> chordProDirective(const QString& text, const QString& directive)
+std::optional<QString> chordProDirective(const QString& text, QLatin1StringView directive)
 {
-    const int at = text.indexOf(directive, 0, Qt::CaseInsensitive);
+    const int at = indexOfAsciiIgnoringCase(text, directive);
     if (at < 0)
         return std::nullopt;
     const int start = at + directive.size();

@@ -4,25 +4,52 @@
 #include "library/TabDet.h"
 
 #include <QRandomGenerator>
+#include <algorithm>
 
 namespace partivo {
 
 namespace {
 
-bool keywordMatches(const TabDet& tab, const PiecesDet& det, const QString& upperFileName,
-                    const QString& keyword)
+// The keyword with one space on each side occurs in the tags.
+bool containsWholeTag(const QString& tags, const QString& keyword)
+{
+    const qsizetype n = keyword.size();
+    for (qsizetype at = tags.indexOf(keyword, 1); at > 0; at = tags.indexOf(keyword, at + 1)) {
+        if (tags.at(at - 1) == QLatin1Char(' ') && at + n < tags.size() &&
+            tags.at(at + n) == QLatin1Char(' '))
+            return true;
+    }
+    return false;
+}
+
+// Upper case as QString::toUpper, with a quick path for the common all-ASCII text.
+QString upperCased(const QString& text)
+{
+    QString out(text.size(), Qt::Uninitialized);
+    char16_t* dst = reinterpret_cast<char16_t*>(out.data());
+    const char16_t* src = reinterpret_cast<const char16_t*>(text.utf16());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = src[i];
+        if (c >= 0x80)
+            return text.toUpper();
+        dst[i] = c >= u'a' && c <= u'z' ? char16_t(c - 32) : c;
+    }
+    return out;
+}
+
+bool keywordMatches(const TabDet& tab, const MatchTexts& texts, const QString& keyword)
 {
     switch (tab.lookInto) {
     case TabDet::Title:
-        return det.titre.toUpper().contains(keyword);
+        return texts.title().contains(keyword);
     case TabDet::Artist:
-        return det.auteur.toUpper().contains(keyword);
+        return texts.artist().contains(keyword);
     case TabDet::Tags:
-        return det.infoF.toUpper().contains(QLatin1Char(' ') + keyword + QLatin1Char(' '));
+        return containsWholeTag(texts.tags(), keyword);
     case TabDet::FileName:
-        return upperFileName.contains(keyword);
+        return texts.fileName().contains(keyword);
     default:
-        return (det.titre + det.auteur + det.infoF).toUpper().contains(keyword);
+        return texts.all().contains(keyword);
     }
 }
 
@@ -35,32 +62,85 @@ QString prefixText(const QString& infoF, const QString& prefix)
     return at < 0 ? QString() : infoF.mid(at);
 }
 
+// n as eight digits with leading zeros.
+void appendEightDigits(QString& key, quint32 n)
+{
+    char digits[8];
+    for (int i = 7; i >= 0; --i, n /= 10)
+        digits[i] = char('0' + n % 10);
+    key.append(QLatin1StringView(digits, 8));
+}
+
 QString sortKey(int order, int tabNo, int n, const PiecesDet& det, const QString& prefix,
                 QRandomGenerator& random)
 {
-    const QString t = QString::number(tabNo);
+    QString key;
+    key.reserve(det.titre.size() + det.auteur.size() + 10);
+    key.append(QChar(u'0' + tabNo));
     switch (order) {
     case TabDet::ListOrder:
-        return t + QStringLiteral("%1").arg(n, 8, 10, QLatin1Char('0')) + det.titre;
+        appendEightDigits(key, quint32(std::max(0, n)));
+        key.append(det.titre);
+        break;
     case TabDet::ByArtist:
-        return t + det.auteur + det.titre;
+        key.append(det.auteur).append(det.titre);
+        break;
     case TabDet::ByTagPrefix:
-        return t + prefixText(det.infoF, prefix) + det.titre;
+        key.append(prefixText(det.infoF, prefix)).append(det.titre);
+        break;
     case TabDet::Random:
-        return t + QStringLiteral("%1").arg(random.bounded(99999u), 8, 10, QLatin1Char('0'));
+        appendEightDigits(key, random.bounded(99999u));
+        break;
     default:
-        return t + det.titre;
+        key.append(det.titre);
+        break;
     }
+    return key;
 }
 
 } // namespace
 
-bool tabAdmits(const TabDet& tab, const PiecesDet& det, const QString& fileName,
-               const QString& fn, const QStringList& kw, int& n)
+MatchTexts::MatchTexts(const PiecesDet& det, const QString& name) : det_(det), name_(name) {}
+
+const QString& MatchTexts::upper(std::optional<QString>& slot, const QString& text) const
 {
-    const QString upperFileName = fileName.toUpper();
+    if (!slot)
+        slot = upperCased(text);
+    return *slot;
+}
+
+const QString& MatchTexts::fileName() const
+{
+    return upper(fileName_, name_);
+}
+
+const QString& MatchTexts::title() const
+{
+    return upper(title_, det_.titre);
+}
+
+const QString& MatchTexts::artist() const
+{
+    return upper(artist_, det_.auteur);
+}
+
+const QString& MatchTexts::tags() const
+{
+    return upper(tags_, det_.infoF);
+}
+
+const QString& MatchTexts::all() const
+{
+    if (!all_)
+        all_ = upperCased(det_.titre + det_.auteur + det_.infoF);
+    return *all_;
+}
+
+bool tabAdmits(const TabDet& tab, const MatchTexts& texts, const QString& fn, const QStringList& kw,
+               int& n)
+{
     if (tab.optSel == TabDet::Setlist)
-        return !fn.isEmpty() && upperFileName.startsWith(fn);
+        return !fn.isEmpty() && texts.fileName().startsWith(fn);
 
     n = 0;
     bool state = tab.optSel != TabDet::AnyKeyword;
@@ -68,7 +148,7 @@ bool tabAdmits(const TabDet& tab, const PiecesDet& det, const QString& fileName,
         if (keyword.isEmpty())
             continue;
         ++n;
-        const bool match = keywordMatches(tab, det, upperFileName, keyword);
+        const bool match = keywordMatches(tab, texts, keyword);
         if (tab.optSel == TabDet::AnyKeyword && match) {
             state = true;
             break;
@@ -104,8 +184,13 @@ std::shared_ptr<Pieces> Pieces::initWithPDF(const QString& path, const QString& 
     }
 
     int n = noLigne;
-    if (!force && tab && !tabAdmits(*tab, *det, fileName, fn, kw, n))
-        return nullptr;
+    if (!force && tab) {
+        const bool admitted = context.match
+                                  ? tabAdmits(*tab, *context.match, fn, kw, n)
+                                  : tabAdmits(*tab, MatchTexts(*det, fileName), fn, kw, n);
+        if (!admitted)
+            return nullptr;
+    }
 
     auto entry = std::make_shared<Pieces>();
     entry->pieceDet = det;

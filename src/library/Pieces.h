@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class QRandomGenerator;
 
@@ -11,10 +12,30 @@ namespace partivo {
 
 struct TabDet;
 
+// Upper-cased texts of one file that the admission tests compare with; each is computed
+// once per file, and only when a tab needs it, rather than once per setlist line or keyword.
+class MatchTexts {
+public:
+    MatchTexts(const PiecesDet& det, const QString& fileName);
+    const QString& fileName() const;
+    const QString& title() const;
+    const QString& artist() const;
+    const QString& tags() const;
+    const QString& all() const; // title, artist and tags
+
+private:
+    const QString& upper(std::optional<QString>& slot, const QString& text) const;
+
+    const PiecesDet& det_;
+    const QString& name_;
+    mutable std::optional<QString> fileName_, title_, artist_, tags_, all_;
+};
+
 // What an entry needs from the load that creates it.
 struct EntryContext {
     const CompanionIndex* notes = nullptr; // note files of the folder being loaded
     QRandomGenerator* random = nullptr;    // draws of the random order; global one when null
+    const MatchTexts* match = nullptr;     // texts of the master's file, when known
 };
 
 // One song entry: one per file and tab (several for a file a setlist lists several times).
@@ -56,7 +77,7 @@ struct LogPieces {
 
 // Whether a tab admits a file (setlist line or keyword rules). n receives the line number
 // for a setlist and the number of keywords examined for a collection.
-bool tabAdmits(const TabDet& tab, const PiecesDet& det, const QString& fileName,
-               const QString& fn, const QStringList& kw, int& n);
+bool tabAdmits(const TabDet& tab, const MatchTexts& texts, const QString& fn, const QStringList& kw,
+               int& n);
 
 } // namespace partivo

@@ -70,9 +70,9 @@ void PiecesDet::majInfoFromNote()
     std::optional<QString> artist;
     std::optional<QString> tags;
     if (!notetxt.isEmpty()) {
-        title = obtenirChaineNonBlank(notetxt, QStringLiteral("TITLE="));
-        artist = obtenirChaineNonBlank(notetxt, QStringLiteral("ARTIST="));
-        tags = obtenirChaine(notetxt, QStringLiteral("TAGS="));
+        title = obtenirChaineNonBlank(notetxt, QLatin1StringView("TITLE="));
+        artist = obtenirChaineNonBlank(notetxt, QLatin1StringView("ARTIST="));
+        tags = obtenirChaine(notetxt, QLatin1StringView("TAGS="));
     }
     const bool titleFromNote = title.has_value();
     const bool artistFromNote = artist.has_value();
@@ -82,8 +82,7 @@ void PiecesDet::majInfoFromNote()
     bool artistFromFileName = false;
     if (parens.valid()) {
         if (!titleFromNote) {
-            title = parens.open > 0 ? base.left(parens.open)
-                                    : base.mid(parens.close + 1).trimmed();
+            title = parens.open > 0 ? base.left(parens.open) : base.mid(parens.close + 1).trimmed();
         }
         if (!artistFromNote && parens.close > parens.open + 1) {
             artist = base.mid(parens.open + 1, parens.close - parens.open - 1);
@@ -96,16 +95,16 @@ void PiecesDet::majInfoFromNote()
     if (typeFichier1 == 1 && !artistFromFileName && !(titleFromNote && artistFromNote)) {
         const QString song = readSongText(fichier);
         if (!titleFromNote) {
-            auto t = chordProDirective(song, QStringLiteral("{title:"));
+            auto t = chordProDirective(song, QLatin1StringView("{title:"));
             if (!t)
-                t = chordProDirective(song, QStringLiteral("{t:"));
+                t = chordProDirective(song, QLatin1StringView("{t:"));
             if (t)
                 title = t;
         }
         if (!artistFromNote) {
-            auto a = chordProDirective(song, QStringLiteral("{subtitle:"));
+            auto a = chordProDirective(song, QLatin1StringView("{subtitle:"));
             if (!a)
-                a = chordProDirective(song, QStringLiteral("{st:"));
+                a = chordProDirective(song, QLatin1StringView("{st:"));
             if (a)
                 artist = a;
         }

@@ -9,20 +9,20 @@ class CompanionIndex;
 
 // Details of one song file, shared by every entry (tab 0 and tabs 1..9) of that file.
 struct PiecesDet {
-    QString fichier;          // full path of the song file
-    int typeFichier1 = 0;     // 0 PDF, 1 ChordPro
+    QString fichier;      // full path of the song file
+    int typeFichier1 = 0; // 0 PDF, 1 ChordPro
     int nbrPagesMax = 1;
-    int signature = 0;        // beats per bar (2, 3, 4); 0 before the tempo computation
-    int tempo = 0;            // beats per minute; 0 = none
-    bool tempoOk = false;     // tempo and signature are up to date with the note
+    int signature = 0;    // beats per bar (2, 3, 4); 0 before the tempo computation
+    int tempo = 0;        // beats per minute; 0 = none
+    bool tempoOk = false; // tempo and signature are up to date with the note
     QString titre;
-    QString auteur;           // "(nil)" when unknown
-    QString infoF;            // tags of the note with one space on each side, or ""
+    QString auteur; // "(nil)" when unknown
+    QString infoF;  // tags of the note with one space on each side, or ""
     QString notetxt;
-    bool note = false;        // a note file with at least one character exists
+    bool note = false; // a note file with at least one character exists
     bool played = false;
     std::array<int, 10> indexInTEMP{}; // pool position of this file's entry per tab, -1 none
-    QString notePath;         // the note file used (found case-insensitively when needed)
+    QString notePath;                  // the note file used (found case-insensitively when needed)
 
     // Reads the note beside the song. With an index of the folder's files (built during a
     // load) no file-system look-up is needed to know whether a note exists.

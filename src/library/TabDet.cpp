@@ -48,8 +48,8 @@ void TabDet::load(const Prefs& prefs)
     lookInto = inRangeOrZero(prefs.intValue(key("%dLookInto%d", dirNo, tabNo)), FileName);
     if (optSel == Setlist)
         lookInto = 0;
-    tabPrefix = tabSort == ByTagPrefix ? prefs.stringValue(key("%dTabPrefix%d", dirNo, tabNo))
-                                       : QString();
+    tabPrefix =
+        tabSort == ByTagPrefix ? prefs.stringValue(key("%dTabPrefix%d", dirNo, tabNo)) : QString();
     tabPrefixAlt = tabSortAlt == ByTagPrefix
                        ? prefs.stringValue(key("%dTabPrefixAlt%d", dirNo, tabNo))
                        : QString();

@@ -8,8 +8,8 @@
 #include "platform/MemoryPrefs.h"
 #include "platform/ScriptedDialogs.h"
 
-#include <QDir>
 #include "QtPrinters.h"
+#include <QDir>
 
 #include <gtest/gtest.h>
 

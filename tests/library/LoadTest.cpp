@@ -4,8 +4,8 @@
 #include "platform/MemoryPrefs.h"
 #include "platform/ScriptedDialogs.h"
 
-#include <QDir>
 #include "QtPrinters.h"
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -175,8 +175,8 @@ TEST(Load, EmptyFolderKeepsPreviousListsAndReportsUnlessAskedNotTo)
 TEST(Load, SortIsCaseInsensitiveLocaleAwareAndStable)
 {
     TestFolder folder;
-    for (const char* name : {"cherry.pdf", "Banana.pdf", "apple.pdf", "Éclair.pdf", "b/Apple.pdf",
-                             "a/apple.cho"})
+    for (const char* name :
+         {"cherry.pdf", "Banana.pdf", "apple.pdf", "Éclair.pdf", "b/Apple.pdf", "a/apple.cho"})
         folder.write(QString::fromUtf8(name));
     Library lib;
     ASSERT_TRUE(lib.load(folder.path()));
