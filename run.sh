@@ -5,7 +5,7 @@ cd "$(dirname "$0")"
 
 bash scripts/deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release
+cmake --build --preset release --target partivo
 
 APP=build/release/src/app/partivo
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then

@@ -15,6 +15,10 @@ namespace partivo {
 Data::Data(Prefs& prefs_, Dialogs& dialogs_)
     : prefs(prefs_), dialogs(dialogs_), random(QRandomGenerator::securelySeeded())
 {
+    // The C locale would compare code points, case-sensitively; sort as the common
+    // Unicode order instead.
+    const QLocale locale = QLocale::system();
+    collator.setLocale(locale.language() == QLocale::C ? QLocale(QLocale::English) : locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     indexInTitleArrayG.fill(-1);
     indexInAuthorArrayG.fill(-1);

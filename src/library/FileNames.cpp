@@ -89,6 +89,17 @@ void CompanionIndex::add(const QString& path)
     foldedBuilt_ = false;
 }
 
+namespace {
+
+// Companions lie in the song's own folder: only the file name is compared without case.
+QString foldedName(const QString& path)
+{
+    const int slash = lastSlash(path);
+    return path.left(slash + 1) + path.mid(slash + 1).toCaseFolded();
+}
+
+} // namespace
+
 QString CompanionIndex::find(const QString& path) const
 {
     if (exact_.contains(path))
@@ -96,10 +107,10 @@ QString CompanionIndex::find(const QString& path) const
     if (!foldedBuilt_) {
         folded_.clear();
         for (const QString& known : exact_)
-            folded_.insert(known.toCaseFolded(), known);
+            folded_.insert(foldedName(known), known);
         foldedBuilt_ = true;
     }
-    return folded_.value(path.toCaseFolded());
+    return folded_.value(foldedName(path));
 }
 
 QString obtenirPathPourAltDir(const QString& songPath, const QString& altDir)

@@ -27,7 +27,7 @@ private:
     const QString& upper(std::optional<QString>& slot, const QString& text) const;
 
     const PiecesDet& det_;
-    const QString& name_;
+    const QString name_;
     mutable std::optional<QString> fileName_, title_, artist_, tags_, all_;
 };
 

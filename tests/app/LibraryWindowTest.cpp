@@ -1,0 +1,70 @@
+#include "QtPrinters.h"
+#include "app/Controller.h"
+#include "app/LibraryWindow.h"
+#include "platform/MemoryPrefs.h"
+#include "platform/ScriptedDialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace partivo;
+
+namespace {
+
+struct Fixture {
+    MemoryPrefs prefs;
+    ScriptedDialogs dialogs;
+    Controller controller{prefs, dialogs};
+
+    QListWidget* list() const { return controller.window()->findChild<QListWidget*>(); }
+    QString menuTitle() const
+    {
+        return controller.window()->menuBar()->actions().first()->text();
+    }
+};
+
+} // namespace
+
+TEST(LibraryWindow, FirstStartShowsTheHelpBinder)
+{
+    Fixture f;
+    f.controller.awakeFromNib();
+    ASSERT_NE(f.controller.window(), nullptr);
+    EXPECT_EQ(f.menuTitle(), QStringLiteral("? ▹ Help Binder"));
+    ASSERT_NE(f.list(), nullptr);
+    EXPECT_EQ(f.list()->count(), f.controller.data().songNbrG);
+    EXPECT_GE(f.list()->count(), 8);
+    EXPECT_EQ(f.list()->currentRow(), 0);
+    EXPECT_FALSE(f.dialogs.hadUnscriptedCall());
+}
+
+TEST(LibraryWindow, FollowsTheCurrentBinderAndSong)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"Alpha.pdf", "Beta.pdf", "Gamma.pdf"}) {
+        QFile file(dir.filePath(QString::fromUtf8(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    Fixture f;
+    f.prefs.setValue(QStringLiteral("NbrExec"), 3);
+    f.prefs.setValue(QStringLiteral("dirNo"), 1);
+    f.prefs.setValue(QStringLiteral("dirIsanURL1"), true);
+    f.prefs.setValue(QStringLiteral("url1"), dir.path());
+    f.prefs.setValue(QStringLiteral("songNoBookMark1"), 2);
+    f.controller.awakeFromNib();
+    EXPECT_EQ(f.menuTitle(), QStringLiteral("2 ▹ %1").arg(QDir(dir.path()).dirName()));
+    EXPECT_EQ(f.list()->count(), 3);
+    EXPECT_EQ(f.list()->currentRow(), 1);
+
+    // Picking a row makes it the current song.
+    f.list()->setCurrentRow(2);
+    EXPECT_EQ(f.controller.data().songNoG, 3);
+
+    f.controller.binders().actionToggleInfo();
+    EXPECT_EQ(f.menuTitle(), QStringLiteral("? ▹ Help Binder"));
+    EXPECT_GE(f.list()->count(), 8);
+}
