@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <algorithm>
+#include <thread>
 #include <vector>
 
 namespace partivo {
@@ -81,6 +82,39 @@ QStringList upperLines(const QString& list)
     return list.toUpper().split(QLatin1Char('\n'));
 }
 
+// Setlist lines by their first few characters: a file is tried only against the lines
+// that can be a prefix of its name, in line order.
+class SetlistIndex {
+public:
+    static constexpr int kKeyLength = 8;
+
+    SetlistIndex() = default;
+    explicit SetlistIndex(const QStringList& lines)
+    {
+        for (int n = 0; n < lines.size(); ++n) {
+            if (!lines[n].isEmpty())
+                byKey_[lines[n].left(kKeyLength)].append(n);
+        }
+    }
+    QList<int> candidates(const QString& upperFileName) const
+    {
+        QList<int> found;
+        if (byKey_.isEmpty())
+            return found;
+        const int longest = int(std::min<qsizetype>(kKeyLength, upperFileName.size()));
+        for (int k = 1; k <= longest; ++k) {
+            const auto it = byKey_.constFind(upperFileName.left(k));
+            if (it != byKey_.cend())
+                found.append(*it);
+        }
+        std::sort(found.begin(), found.end());
+        return found;
+    }
+
+private:
+    QHash<QString, QList<int>> byKey_;
+};
+
 // Every accepted song file below the folder, and the note files beside them.
 struct FolderWalk {
     QStringList songs;
@@ -111,13 +145,18 @@ FolderWalk walkFolder(const QString& root)
     return walk;
 }
 
-Data::PieceList sortedBy(const Data::PieceList& pool, const QCollator& collator,
-                         QString Pieces::*key)
+std::vector<QCollatorSortKey> sortKeys(const Data::PieceList& pool, const QCollator& collator,
+                                       QString Pieces::*key)
 {
     std::vector<QCollatorSortKey> keys;
     keys.reserve(pool.size());
     for (const auto& entry : pool)
         keys.push_back(collator.sortKey((*entry).*key));
+    return keys;
+}
+
+Data::PieceList sortedBy(const Data::PieceList& pool, const std::vector<QCollatorSortKey>& keys)
+{
     std::vector<int> order(pool.size());
     for (int i = 0; i < int(order.size()); ++i)
         order[i] = i;
@@ -136,17 +175,11 @@ void Data::buildEntries(const QStringList& songs, const CompanionIndex& notes,
                         const QStringList& logNames, QList<LogPieces>& log)
 {
     std::array<QStringList, 10> lines;
-    // Setlist lines by their first character, in line order: a file is tried only against
-    // the lines that can be a prefix of its name.
-    std::array<QHash<QChar, QList<int>>, 10> linesByFirst;
+    std::array<SetlistIndex, 10> setlists;
     for (int t = 1; t < 10; ++t) {
         lines[t] = upperLines(tabs[t].list);
-        if (tabs[t].optSel != TabDet::Setlist)
-            continue;
-        for (int n = 0; n < lines[t].size(); ++n) {
-            if (!lines[t][n].isEmpty())
-                linesByFirst[t][lines[t][n].at(0)].append(n);
-        }
+        if (tabs[t].optSel == TabDet::Setlist)
+            setlists[t] = SetlistIndex(lines[t]);
     }
     EntryContext context{&notes, &random, nullptr};
 
@@ -163,9 +196,9 @@ void Data::buildEntries(const QStringList& songs, const CompanionIndex& notes,
         for (int t = 1; t < 10; ++t) {
             const TabDet& tab = tabs[t];
             if (tab.optSel == TabDet::Setlist) {
-                if (tab.list.isEmpty() || match.fileName().isEmpty())
+                if (tab.list.isEmpty())
                     continue;
-                for (int n : linesByFirst[t].value(match.fileName().at(0))) {
+                for (int n : setlists[t].candidates(match.fileName())) {
                     auto entry = Pieces::initWithPDF(path, name, type, t, &tab, false, n + 1,
                                                      lines[t][n], {}, master, context);
                     if (entry) {
@@ -226,9 +259,19 @@ bool Data::chargerFichiers(const QString& folder, bool noMsg)
     QList<LogPieces> log;
     buildEntries(walk.songs, walk.notes, logNames, log);
 
-    listePiecesByTitle = sortedBy(listePiecesTEMP1, collator, &Pieces::sortString1);
+    // Collation keys are the costliest part of a load: the artist order's keys are made on a
+    // second thread, with a collator of its own, while this one makes the title order's.
+    std::vector<QCollatorSortKey> authorKeys;
+    std::thread authorWorker([this, &authorKeys] {
+        QCollator own(collator.locale());
+        own.setCaseSensitivity(collator.caseSensitivity());
+        authorKeys = sortKeys(listePiecesTEMP1, own, &Pieces::sortString2);
+    });
+    const auto titleKeys = sortKeys(listePiecesTEMP1, collator, &Pieces::sortString1);
+    authorWorker.join();
+    listePiecesByTitle = sortedBy(listePiecesTEMP1, titleKeys);
     determinerGaucheDroite(listePiecesByTitle, maxPrec, 0);
-    listePiecesByAuthor = sortedBy(listePiecesTEMP1, collator, &Pieces::sortString2);
+    listePiecesByAuthor = sortedBy(listePiecesTEMP1, authorKeys);
     std::stable_sort(log.begin(), log.end(), [](const LogPieces& a, const LogPieces& b) {
         return a.sortString1 < b.sortString1;
     });

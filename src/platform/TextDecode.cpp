@@ -45,8 +45,11 @@ QString decodeWindows1252(const QByteArray& bytes)
 QString decodeText(const QByteArray& bytes)
 {
     const QByteArray body = bytes.startsWith(kUtf8Bom) ? bytes.mid(kUtf8Bom.size()) : bytes;
-    if (isValidUtf8(body))
-        return QString::fromUtf8(body);
+    // One pass: the UTF-8 result is kept unless the decoder met an error.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(body);
+    if (!decoder.hasError())
+        return text;
     return decodeWindows1252(body);
 }
 
@@ -54,7 +57,8 @@ bool readTextFile(const QString& path, QString& text)
 {
     text.clear();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Unbuffered: the whole file is read at once, without a copy through the device buffer.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
