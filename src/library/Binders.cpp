@@ -79,6 +79,8 @@ void Binders::start()
     } else {
         currentDirNo = kHelpBinder;
         doRefresh(kHelpBinder, HelpBinder, false);
+        if (isBinderNo(startDir) && !dir_[startDir].isEmpty())
+            unavailableStartDir_ = startDir;
     }
 }
 
@@ -93,7 +95,9 @@ void Binders::terminate()
             prefs.setValue(slotKey("dirIsanURL", k), true);
         }
     }
-    prefs.setValue(QStringLiteral("dirNo"), currentDirNo);
+    const bool keepStart = currentDirNo == kHelpBinder && isBinderNo(unavailableStartDir_) &&
+                           !dir_[unavailableStartDir_].isEmpty();
+    prefs.setValue(QStringLiteral("dirNo"), keepStart ? unavailableStartDir_ : currentDirNo);
     for (int k = 0; k < kCount; ++k) {
         prefs.setValue(slotKey("contPlay", k), contPlay[k]);
         prefs.setValue(slotKey("songNoBookMark", k), songNoBookMark[k]);
@@ -205,6 +209,7 @@ QString Binders::chooseFolderFor(int k, bool offerSample)
 
 void Binders::doRefresh(int k, int code, bool refreshOnly)
 {
+    unavailableStartDir_ = kHelpBinder;
     data_.filterNoG = -1;
     data_.filterType = 0;
     data_.filterField = 0;

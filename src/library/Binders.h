@@ -60,6 +60,9 @@ private:
     LibraryView& view_;
     std::array<QString, kCount> dir_;
     QString helpFolder_;
+    // The start binder whose folder was missing at start; stays the start binder for the
+    // next run unless another binder is opened in this one.
+    int unavailableStartDir_ = kHelpBinder;
 };
 
 } // namespace partivo

@@ -152,6 +152,14 @@ TEST(Binders, MissingFolderKeepsItsSlotUntilUnassigned)
     EXPECT_EQ(app.binders.currentDirNo, -1);
     EXPECT_EQ(app.binders.storedDir(0), gone);
     EXPECT_TRUE(app.binders.obtenirDir(0).isEmpty());
+    {
+        // Closing at once keeps it as the start binder of the next run.
+        App copy(QMap<QString, QVariant>{
+            {"NbrExec", 3}, {"dirNo", 0}, {"dirIsanURL0", true}, {"url0", gone}});
+        copy.binders.start();
+        copy.binders.terminate();
+        EXPECT_EQ(copy.prefs.intValue(QStringLiteral("dirNo"), -9), 0);
+    }
 
     // Opening it says why and offers the chooser; cancelling keeps the slot.
     app.dialogs.answerFolder(QString());
@@ -162,6 +170,7 @@ TEST(Binders, MissingFolderKeepsItsSlotUntilUnassigned)
     EXPECT_EQ(app.binders.currentDirNo, -1);
     app.binders.terminate();
     EXPECT_EQ(app.prefs.stringValue(QStringLiteral("url0")), gone);
+    EXPECT_EQ(app.prefs.intValue(QStringLiteral("dirNo"), -9), -1);
 
     // An explicit unassign is what removes it.
     App next(QMap<QString, QVariant>{{"NbrExec", 4}, {"dirIsanURL0", true}, {"url0", gone}});
