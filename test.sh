@@ -7,7 +7,7 @@ bash scripts/deps.sh || exit 1
 
 export QT_QPA_PLATFORM=offscreen
 status=0
-rm -f build/dev/ctest.log build/asan/ctest.log
+rm -f build/dev/ctest.log build/asan/ctest.log build/fuzz/ctest.log
 
 run_suite() {
     local preset=$1
@@ -22,9 +22,11 @@ run_suite() {
 
 run_suite dev || status=1
 run_suite asan || status=1
+# The fuzz targets built with libFuzzer (clang), each run once over its seed corpus.
+run_suite fuzz || status=1
 
 echo "=== summary ==="
-for preset in dev asan; do
+for preset in dev asan fuzz; do
     if [ -f "build/$preset/ctest.log" ]; then
         echo "$preset: $(grep -E 'tests passed|tests failed' "build/$preset/ctest.log" | tail -1)"
     else

@@ -11,6 +11,19 @@ const QList<Command>& commands()
          "Loads the folder as binder N (0..7, default 0) with the tab definitions of the "
          "settings file and prints its song lists as JSON.",
          runLibrary},
+        {"chordpro", "chordpro info <file>",
+         "Parses a ChordPro file and prints its title, subtitle, key, font size, chord list and "
+         "parsed lines as JSON.",
+         runChordPro},
+        {"chordpro", "chordpro transpose <file> --by N [--spelling auto|flats|sharps]",
+         "Prints the ChordPro text transposed by N semitones (-11 to 11), key directive "
+         "included.",
+         runChordPro},
+        {"midi",
+         "midi parse \"<instruction text>\" [--dest NAME=CH[:SENDTYPE]]... [--fav ID=TEXT]...",
+         "Interprets the MIDI instruction text for the destinations and event-library entries "
+         "given and prints each queued message as its destination name and hex bytes.",
+         runMidi},
     };
     return list;
 }

@@ -19,7 +19,13 @@ struct Command {
 const QList<Command>& commands();
 
 int runLibrary(const QStringList& args);
+// "chordpro info" and "chordpro transpose".
+int runChordPro(const QStringList& args);
+int runChordProInfo(const QStringList& args);
+int runChordProTranspose(const QStringList& args);
 
+// "midi parse".
+int runMidi(const QStringList& args);
 // Prints "partivo-cli: <message>" on stderr and returns kUsage.
 int fail(const QString& message);
 

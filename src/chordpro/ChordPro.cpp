@@ -1,0 +1,68 @@
+#include "chordpro/ChordPro.h"
+
+#include "chordpro/ChordProMeta.h"
+#include "platform/TextDecode.h"
+
+#include <QFileInfo>
+#include <utility>
+
+namespace partivo {
+
+namespace {
+
+QSizeF& referenceSize()
+{
+    static QSizeF size(611, 752);
+    return size;
+}
+
+} // namespace
+
+bool ChordPro::chargerFichier(const QString& path)
+{
+    chordProData_.clear();
+    nbPages_ = 0;
+    bool loaded = false;
+    if (QFileInfo(path).isFile())
+        loaded = readTextFile(path, chordProData_);
+    fontSize_ = obtenirFontSize(chordProData_, kDefaultFontSize);
+    return loaded;
+}
+
+void ChordPro::setChordProData(const QString& text)
+{
+    chordProData_ = text;
+    fontSize_ = obtenirFontSize(chordProData_, kDefaultFontSize);
+}
+
+void ChordPro::determinerTitreSousTitreCle(const QString& text)
+{
+    chordpro::TitreSousTitreCle meta = chordpro::determinerTitreSousTitreCle(text);
+    titre_ = std::move(meta.titre);
+    sousTitre_ = std::move(meta.sousTitre);
+    cle_ = std::move(meta.cle);
+}
+
+double ChordPro::obtenirFontSize(const QString& text, double defaultSize)
+{
+    return chordpro::obtenirFontSize(text, defaultSize);
+}
+
+chordpro::ParsedSong ChordPro::parse()
+{
+    chordpro::ParsedSong song = chordpro::parseChordPro(chordProData_);
+    listeAccords_ = song.chords;
+    return song;
+}
+
+QSizeF ChordPro::sizeRefStatique()
+{
+    return referenceSize();
+}
+
+void ChordPro::setSizeRef(const QSizeF& size)
+{
+    referenceSize() = size;
+}
+
+} // namespace partivo

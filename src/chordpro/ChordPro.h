@@ -1,0 +1,58 @@
+#pragma once
+
+#include "chordpro/ChordList.h"
+#include "chordpro/ChordProParser.h"
+
+#include <QSizeF>
+#include <QString>
+
+namespace partivo {
+
+// One song's ChordPro document: its text, the metadata read from it and the chord list of the
+// last pass over it. The layout side comes on top of this.
+class ChordPro {
+public:
+    static constexpr double kDefaultFontSize = 17.0;
+
+    // Loads a song file: UTF-8, else Windows-1252. A missing or unreadable file leaves an
+    // empty text and gives false. Resets the page count and reads the font size.
+    bool chargerFichier(const QString& path);
+
+    const QString& chordProData() const { return chordProData_; }
+    void setChordProData(const QString& text);
+
+    // Sets titre, sousTitre and cle from the text (the editor passes its own text).
+    void determinerTitreSousTitreCle(const QString& text);
+    // The size "{fontsize:" asks for in the text, else defaultSize.
+    static double obtenirFontSize(const QString& text, double defaultSize);
+    // The size read by the last load or text change (kDefaultFontSize when none is asked).
+    double fontSize() const { return fontSize_; }
+
+    QString obtenirTitre() const { return titre_; }
+    QString obtenirSousTitre() const { return sousTitre_; }
+    QString obtenirCle() const { return cle_; }
+    QString obtenirListeAccords() const { return listeAccords_.listeAccords(); }
+    const ChordList& listeAccords() const { return listeAccords_; }
+    void traiterUnAccord(const QString& chord) { listeAccords_.traiterUnAccord(chord); }
+
+    // A pass over the text: the parsed lines, and the chord list replaced by the chords met.
+    chordpro::ParsedSong parse();
+
+    int nbPages() const { return nbPages_; }
+    void setNbPages(int pages) { nbPages_ = pages; }
+
+    // The reference page size shared by all documents; 611 x 752 at start-up.
+    static QSizeF sizeRefStatique();
+    static void setSizeRef(const QSizeF& size);
+
+private:
+    QString chordProData_;
+    QString titre_;
+    QString sousTitre_;
+    QString cle_;
+    ChordList listeAccords_;
+    int nbPages_ = 0;
+    double fontSize_ = kDefaultFontSize;
+};
+
+} // namespace partivo

@@ -1,0 +1,45 @@
+// Fuzz entry point: any bytes, decoded as a song file is, must parse without crashing, in
+// bounded time, into lines whose chords and directives point inside their text.
+#include "chordpro/ChordProMeta.h"
+#include "chordpro/ChordProParser.h"
+#include "platform/TextDecode.h"
+
+#include <QByteArray>
+#include <cstdint>
+#include <cstdlib>
+
+using namespace partivo;
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QString text =
+        decodeText(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const chordpro::ParsedSong song = chordpro::parseChordPro(text);
+    for (const chordpro::ParsedLine& line : song.lines) {
+        check(!line.text.contains(QLatin1Char('\n')));
+        check(line.sourceStart >= 0 && line.sourceStart <= line.sourceEnd &&
+              line.sourceEnd <= text.size());
+        for (const chordpro::ParsedChord& chord : line.chords) {
+            check(chord.pos >= 0 && chord.pos <= line.text.size());
+        }
+        for (const chordpro::ParsedDirective& directive : line.directives)
+            check(directive.pos >= 0 && directive.pos <= line.text.size());
+    }
+    for (const QString& chord : song.chords.chords())
+        check(!chord.isEmpty());
+    const auto meta = chordpro::determinerTitreSousTitreCle(text);
+    check(meta.titre.size() <= text.size() && meta.cle.size() <= text.size());
+    const double fontSize = chordpro::obtenirFontSize(text, 17.0);
+    check(fontSize >= 1.0 && fontSize < 100.0);
+    return 0;
+}
