@@ -19,6 +19,7 @@ PACKAGES=(
     python3
     libgtest-dev
     libgmock-dev
+    librtmidi-dev
 )
 
 missing=()

@@ -24,6 +24,15 @@ const QList<Command>& commands()
          "Interprets the MIDI instruction text for the destinations and event-library entries "
          "given and prints each queued message as its destination name and hex bytes.",
          runMidi},
+        {"midi", "midi ports",
+         "Prints whether MIDI is available (and why not) and the system's MIDI source and "
+         "destination ports with their stable ids as JSON.",
+         runMidi},
+        {"midi", "midi send --to PORT \"<instruction text>\"",
+         "Interprets the MIDI instruction text with the records All and Ch1..Ch16 bound to the "
+         "port (id or name from midi ports) and sends it; exit 1 when MIDI is off or the port is "
+         "unknown.",
+         runMidi},
     };
     return list;
 }

@@ -7,6 +7,8 @@ namespace partivo::cli {
 // Exit codes of every command.
 inline constexpr int kOk = 0;
 inline constexpr int kUsage = 2;
+// The arguments were fine but the work could not be done (MIDI off, unknown port).
+inline constexpr int kFailed = 1;
 
 struct Command {
     const char* name;
@@ -24,8 +26,11 @@ int runChordPro(const QStringList& args);
 int runChordProInfo(const QStringList& args);
 int runChordProTranspose(const QStringList& args);
 
-// "midi parse".
+// "midi parse", "midi ports" and "midi send"; each takes the arguments after "midi".
 int runMidi(const QStringList& args);
+int runMidiParse(const QStringList& args);
+int runMidiPorts(const QStringList& args);
+int runMidiSend(const QStringList& args);
 // Prints "partivo-cli: <message>" on stderr and returns kUsage.
 int fail(const QString& message);
 

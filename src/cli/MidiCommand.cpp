@@ -11,7 +11,8 @@ namespace partivo::cli {
 namespace {
 
 constexpr char kUsageText[] =
-    "usage: midi parse \"<instruction text>\" [--dest NAME=CH[:SENDTYPE]]... [--fav ID=TEXT]...";
+    "usage: midi parse \"<instruction text>\" [--dest NAME=CH[:SENDTYPE]]... [--fav ID=TEXT]... "
+    "| midi ports | midi send --to PORT \"<instruction text>\"";
 
 struct MidiArgs {
     QString text;
@@ -85,9 +86,19 @@ QByteArray hexPairs(const QByteArray& bytes)
 
 } // namespace
 
+int runMidi(const QStringList& args)
+{
+    const QString sub = args.value(0);
+    if (sub == QLatin1String("ports"))
+        return runMidiPorts(args.mid(1));
+    if (sub == QLatin1String("send"))
+        return runMidiSend(args.mid(1));
+    return runMidiParse(args);
+}
+
 // Prints the queue as "<destination> <hex bytes>" lines: the record's name, or the channel
 // number as written. Nothing is drained and no "DEFAULT" group is sent.
-int runMidi(const QStringList& args)
+int runMidiParse(const QStringList& args)
 {
     MidiArgs parsed;
     if (const QString error = parseArgs(args, parsed); !error.isEmpty())
