@@ -37,6 +37,16 @@ const QList<Command>& commands()
     return list;
 }
 
+bool parseInt(const QString& text, int min, int max, int& value)
+{
+    bool ok = false;
+    const int parsed = text.toInt(&ok);
+    if (!ok || parsed < min || parsed > max)
+        return false;
+    value = parsed;
+    return true;
+}
+
 int fail(const QString& message)
 {
     std::fprintf(stderr, "partivo-cli: %s\n", qUtf8Printable(message));

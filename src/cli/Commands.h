@@ -31,6 +31,9 @@ int runMidi(const QStringList& args);
 int runMidiParse(const QStringList& args);
 int runMidiPorts(const QStringList& args);
 int runMidiSend(const QStringList& args);
+// A whole number from min to max written as text; false (value unchanged) otherwise.
+bool parseInt(const QString& text, int min, int max, int& value);
+
 // Prints "partivo-cli: <message>" on stderr and returns kUsage.
 int fail(const QString& message);
 

@@ -23,16 +23,6 @@ struct LibraryArgs {
     int sort = 0;
 };
 
-bool parseInt(const QString& text, int min, int max, int& value)
-{
-    bool ok = false;
-    const int parsed = text.toInt(&ok);
-    if (!ok || parsed < min || parsed > max)
-        return false;
-    value = parsed;
-    return true;
-}
-
 // Empty message on success.
 QString parseArgs(const QStringList& args, LibraryArgs& out)
 {

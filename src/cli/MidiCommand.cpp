@@ -21,16 +21,6 @@ struct MidiArgs {
     QList<MidiFavEvent> favs;
 };
 
-bool parseInt(const QString& text, int min, int max, int& value)
-{
-    bool ok = false;
-    const int parsed = text.toInt(&ok);
-    if (!ok || parsed < min || parsed > max)
-        return false;
-    value = parsed;
-    return true;
-}
-
 // NAME=CH[:SENDTYPE]: a record of that name on channel CH (0 all, 1..16).
 bool parseDest(const QString& arg, int index, MidiDest& dest)
 {
