@@ -4,8 +4,10 @@
 Usage: golden.py <partivo-cli> [--update]
 """
 import os
-import subprocess
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from golden_runner import run_cases  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 CORPUS = os.path.join(HERE, "..", "library", "corpus")
@@ -32,42 +34,8 @@ CASES = [
 
 
 def main():
-    cli = sys.argv[1]
-    update = "--update" in sys.argv
-    env = dict(os.environ, LANG="en_US.UTF-8", QT_QPA_PLATFORM="offscreen")
-    failures = 0
-    for name, args, code, golden, err_text in CASES:
-        run = subprocess.run([cli] + args, capture_output=True, env=env, timeout=60)
-        problems = []
-        if run.returncode != code:
-            problems.append(f"exit code {run.returncode}, expected {code}")
-        stderr = run.stderr.decode("utf-8", "replace")
-        if err_text is None and stderr:
-            problems.append(f"unexpected stderr: {stderr!r}")
-        if err_text is not None:
-            if err_text not in stderr:
-                problems.append(f"stderr {stderr!r} lacks {err_text!r}")
-            if stderr.count("\n") != 1:
-                problems.append(f"stderr is not one line: {stderr!r}")
-        if golden is None:
-            if run.stdout:
-                problems.append("unexpected stdout")
-        else:
-            path = os.path.join(HERE, "golden", golden)
-            if update:
-                with open(path, "wb") as f:
-                    f.write(run.stdout)
-            with open(path, "rb") as f:
-                expected = f.read()
-            if run.stdout != expected:
-                problems.append(f"stdout differs from golden/{golden}")
-        status = "FAIL" if problems else "ok"
-        print(f"{status:4} {name}")
-        for p in problems:
-            print(f"     {p}")
-        failures += bool(problems)
-    print(f"{len(CASES) - failures} of {len(CASES)} golden cases passed")
-    return 1 if failures else 0
+    golden = os.path.join(HERE, "golden")
+    return run_cases(sys.argv[1], CASES, golden, update="--update" in sys.argv)
 
 
 if __name__ == "__main__":
