@@ -110,7 +110,7 @@ QString Binders::obtenirDir(int k) const
 {
     if (k == kHelpBinder) {
         if (helpFolder_.isEmpty())
-            const_cast<Binders*>(this)->helpFolder_ = findHelpFolder();
+            helpFolder_ = findHelpFolder();
         return helpFolder_;
     }
     if (!isBinderNo(k) || dir_[k].isEmpty() || !QFileInfo(dir_[k]).isDir())

@@ -59,7 +59,7 @@ private:
     Data& data_;
     LibraryView& view_;
     std::array<QString, kCount> dir_;
-    QString helpFolder_;
+    mutable QString helpFolder_; // found once, on first use
     // The start binder whose folder was missing at start; stays the start binder for the
     // next run unless another binder is opened in this one.
     int unavailableStartDir_ = kHelpBinder;
