@@ -1,6 +1,6 @@
+#include "app/LibraryWindow.h"
 #include "QtPrinters.h"
 #include "app/Controller.h"
-#include "app/LibraryWindow.h"
 #include "platform/MemoryPrefs.h"
 #include "platform/ScriptedDialogs.h"
 
@@ -21,10 +21,7 @@ struct Fixture {
     Controller controller{prefs, dialogs};
 
     QListWidget* list() const { return controller.window()->findChild<QListWidget*>(); }
-    QString menuTitle() const
-    {
-        return controller.window()->menuBar()->actions().first()->text();
-    }
+    QString menuTitle() const { return controller.window()->menuBar()->actions().first()->text(); }
 };
 
 } // namespace
