@@ -57,11 +57,6 @@ std::pair<DirectiveKind, QString> classify(QStringView text)
     return {DirectiveKind::Other, QString()};
 }
 
-bool isDropped(QChar c)
-{
-    return c == u'\r' || c == u'\t' || c == QChar(0);
-}
-
 // One pass over the text. The modes are those of a character-by-character reader: plain
 // text, the name part of a chord bracket, the lyrics part of a chord bracket (after a space)
 // and a directive.

@@ -15,10 +15,6 @@ namespace partivo::chordpro {
 namespace {
 
 // Characters the reader drops wherever they stand.
-bool isDropped(QChar c)
-{
-    return c == u'\r' || c == u'\t' || c == QChar(0);
-}
 
 bool endsChordName(QChar c)
 {

@@ -9,6 +9,12 @@ inline bool isSpaceOrTab(QChar c)
     return c == u' ' || c == u'\t';
 }
 
+// Characters a ChordPro text drops wherever they stand: carriage return, tab and NUL.
+inline bool isDropped(QChar c)
+{
+    return c == u'\r' || c == u'\t' || c == QChar(0);
+}
+
 // Trims spaces and tabs only: line ends and other blanks are part of a value.
 inline QStringView trimSpacesTabs(QStringView text)
 {

@@ -28,11 +28,6 @@ constexpr IntField kIntFields[] = {
     {kDestSourceUidKey, &MidiDest::sourceUID}, {kDestUidKey, &MidiDest::destUID},
 };
 
-QString keyOf(const char* prefix, int index)
-{
-    return QLatin1String(prefix) + QString::number(index);
-}
-
 } // namespace
 
 MidiDest MidiDest::initWithIndex(int index)

@@ -19,11 +19,6 @@ constexpr TextField kFields[] = {
     {kFavTextKey, &MidiFavEvent::favEventTx},
 };
 
-QString keyOf(const char* prefix, int index)
-{
-    return QLatin1String(prefix) + QString::number(index);
-}
-
 } // namespace
 
 MidiFavEvent MidiFavEvent::initWithIndex(int index)

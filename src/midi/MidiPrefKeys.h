@@ -1,6 +1,14 @@
 #pragma once
 
+#include <QString>
+
 namespace partivo {
+
+// Key of field `prefix` of the numbered record `index`.
+inline QString keyOf(const char* prefix, int index)
+{
+    return QLatin1String(prefix) + QString::number(index);
+}
 
 // Preference keys of the MIDI records. A record's key is the prefix followed by its index.
 
