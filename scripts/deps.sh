@@ -20,6 +20,10 @@ PACKAGES=(
     libgtest-dev
     libgmock-dev
     librtmidi-dev
+    # jackd2 and its -dev package go in the same apt line as librtmidi-dev, or apt swaps
+    # the JACK library under it and removes librtmidi-dev.
+    jackd2
+    libjack-jackd2-dev
 )
 
 missing=()

@@ -21,6 +21,10 @@ struct MidiInstruction;
 // Seconds between two sends unless the options say otherwise.
 inline constexpr double kDefaultMidiDelay = 0.01;
 
+// The pause between two sends the general options hold: the stored "genOptMidiDelayVal"
+// once the options were saved ("OptWasSaved"), else, or when it is 0, the default.
+double midiDelayOption(const Prefs& prefs);
+
 // Named timers of the engine.
 inline constexpr char kMidiDrainTimer[] = "midiOutputDrain";
 inline constexpr char kMidiRefreshPauseTimer[] = "midiRefreshPauseEnd";
@@ -45,10 +49,23 @@ public:
     Timers& timers;
     MidiBackend& backend;
 
+    // Start-up: the client state, the ids of the program's own ports (kept in the store),
+    // the source connections, then the destinations and the event library, which load
+    // with MIDI off too. Called once.
+    void iniMidi();
+    // Connects every source of the system to the engine's input; MIDIendpoints lists them.
+    void registerInputDevices();
+    void unRegisterInputDevices();
+
     QList<MidiDest> MIDIdestinations;
     QList<MidiFavEvent> MIDIfav; // the event library
     // False when the MIDI client could not be created: nothing is queued.
     bool midiOk = true;
+    // Set-up changes are handled (from the end of the application's launch on).
+    bool traiterMidiNotifications = false;
+    qint32 PartivoUIDin = 0;
+    qint32 PartivoUIDout = 0;
+    QList<qint32> MIDIendpoints; // sources connected to the input
 
     // Destinations (stored records; the first start gets "All" and "Ch1" .. "Ch16").
     void chargerDestinations();
@@ -113,6 +130,8 @@ public:
     void lancerSendingMidiFalse();
 
 private:
+    qint32 restoreOwnUid(const char* key, qint32 systemUid, const char* failure);
+
     struct Target {
         int firstChannel;
         int lastChannel;

@@ -27,4 +27,12 @@ inline constexpr char kFavIdKey[] = "MidiFavEvent_favEventID_";
 inline constexpr char kFavDescrKey[] = "MidiFavEvent_favEventDescr_";
 inline constexpr char kFavTextKey[] = "MidiFavEvent_favEventTx_";
 
+// Ids of the program's virtual ports, kept so that other programs find them again.
+inline constexpr char kOwnInputUidKey[] = "PartivoUIDinput";
+inline constexpr char kOwnOutputUidKey[] = "PartivoUIDoutput";
+
+// The general options' pause between two sends, read when "OptWasSaved" is true.
+inline constexpr char kOptionsSavedKey[] = "OptWasSaved";
+inline constexpr char kMidiDelayOptionKey[] = "genOptMidiDelayVal";
+
 } // namespace partivo

@@ -1,5 +1,7 @@
 #include "platform/LoopbackMidi.h"
 
+#include "platform/MidiPortNames.h"
+
 namespace partivo {
 
 bool LoopbackMidi::send(qint32 endpointUid, const QByteArray& bytes)
@@ -31,9 +33,27 @@ void LoopbackMidi::setFailing(qint32 endpointUid, bool failing)
         failing_.remove(endpointUid);
 }
 
+void LoopbackMidi::connectSources()
+{
+    ++connectCalls_;
+    connected_.clear();
+    for (const MidiEndpoint& source : sources_)
+        connected_.insert(source.uid);
+}
+
+qint32 LoopbackMidi::ownInputUid() const
+{
+    return stableMidiId(QString::fromLatin1(kOwnInputPortName));
+}
+
+qint32 LoopbackMidi::ownOutputUid() const
+{
+    return stableMidiId(QString::fromLatin1(kOwnOutputPortName));
+}
+
 bool LoopbackMidi::inject(qint32 sourceUid, const QByteArray& bytes)
 {
-    if (!receiver_)
+    if (!receiver_ || (sourceUid != ownInputUid() && !connected_.contains(sourceUid)))
         return false;
     receiver_(sourceUid, bytes);
     return true;

@@ -38,7 +38,10 @@ bool isOwnMidiPort(const QString& portName)
     const qsizetype colon = cleaned.indexOf(u':');
     const QString client = colon < 0 ? QString() : cleaned.left(colon).trimmed();
     const QString port = (colon < 0 ? cleaned : cleaned.mid(colon + 1)).trimmed();
-    return client == QLatin1String(kOwnClientName) || port == QLatin1String(kOwnInputPortName) ||
+    // JACK renames a second client of the same name "Partivo-01", "Partivo-02", ...
+    static const QRegularExpression ownClient(
+        QStringLiteral("^%1(-\\d+)?$").arg(QRegularExpression::escape(kOwnClientName)));
+    return ownClient.match(client).hasMatch() || port == QLatin1String(kOwnInputPortName) ||
            port == QLatin1String(kOwnOutputPortName);
 }
 

@@ -8,6 +8,11 @@
 
 namespace partivo {
 
+// Key commands travel on the bus under this name, with a map holding the command number
+// under "param".
+inline constexpr char kActionKeyNotification[] = "ActionKey";
+inline constexpr char kActionKeyParam[] = "param";
+
 // In-process command bus: post(name, param) runs every handler registered for the name on
 // the main thread. A post from another thread is queued to the main thread.
 class NotificationCenter : public QObject {

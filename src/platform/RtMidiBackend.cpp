@@ -1,5 +1,6 @@
 #include "platform/RtMidiBackend.h"
 
+#include "platform/JackServer.h"
 #include "platform/MidiPortNames.h"
 
 #include <QDebug>
@@ -29,6 +30,11 @@ void recordError(RtMidiError::Type type, const std::string& text, void* userData
         qWarning("RtMidiBackend: %s", text.c_str());
     if (userData != nullptr)
         static_cast<ErrorFlag*>(userData)->failed = true;
+}
+
+RtMidi::Api rtApi(RtMidiBackend::Api api)
+{
+    return api == RtMidiBackend::Api::Jack ? RtMidi::UNIX_JACK : RtMidi::LINUX_ALSA;
 }
 
 struct ListedPort {
@@ -97,40 +103,38 @@ struct RtMidiBackend::Input {
     }
 };
 
-RtMidiBackend::RtMidiBackend(Api api, const QString& sequencerDevice)
+RtMidiBackend::RtMidiBackend(Api api, const QString& sequencerDevice) : api_(api)
 {
     if (api == Api::Jack) {
-        // RtMidi crashes opening a virtual JACK port when no server runs, and there is no
-        // check for a server here yet.
-        turnOff(QStringLiteral("JACK is not supported: no check for a running JACK server"));
-        return;
-    }
-    if (!QFileInfo::exists(sequencerDevice)) {
+        // RtMidi crashes opening a JACK port when no server runs: ask the server first.
+        QString why;
+        if (!jackServerRunning(&why)) {
+            turnOff(why);
+            return;
+        }
+    } else if (!QFileInfo::exists(sequencerDevice)) {
         turnOff(QStringLiteral("no ALSA sequencer device (%1)").arg(sequencerDevice));
         return;
     }
     try {
-        lister_ = std::make_unique<RtMidiOut>(RtMidi::LINUX_ALSA, kClientName);
+        lister_ = std::make_unique<RtMidiOut>(rtApi(api_), kClientName);
         lister_->setErrorCallback(recordError, nullptr);
         lister_->openVirtualPort(kOwnOutputPortName);
+        sourceLister_ = std::make_unique<RtMidiIn>(rtApi(api_), kClientName);
+        sourceLister_->setErrorCallback(recordError, nullptr);
         available_ = true;
-        openInputs();
     } catch (const RtMidiError& error) {
         turnOff(QString::fromStdString(error.getMessage()));
+        return;
     }
+    openOwnInput();
 }
 
 RtMidiBackend::~RtMidiBackend()
 {
     // Stop every input thread before the members it reaches go away.
-    for (auto& input : inputs_) {
-        try {
-            input->port->cancelCallback();
-            input->port->closePort();
-        } catch (const RtMidiError&) {
-        }
-    }
-    inputs_.clear();
+    disconnectSources();
+    own_.reset();
 }
 
 void RtMidiBackend::turnOff(const QString& why)
@@ -138,42 +142,82 @@ void RtMidiBackend::turnOff(const QString& why)
     available_ = false;
     reason_ = why.trimmed();
     inputs_.clear();
+    own_.reset();
     outputs_.clear();
+    sourceLister_.reset();
     lister_.reset();
     qWarning("RtMidiBackend: MIDI is off: %s", qUtf8Printable(reason_));
 }
 
-void RtMidiBackend::openInputs()
+std::unique_ptr<RtMidiBackend::Input> RtMidiBackend::newInput(qint32 uid)
 {
-    auto open = [this](qint32 uid) {
-        auto input = std::make_unique<Input>();
-        input->owner = this;
-        input->sourceUid = uid;
-        input->port = std::make_unique<RtMidiIn>(RtMidi::LINUX_ALSA, kClientName);
-        input->port->ignoreTypes(false, true, true); // keep sysex, drop clock and sensing
-        input->port->setErrorCallback(recordError, nullptr);
-        return input;
-    };
-    try {
-        auto own = open(stableMidiId(QString::fromLatin1(kOwnInputPortName)));
-        own->port->setCallback(Input::receive, own.get());
-        own->port->openVirtualPort(kOwnInputPortName);
-        inputs_.push_back(std::move(own));
+    auto input = std::make_unique<Input>();
+    input->owner = this;
+    input->sourceUid = uid;
+    input->port = std::make_unique<RtMidiIn>(rtApi(api_), kClientName);
+    input->port->ignoreTypes(false, true, true); // keep sysex, drop clock and sensing
+    input->port->setErrorCallback(recordError, nullptr);
+    input->port->setCallback(Input::receive, input.get());
+    return input;
+}
 
-        RtMidiIn probe(RtMidi::LINUX_ALSA, kClientName);
-        for (const MidiEndpoint& source : listPorts(probe)) {
-            const int index = portIndexOf(probe, source.uid);
-            if (index < 0)
-                continue;
-            auto input = open(source.uid);
-            input->port->setCallback(Input::receive, input.get());
-            input->port->openPort(unsigned(index), kOwnInputPortName);
+void RtMidiBackend::closeInput(std::unique_ptr<Input>& input)
+{
+    if (!input)
+        return;
+    try {
+        input->port->cancelCallback();
+        input->port->closePort();
+    } catch (const RtMidiError&) {
+    }
+    // Closing the connection joins its thread; only then may the record go.
+    input->port.reset();
+    input.reset();
+}
+
+void RtMidiBackend::openOwnInput()
+{
+    try {
+        own_ = newInput(ownInputUid());
+        own_->port->openVirtualPort(kOwnInputPortName);
+    } catch (const RtMidiError& error) {
+        // Output still works without the input.
+        own_.reset();
+        qWarning("RtMidiBackend: MIDI input is off: %s", error.getMessage().c_str());
+    }
+}
+
+void RtMidiBackend::connectSources()
+{
+    if (!available_)
+        return;
+    disconnectSources();
+    try {
+        for (const ListedPort& source : listPortsWithIndex(*sourceLister_)) {
+            auto input = newInput(source.endpoint.uid);
+            input->port->openPort(source.index, kOwnInputPortName);
             inputs_.push_back(std::move(input));
         }
     } catch (const RtMidiError& error) {
-        // Output still works without the inputs.
-        qWarning("RtMidiBackend: MIDI input is off: %s", error.getMessage().c_str());
+        qWarning("RtMidiBackend: cannot connect a MIDI source: %s", error.getMessage().c_str());
     }
+}
+
+void RtMidiBackend::disconnectSources()
+{
+    for (auto& input : inputs_)
+        closeInput(input);
+    inputs_.clear();
+}
+
+qint32 RtMidiBackend::ownInputUid() const
+{
+    return available_ ? stableMidiId(QString::fromLatin1(kOwnInputPortName)) : 0;
+}
+
+qint32 RtMidiBackend::ownOutputUid() const
+{
+    return available_ ? stableMidiId(QString::fromLatin1(kOwnOutputPortName)) : 0;
 }
 
 QList<MidiEndpoint> RtMidiBackend::destinations() const
@@ -193,8 +237,7 @@ QList<MidiEndpoint> RtMidiBackend::sources() const
     if (!available_)
         return {};
     try {
-        RtMidiIn probe(RtMidi::LINUX_ALSA, kClientName);
-        return listPorts(probe);
+        return listPorts(*sourceLister_);
     } catch (const RtMidiError& error) {
         qWarning("RtMidiBackend: cannot list sources: %s", error.getMessage().c_str());
         return {};
@@ -208,7 +251,7 @@ RtMidiOut* RtMidiBackend::outputFor(qint32 endpointUid)
     const int index = portIndexOf(*lister_, endpointUid);
     if (index < 0)
         return nullptr;
-    auto out = std::make_unique<RtMidiOut>(RtMidi::LINUX_ALSA, kClientName);
+    auto out = std::make_unique<RtMidiOut>(rtApi(api_), kClientName);
     out->openPort(unsigned(index), kOwnOutputPortName);
     return outputs_.emplace(endpointUid, std::move(out)).first->second.get();
 }

@@ -26,19 +26,28 @@ TEST(LoopbackMidi, RecordsSendsOnItsClockAndRefusesOfflineFailingAndUnknownEndpo
     EXPECT_FALSE(midi.destinations()[1].online);
 }
 
-TEST(LoopbackMidi, InjectedMessagesReachTheReceiver)
+TEST(LoopbackMidi, InjectedMessagesReachTheReceiverFromConnectedSourcesAndTheOwnInput)
 {
     ManualTimers clock;
     LoopbackMidi midi(clock);
-    EXPECT_FALSE(midi.inject(5, "\x90\x40\x7F"));
+    midi.setSources({{5, "keys", true}});
     QList<QPair<qint32, QByteArray>> received;
+    EXPECT_FALSE(midi.inject(midi.ownInputUid(), "\x90\x40\x7F")); // no receiver yet
     midi.setReceiver([&](qint32 source, const QByteArray& bytes) {
         received.append({source, bytes});
     });
+    EXPECT_FALSE(midi.inject(5, "\x90\x40\x7F")); // not connected yet
+    midi.connectSources();
     EXPECT_TRUE(midi.inject(5, "\x90\x40\x7F"));
-    ASSERT_EQ(received.size(), 1);
+    EXPECT_TRUE(midi.inject(midi.ownInputUid(), "\xC0\x01"));
+    midi.disconnectSources();
+    EXPECT_FALSE(midi.inject(5, "\x90\x40\x00"));
+    EXPECT_TRUE(midi.inject(midi.ownInputUid(), "\xC0\x02"));
+    ASSERT_EQ(received.size(), 3);
     EXPECT_EQ(received[0].first, 5);
     EXPECT_EQ(received[0].second, QByteArray("\x90\x40\x7F"));
+    EXPECT_EQ(received[1].first, midi.ownInputUid());
+    EXPECT_EQ(received[2].second, QByteArray("\xC0\x02"));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "platform/MidiPortNames.h"
+#include "platform/JackServer.h"
 #include "platform/RtMidiBackend.h"
 
 #include <QFileInfo>
@@ -92,6 +93,10 @@ TEST(MidiPortNames, OwnPortsAreRecognised)
         {"Partivo OUT", true},
         {"Other app:Partivo IN", true},
         {"Partivo:Partivo OUT", true},
+        {"Partivo-01:RtMidi Input", true}, // JACK renames a second client of the same name
+        {"Partivo-12:Partivo OUT", true},
+        {"Partivo-x:Port", false},
+        {"Partivo-:Port", false},
         {"Midi Through:Midi Through Port-0 14:0", false},
         {"Partivo Synth:Port 1 20:0", false},
         {"Synth:Partivo OUTPUT 20:0", false},
@@ -164,12 +169,20 @@ TEST(RtMidiBackend, AFailingSequencerIsCaughtAndTurnsMidiOff)
     EXPECT_TRUE(backend->reason().contains(QStringLiteral("ALSA")));
 }
 
-TEST(RtMidiBackend, JackIsRefused)
+TEST(RtMidiBackend, JackWithoutAServerIsOffAndStartsNone)
 {
+    // A server name nobody runs: the check must fail without starting one.
+    qputenv("JACK_DEFAULT_SERVER", "partivo-test-no-such-server");
     WarningLog log;
-    RtMidiBackend backend(RtMidiBackend::Api::Jack);
-    expectOff(backend, log.lines());
-    EXPECT_TRUE(backend.reason().contains(QStringLiteral("JACK")));
+    std::unique_ptr<RtMidiBackend> backend;
+    ASSERT_NO_THROW(backend = std::make_unique<RtMidiBackend>(RtMidiBackend::Api::Jack));
+    EXPECT_FALSE(jackServerRunning());
+    qunsetenv("JACK_DEFAULT_SERVER");
+    expectOff(*backend, log.lines());
+    EXPECT_EQ(backend->reason(), QStringLiteral("no JACK server is running"));
+    EXPECT_EQ(backend->ownInputUid(), 0);
+    backend->connectSources();
+    EXPECT_TRUE(backend->sources().isEmpty());
 }
 
 } // namespace
