@@ -1,6 +1,7 @@
 #include "platform/JackServer.h"
 
 #include <QByteArray>
+#include <QLoggingCategory>
 #include <QtGlobal>
 #include <jack/jack.h>
 
@@ -9,10 +10,13 @@ namespace partivo {
 namespace {
 
 // libjack prints connection failures to stderr by default; a missing server is an
-// expected answer here, so its chatter goes to the debug log instead.
+// expected answer here, so its chatter goes to a debug category that is off unless
+// QT_LOGGING_RULES="partivo.jack.debug=true" turns it on.
+Q_LOGGING_CATEGORY(lcJack, "partivo.jack", QtInfoMsg)
+
 void quiet(const char* text)
 {
-    qDebug("jack: %s", text);
+    qCDebug(lcJack, "%s", text);
 }
 
 } // namespace

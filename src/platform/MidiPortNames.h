@@ -10,6 +10,10 @@ namespace partivo {
 inline constexpr char kOwnClientName[] = "Partivo";
 inline constexpr char kOwnInputPortName[] = "Partivo IN";
 inline constexpr char kOwnOutputPortName[] = "Partivo OUT";
+// Names of the ports the program opens to connect to other clients' ports: kept apart from
+// the virtual ones, so that another program sending to "Partivo IN" finds only that.
+inline constexpr char kOwnInputConnectionName[] = "Partivo Input";
+inline constexpr char kOwnOutputConnectionName[] = "Partivo Output";
 
 // The port name without the ALSA "client:port" numbers and surrounding spaces:
 // "Midi Through:Midi Through Port-0 14:0" gives "Midi Through:Midi Through Port-0".

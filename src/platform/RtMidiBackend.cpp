@@ -195,7 +195,7 @@ void RtMidiBackend::connectSources()
     try {
         for (const ListedPort& source : listPortsWithIndex(*sourceLister_)) {
             auto input = newInput(source.endpoint.uid);
-            input->port->openPort(source.index, kOwnInputPortName);
+            input->port->openPort(source.index, kOwnInputConnectionName);
             inputs_.push_back(std::move(input));
         }
     } catch (const RtMidiError& error) {
@@ -252,7 +252,7 @@ RtMidiOut* RtMidiBackend::outputFor(qint32 endpointUid)
     if (index < 0)
         return nullptr;
     auto out = std::make_unique<RtMidiOut>(rtApi(api_), kClientName);
-    out->openPort(unsigned(index), kOwnOutputPortName);
+    out->openPort(unsigned(index), kOwnOutputConnectionName);
     return outputs_.emplace(endpointUid, std::move(out)).first->second.get();
 }
 

@@ -1,0 +1,241 @@
+// Real RtMidi over a JACK server the test starts itself (dummy driver, no sound card):
+// the exact bytes of parsed instructions leave "Partivo OUT" and arrive at a port of the
+// test, and sources reach the engine. Skipped where jackd is missing or cannot start.
+#include "midi/Midi.h"
+#include "midi/MidiSetupWatcher.h"
+#include "platform/JackServer.h"
+#include "platform/ManualTimers.h"
+#include "platform/MemoryPrefs.h"
+#include "platform/MidiPortNames.h"
+#include "platform/NotificationCenter.h"
+#include "platform/RtMidiBackend.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+#include <RtMidi.h>
+#include <chrono>
+#include <condition_variable>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <mutex>
+#include <sys/prctl.h>
+
+namespace partivo {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Messages arriving on another thread, with a bounded wait for a count.
+class Inbox {
+public:
+    void add(qint32 source, const QByteArray& bytes)
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        messages_.append({source, bytes});
+        arrived_.notify_all();
+    }
+    // The messages once there are at least count of them, or what came within the wait.
+    QList<QPair<qint32, QByteArray>> waitFor(int count)
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        arrived_.wait_for(lock, 5s, [&] { return messages_.size() >= count; });
+        return messages_;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable arrived_;
+    QList<QPair<qint32, QByteArray>> messages_;
+};
+
+void collect(double, std::vector<unsigned char>* message, void* inbox)
+{
+    static_cast<Inbox*>(inbox)->add(
+        0, QByteArray(reinterpret_cast<const char*>(message->data()), qsizetype(message->size())));
+}
+
+QString hex(const QByteArray& bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' ')).toUpper();
+}
+
+std::optional<MidiEndpoint> endpointEndingWith(const QList<MidiEndpoint>& list, const char* tail)
+{
+    for (const MidiEndpoint& endpoint : list) {
+        if (endpoint.name.endsWith(QLatin1String(tail)))
+            return endpoint;
+    }
+    return std::nullopt;
+}
+
+class JackLoopback : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        const QString jackd = QStandardPaths::findExecutable(QStringLiteral("jackd"));
+        if (jackd.isEmpty()) {
+            skipReason() = "jackd is not installed";
+            return;
+        }
+        const QByteArray name =
+            "partivo-test-" + QByteArray::number(QCoreApplication::applicationPid());
+        qputenv("JACK_DEFAULT_SERVER", name);
+        server() = new QProcess;
+        // Its output goes to a file, so that a full pipe can never stall the server, and it
+        // dies with the test even when the test crashes.
+        server()->setProcessChannelMode(QProcess::MergedChannels);
+        server()->setStandardOutputFile(logPath());
+        server()->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+        server()->start(jackd,
+                        {QStringLiteral("--no-realtime"), QStringLiteral("-n"),
+                         QString::fromLatin1(name), QStringLiteral("-d"), QStringLiteral("dummy"),
+                         QStringLiteral("-r"), QStringLiteral("48000"), QStringLiteral("-p"),
+                         QStringLiteral("256")});
+        // Waits for the server process to answer, not for a clock.
+        for (int i = 0; i < 200 && server()->state() != QProcess::NotRunning; ++i) {
+            if (jackServerRunning())
+                return;
+            QThread::msleep(25);
+        }
+        QFile log(logPath());
+        log.open(QIODevice::ReadOnly);
+        skipReason() = "jackd did not start: " + log.readAll().toStdString();
+        TearDownTestSuite();
+    }
+
+    static void TearDownTestSuite()
+    {
+        if (server() != nullptr) {
+            server()->terminate();
+            if (!server()->waitForFinished(5000))
+                server()->kill();
+            server()->waitForFinished(5000);
+            delete server();
+            server() = nullptr;
+            QFile::remove(logPath());
+        }
+        qunsetenv("JACK_DEFAULT_SERVER");
+    }
+
+    void SetUp() override
+    {
+        if (!skipReason().empty())
+            GTEST_SKIP() << skipReason();
+    }
+
+    static QString logPath()
+    {
+        return QDir::temp().filePath(
+            QStringLiteral("partivo-test-jackd-%1.log").arg(QCoreApplication::applicationPid()));
+    }
+    static QProcess*& server()
+    {
+        static QProcess* process = nullptr;
+        return process;
+    }
+    static std::string& skipReason()
+    {
+        static std::string reason;
+        return reason;
+    }
+};
+
+TEST_F(JackLoopback, ParsedInstructionsArriveWithTheirExactBytes)
+{
+    Inbox inbox;
+    RtMidiIn sink(RtMidi::UNIX_JACK, "PartivoTest");
+    sink.ignoreTypes(false, true, true);
+    sink.setCallback(collect, &inbox);
+    sink.openVirtualPort("sink");
+
+    RtMidiBackend backend(RtMidiBackend::Api::Jack);
+    ASSERT_TRUE(backend.available()) << qPrintable(backend.reason());
+    const auto target = endpointEndingWith(backend.destinations(), ":sink");
+    ASSERT_TRUE(target.has_value());
+    for (const MidiEndpoint& endpoint : backend.destinations() + backend.sources())
+        EXPECT_FALSE(isOwnMidiPort(endpoint.name)) << qPrintable(endpoint.name);
+
+    MemoryPrefs prefs;
+    ManualTimers timers;
+    Midi midi(prefs, timers, backend);
+    midi.iniMidi();
+    ASSERT_TRUE(midi.midiOk);
+    MidiDest dest = MidiDest::initWithIndex(int(midi.MIDIdestinations.size()));
+    dest.idDest = QStringLiteral("SYNTH");
+    dest.channel = 3;
+    dest.sendType = MidiDest::SendOneDevice;
+    dest.destUID = target->uid;
+    midi.MIDIdestinations.append(dest);
+
+    midi.sendMIDIfromString(
+        QStringLiteral("12:5@SYNTH CC7:200@SYNTH CT+2@SYNTH SYSEX F0 7E 7F 09 01 F7@SYNTH"),
+        QString(), false);
+    midi.processMidiEvents();
+    for (int i = 0; i < 20 && !midi.MIDIevents().isEmpty(); ++i)
+        timers.advance(10);
+    ASSERT_TRUE(midi.MIDIevents().isEmpty());
+
+    const QStringList expected{"B2 20 0C", "C2 05", "B2 07 7F", "F0 7F 7F 04 04 00 42 F7",
+                               "F0 7E 7F 09 01 F7"};
+    const auto received = inbox.waitFor(int(expected.size()));
+    QStringList got;
+    for (const auto& message : received)
+        got.append(hex(message.second));
+    EXPECT_EQ(got, expected);
+}
+
+TEST_F(JackLoopback, SourcesAndTheOwnInputReachTheEngine)
+{
+    RtMidiBackend backend(RtMidiBackend::Api::Jack);
+    ASSERT_TRUE(backend.available()) << qPrintable(backend.reason());
+    Inbox inbox;
+    backend.setReceiver(
+        [&inbox](qint32 source, const QByteArray& bytes) { inbox.add(source, bytes); });
+    MemoryPrefs prefs;
+    ManualTimers timers;
+    NotificationCenter center;
+    Midi midi(prefs, timers, backend);
+    midi.iniMidi();
+    MidiSetupWatcher watcher(midi, center);
+    watcher.start();
+    midi.traiterMidiNotifications = true;
+
+    // A source that appears after start-up is connected by the next poll.
+    RtMidiOut keys(RtMidi::UNIX_JACK, "PartivoTest");
+    keys.openVirtualPort("keys");
+    const auto source = endpointEndingWith(backend.sources(), ":keys");
+    ASSERT_TRUE(source.has_value());
+    EXPECT_FALSE(midi.MIDIendpoints.contains(source->uid));
+    EXPECT_TRUE(watcher.poll());
+    EXPECT_TRUE(midi.MIDIendpoints.contains(source->uid));
+    const std::vector<unsigned char> cc{0xB0, 0x40, 0x7F};
+    keys.sendMessage(&cc);
+
+    // Another program sends to "Partivo IN".
+    RtMidiOut other(RtMidi::UNIX_JACK, "PartivoTest");
+    int ownIn = -1;
+    for (unsigned int i = 0; i < other.getPortCount(); ++i) {
+        if (QString::fromStdString(other.getPortName(i)).endsWith(QLatin1String(kOwnInputPortName)))
+            ownIn = int(i);
+    }
+    ASSERT_GE(ownIn, 0);
+    other.openPort(unsigned(ownIn));
+    const std::vector<unsigned char> pc{0xC1, 0x09};
+    other.sendMessage(&pc);
+
+    auto received = inbox.waitFor(2);
+    ASSERT_EQ(received.size(), 2);
+    std::sort(received.begin(), received.end(),
+              [](const auto& a, const auto& b) { return a.second < b.second; });
+    EXPECT_EQ(received[0].first, source->uid);
+    EXPECT_EQ(hex(received[0].second), QStringLiteral("B0 40 7F"));
+    EXPECT_EQ(received[1].first, backend.ownInputUid());
+    EXPECT_EQ(hex(received[1].second), QStringLiteral("C1 09"));
+}
+
+} // namespace
+} // namespace partivo
