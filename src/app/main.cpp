@@ -1,7 +1,11 @@
 #include "app/Controller.h"
 #include "app/LibraryWindow.h"
 #include "app/WidgetDialogs.h"
+#include "midi/Midi.h"
+#include "platform/NotificationCenter.h"
 #include "platform/QSettingsPrefs.h"
+#include "platform/QtTimers.h"
+#include "platform/RtMidiBackend.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -15,6 +19,21 @@ QString screenshotPath(const QStringList& args)
     return at >= 0 && at + 1 < args.size() ? args[at + 1] : QString();
 }
 
+// The MIDI system: "--midi-api alsa|jack", else the stored "midiApi", else ALSA.
+partivo::RtMidiBackend::Api midiApi(const QStringList& args, const partivo::Prefs& prefs)
+{
+    const int at = int(args.indexOf(QStringLiteral("--midi-api")));
+    const QString name = at >= 0 && at + 1 < args.size()
+                             ? args[at + 1]
+                             : prefs.value(QStringLiteral("midiApi")).toString();
+    if (name.isEmpty())
+        return partivo::RtMidiBackend::Api::Alsa;
+    const auto api = partivo::RtMidiBackend::apiNamed(name);
+    if (!api)
+        qWarning("Unknown MIDI system \"%s\" (alsa or jack): using ALSA", qUtf8Printable(name));
+    return api.value_or(partivo::RtMidiBackend::Api::Alsa);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -25,11 +44,17 @@ int main(int argc, char** argv)
 
     partivo::QSettingsPrefs prefs;
     partivo::WidgetDialogs dialogs;
-    partivo::Controller controller(prefs, dialogs);
+    partivo::QtTimers timers;
+    partivo::NotificationCenter center;
+    partivo::RtMidiBackend midiBackend(midiApi(app.arguments(), prefs),
+                                       QStringLiteral("/dev/snd/seq"));
+    partivo::Midi midi(prefs, timers, midiBackend);
+    partivo::Controller controller(prefs, dialogs, midi, center);
     QObject::connect(&app, &QApplication::aboutToQuit,
                      [&controller] { controller.applicationWillTerminate(); });
     controller.awakeFromNib();
     dialogs.setParent(controller.window());
+    QTimer::singleShot(0, &app, [&controller] { controller.applicationDidFinishLaunching(); });
 
     if (const QString shot = screenshotPath(app.arguments()); !shot.isEmpty()) {
         QTimer::singleShot(1500, &app, [&controller, shot] {

@@ -24,11 +24,12 @@ const QList<Command>& commands()
          "Interprets the MIDI instruction text for the destinations and event-library entries "
          "given and prints each queued message as its destination name and hex bytes.",
          runMidi},
-        {"midi", "midi ports",
+        {"midi", "midi ports [--api alsa|jack]",
          "Prints whether MIDI is available (and why not) and the system's MIDI source and "
-         "destination ports with their stable ids as JSON.",
+         "destination ports with their stable ids as JSON. ALSA unless --api jack, which "
+         "needs a running JACK server.",
          runMidi},
-        {"midi", "midi send --to PORT \"<instruction text>\"",
+        {"midi", "midi send [--api alsa|jack] --to PORT \"<instruction text>\"",
          "Interprets the MIDI instruction text with the records All and Ch1..Ch16 bound to the "
          "port (id or name from midi ports) and sends it; exit 1 when MIDI is off or the port is "
          "unknown.",

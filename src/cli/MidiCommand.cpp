@@ -12,7 +12,8 @@ namespace {
 
 constexpr char kUsageText[] =
     "usage: midi parse \"<instruction text>\" [--dest NAME=CH[:SENDTYPE]]... [--fav ID=TEXT]... "
-    "| midi ports | midi send --to PORT \"<instruction text>\"";
+    "| midi ports [--api alsa|jack] | midi send [--api alsa|jack] --to PORT \"<instruction "
+    "text>\"";
 
 struct MidiArgs {
     QString text;

@@ -15,7 +15,24 @@ namespace partivo::cli {
 
 namespace {
 
-constexpr char kSendUsage[] = "usage: midi send --to PORT \"<instruction text>\"";
+constexpr char kSendUsage[] = "usage: midi send [--api alsa|jack] --to PORT \"<instruction text>\"";
+constexpr char kPortsUsage[] = "usage: midi ports [--api alsa|jack]";
+
+// Takes "--api NAME" out of the arguments; false for a missing or unknown name.
+bool takeApi(QStringList& args, RtMidiBackend::Api& api)
+{
+    const qsizetype at = args.indexOf(QStringLiteral("--api"));
+    if (at < 0)
+        return true;
+    if (at + 1 >= args.size())
+        return false;
+    const auto named = RtMidiBackend::apiNamed(args[at + 1]);
+    if (!named)
+        return false;
+    api = *named;
+    args.remove(at, 2);
+    return true;
+}
 
 QJsonArray endpointsJson(const QList<MidiEndpoint>& endpoints)
 {
@@ -72,11 +89,13 @@ private:
 
 // The ports of the system as JSON; while MIDI is off both lists are empty and the reason
 // says why (the warning on stderr says it too).
-int runMidiPorts(const QStringList& args)
+int runMidiPorts(const QStringList& arguments)
 {
-    if (!args.isEmpty())
-        return fail(QStringLiteral("usage: midi ports"));
-    const RtMidiBackend backend;
+    QStringList args = arguments;
+    RtMidiBackend::Api api = RtMidiBackend::Api::Alsa;
+    if (!takeApi(args, api) || !args.isEmpty())
+        return fail(QString::fromLatin1(kPortsUsage));
+    const RtMidiBackend backend(api);
     const QJsonObject out{
         {QStringLiteral("available"), backend.available()},
         {QStringLiteral("reason"), backend.reason()},
@@ -91,14 +110,16 @@ int runMidiPorts(const QStringList& args)
 // PORT, sends the queue through the paced drain on the event loop, and returns when it is
 // empty, printing how many messages left. Exit 1 with one line on stderr while MIDI is off,
 // for an unknown port, or when a message did not leave.
-int runMidiSend(const QStringList& args)
+int runMidiSend(const QStringList& arguments)
 {
-    if (args.size() != 3 || args[0] != QLatin1String("--to"))
+    QStringList args = arguments;
+    RtMidiBackend::Api api = RtMidiBackend::Api::Alsa;
+    if (!takeApi(args, api) || args.size() != 3 || args[0] != QLatin1String("--to"))
         return fail(QString::fromLatin1(kSendUsage));
     const QString& port = args[1];
     const QString& text = args[2];
 
-    RtMidiBackend backend;
+    RtMidiBackend backend(api);
     if (!backend.available())
         return kFailed; // the backend's warning is the one line on stderr
     const std::optional<MidiEndpoint> endpoint = findPort(backend.destinations(), port);

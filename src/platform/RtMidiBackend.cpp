@@ -103,6 +103,15 @@ struct RtMidiBackend::Input {
     }
 };
 
+std::optional<RtMidiBackend::Api> RtMidiBackend::apiNamed(const QString& name)
+{
+    if (name.compare(QLatin1String("alsa"), Qt::CaseInsensitive) == 0)
+        return Api::Alsa;
+    if (name.compare(QLatin1String("jack"), Qt::CaseInsensitive) == 0)
+        return Api::Jack;
+    return std::nullopt;
+}
+
 RtMidiBackend::RtMidiBackend(Api api, const QString& sequencerDevice) : api_(api)
 {
     if (api == Api::Jack) {

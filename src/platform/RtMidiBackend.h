@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 class RtMidiIn;
@@ -22,6 +23,8 @@ namespace partivo {
 class RtMidiBackend : public MidiBackend {
 public:
     enum class Api { Alsa, Jack };
+    // "alsa" or "jack" (any case); nothing for another name.
+    static std::optional<Api> apiNamed(const QString& name);
 
     // sequencerDevice is checked before RtMidi opens the ALSA sequencer, so that a machine
     // without one gets the single warning and nothing from the libraries on stderr. JACK is

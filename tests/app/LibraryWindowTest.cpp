@@ -1,7 +1,11 @@
 #include "app/LibraryWindow.h"
 #include "QtPrinters.h"
 #include "app/Controller.h"
+#include "midi/Midi.h"
+#include "platform/LoopbackMidi.h"
+#include "platform/ManualTimers.h"
 #include "platform/MemoryPrefs.h"
+#include "platform/NotificationCenter.h"
 #include "platform/ScriptedDialogs.h"
 
 #include <QDir>
@@ -18,7 +22,11 @@ namespace {
 struct Fixture {
     MemoryPrefs prefs;
     ScriptedDialogs dialogs;
-    Controller controller{prefs, dialogs};
+    ManualTimers timers;
+    LoopbackMidi midiBackend{timers};
+    Midi midi{prefs, timers, midiBackend};
+    NotificationCenter center;
+    Controller controller{prefs, dialogs, midi, center};
 
     QListWidget* list() const { return controller.window()->findChild<QListWidget*>(); }
     QString menuTitle() const { return controller.window()->menuBar()->actions().first()->text(); }
@@ -64,4 +72,29 @@ TEST(LibraryWindow, FollowsTheCurrentBinderAndSong)
     f.controller.binders().actionToggleInfo();
     EXPECT_EQ(f.menuTitle(), QStringLiteral("? ▹ Help Binder"));
     EXPECT_GE(f.list()->count(), 8);
+}
+
+TEST(LibraryWindow, StartsTheMidiEngineAndWatchesTheSetUpOnceLaunched)
+{
+    Fixture f;
+    f.prefs.setValue(QStringLiteral("OptWasSaved"), true);
+    f.prefs.setValue(QStringLiteral("genOptMidiDelayVal"), 0.05);
+    f.midiBackend.setSources({{7, QStringLiteral("keys"), true}});
+    f.controller.awakeFromNib();
+    EXPECT_TRUE(f.midi.midiOk);
+    EXPECT_EQ(f.midi.MIDIdestinations.size(), 17);
+    EXPECT_DOUBLE_EQ(f.midi.midiDelay(), 0.05);
+    EXPECT_EQ(f.midi.MIDIendpoints, QList<qint32>{7});
+    EXPECT_FALSE(f.midi.traiterMidiNotifications);
+
+    f.controller.applicationDidFinishLaunching();
+    f.midiBackend.setSources(
+        {{7, QStringLiteral("keys"), true}, {9, QStringLiteral("pedal"), true}});
+    f.timers.advance(1500);
+    EXPECT_EQ(f.midi.MIDIendpoints, (QList<qint32>{7, 9}));
+
+    f.controller.applicationWillTerminate();
+    f.midiBackend.setSources({});
+    f.timers.advance(3000);
+    EXPECT_EQ(f.midi.MIDIendpoints, (QList<qint32>{7, 9})); // no polling after termination
 }

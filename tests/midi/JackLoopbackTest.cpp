@@ -237,5 +237,37 @@ TEST_F(JackLoopback, SourcesAndTheOwnInputReachTheEngine)
     EXPECT_EQ(hex(received[1].second), QStringLiteral("C1 09"));
 }
 
+// The command line's ports and send commands under --api jack.
+TEST_F(JackLoopback, CommandLineListsAndSendsThroughJack)
+{
+    Inbox inbox;
+    RtMidiIn sink(RtMidi::UNIX_JACK, "PartivoTest");
+    sink.setCallback(collect, &inbox);
+    sink.openVirtualPort("cli sink");
+
+    QProcess ports;
+    ports.start(QStringLiteral(PARTIVO_CLI_PATH),
+                {QStringLiteral("midi"), QStringLiteral("ports"), QStringLiteral("--api"),
+                 QStringLiteral("jack")});
+    ASSERT_TRUE(ports.waitForFinished(30000));
+    EXPECT_EQ(ports.exitCode(), 0);
+    const QByteArray listing = ports.readAllStandardOutput();
+    EXPECT_TRUE(listing.contains("\"available\": true")) << listing.constData();
+    EXPECT_TRUE(listing.contains("PartivoTest:cli sink")) << listing.constData();
+    EXPECT_FALSE(listing.contains("Partivo:")) << listing.constData();
+
+    QProcess send;
+    send.start(QStringLiteral(PARTIVO_CLI_PATH),
+               {QStringLiteral("midi"), QStringLiteral("send"), QStringLiteral("--api"),
+                QStringLiteral("jack"), QStringLiteral("--to"),
+                QStringLiteral("PartivoTest:cli sink"), QStringLiteral("12:5@Ch3 CC7:100@Ch3")});
+    ASSERT_TRUE(send.waitForFinished(30000));
+    EXPECT_EQ(send.exitCode(), 0) << send.readAllStandardError().constData();
+    QStringList got;
+    for (const auto& message : inbox.waitFor(3))
+        got.append(hex(message.second));
+    EXPECT_EQ(got, (QStringList{"B2 20 0C", "C2 05", "B2 07 64"}));
+}
+
 } // namespace
 } // namespace partivo
