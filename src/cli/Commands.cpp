@@ -11,6 +11,11 @@ const QList<Command>& commands()
          "Loads the folder as binder N (0..7, default 0) with the tab definitions of the "
          "settings file and prints its song lists as JSON.",
          runLibrary},
+        {"note", "note <file>",
+         "Reads a song's note and prints what its readers find: title, artist, tags, tempo, "
+         "time signature, window lines, events and the MIDI lines sent when the song becomes "
+         "current, as JSON.",
+         runNote},
         {"chordpro", "chordpro info <file>",
          "Parses a ChordPro file and prints its title, subtitle, key, font size, chord list and "
          "parsed lines as JSON.",

@@ -21,6 +21,7 @@ struct Command {
 const QList<Command>& commands();
 
 int runLibrary(const QStringList& args);
+int runNote(const QStringList& args);
 // "chordpro info" and "chordpro transpose".
 int runChordPro(const QStringList& args);
 int runChordProInfo(const QStringList& args);

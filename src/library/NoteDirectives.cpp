@@ -39,9 +39,12 @@ std::optional<QString> obtenirChaine(const QString& note, QLatin1StringView dire
     if (at < 0)
         return std::nullopt;
     const int start = at + directive.size();
-    const int end = note.indexOf(QLatin1Char('\n'), start);
+    int end = note.indexOf(QLatin1Char('\n'), start);
     if (end < 0)
         return std::nullopt;
+    // A note saved with CR LF line ends gives the same values as one with LF.
+    if (end > start && note[end - 1] == QLatin1Char('\r'))
+        --end;
     return note.mid(start, end - start);
 }
 

@@ -13,8 +13,9 @@ namespace partivo {
 // search, which matters when a load reads thousands of notes.
 int indexOfAsciiIgnoringCase(QStringView text, QLatin1StringView needle, int from = 0);
 
-// Value of the first "NAME=" directive up to the line feed; nothing when the directive is
-// missing or its line does not end with a line feed.
+// Value of the first "NAME=" directive up to the line feed (a carriage return before it is
+// not part of the value); nothing when the directive is missing or its line does not end
+// with a line feed.
 std::optional<QString> obtenirChaine(const QString& note, QLatin1StringView directive);
 // As obtenirChaine, but a value that is blank after trimming counts as missing.
 std::optional<QString> obtenirChaineNonBlank(const QString& note, QLatin1StringView directive);

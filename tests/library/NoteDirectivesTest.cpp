@@ -83,8 +83,11 @@ TEST(NoteDirectives, ObtenirChaine)
         {"empty value", "TITLE=\nmemo", "TITLE=", "[]", "<none>"},
         {"blank value", "TITLE=   \nsome memo", "TITLE=", "[   ]", "<none>"},
         {"tab only", "TITLE=\t\n", "TITLE=", "[\t]", "<none>"},
-        {"carriage return stays", "TITLE=Song\r\n", "TITLE=", "[Song\r]", "[Song\r]"},
-        {"carriage return only is blank", "TITLE=\r\n", "TITLE=", "[\r]", "<none>"},
+        // CR LF line ends give the values of LF ones; a lone CR is text.
+        {"carriage return before the line feed", "TITLE=Song\r\n", "TITLE=", "[Song]", "[Song]"},
+        {"carriage return only is blank", "TITLE=\r\n", "TITLE=", "[]", "<none>"},
+        {"only the last carriage return goes", "TITLE=Song\r\r\n", "TITLE=", "[Song\r]",
+         "[Song\r]"},
         {"carriage return does not end a line", "TITLE=Song\rmore\n", "TITLE=", "[Song\rmore]",
          "[Song\rmore]"},
         {"first occurrence wins", "TITLE=One\nTITLE=Two\n", "TITLE=", "[One]", "[One]"},
