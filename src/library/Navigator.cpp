@@ -1,0 +1,280 @@
+#include "library/Navigator.h"
+
+#include "library/Data.h"
+#include "library/FirstLetter.h"
+#include "library/LibraryView.h"
+#include "library/SearchText.h"
+#include "platform/Timers.h"
+
+#include <algorithm>
+
+namespace partivo {
+
+Navigator::Navigator(Data& data, LibraryView& view, Timers& timers)
+    : data_(data), view_(view), timers_(timers)
+{
+}
+
+int Navigator::pageCount() const
+{
+    const auto entry = data_.getPiece(data_.songNoG);
+    return entry ? std::max(1, entry->pieceDet->nbrPagesMax) : 1;
+}
+
+// A song is always shown from its first page; its tab becomes the current tab.
+void Navigator::showSong()
+{
+    pageNo1 = 1;
+    view_.chargerPages();
+    afficherInfoPiece();
+    timers_.start(QLatin1String(kPreviousSongTimer), kPreviousSongMs, false,
+                  [this] { rememberPreviousSong(); });
+}
+
+void Navigator::afficherInfoPiece()
+{
+    const auto entry = data_.getPiece(data_.songNoG);
+    if (!entry)
+        return;
+    const int before = data_.onglNoG;
+    data_.setOnglet(entry->ongNo);
+    if (verifTOC && before != data_.onglNoG)
+        view_.afficherToc();
+    verifTOC = false;
+}
+
+// Inside the user's tab, a song shown for two seconds becomes the previous song, so that
+// going back toggles between the last two songs played there.
+void Navigator::rememberPreviousSong()
+{
+    if (data_.onglNoG != data_.onglNoGuser || data_.onglNoG <= 0)
+        return;
+    if (songNoG_prev != data_.songNoG)
+        songNoG_prev_prev = songNoG_prev;
+    songNoG_prev = data_.songNoG;
+}
+
+void Navigator::traiterNext()
+{
+    if (tocON) {
+        tocON = false;
+        view_.hideSongList();
+        showSong();
+        return;
+    }
+    if (data_.songNoG < data_.songNbrG) {
+        ++data_.songNoG;
+        verifTOC = true;
+    }
+    showSong();
+}
+
+void Navigator::traiterPrev()
+{
+    if (tocON && data_.songNoG != 1) {
+        tocON = false;
+        view_.hideSongList();
+    }
+    if (!tocON && data_.songNoG > 1) {
+        --data_.songNoG;
+        verifTOC = true;
+    }
+    showSong();
+}
+
+void Navigator::gotoSongNo(int n)
+{
+    if (n < 1 || n > data_.songNbrG)
+        return;
+    data_.songNoG = n;
+    showSong();
+}
+
+void Navigator::gotoPrevNextTab(int direction)
+{
+    const auto& starts =
+        data_.currentSort == 1 ? data_.indexInAuthorArrayG : data_.indexInTitleArrayG;
+    const int step = direction == 1 ? -1 : 1;
+    for (int tab = data_.onglNoG + step; tab >= 0 && tab <= 9; tab += step) {
+        if (starts[size_t(tab)] != -1) {
+            data_.onglNoGuser = tab;
+            gotoSongNo(starts[size_t(tab)] + 1);
+            return;
+        }
+    }
+}
+
+void Navigator::actionFirst()
+{
+    if (data_.onglNoG == 0) {
+        gotoSongNo(1);
+        view_.afficherToc();
+        return;
+    }
+    verifTOC = true;
+    gotoPrevNextTab(1);
+}
+
+void Navigator::actionLast()
+{
+    verifTOC = true;
+    gotoPrevNextTab(0);
+}
+
+void Navigator::traiterUP(bool singlePage)
+{
+    const int step = singlePage ? 1 : 2;
+    if (pageCount() > step && pageNo1 != 1) {
+        // Never below page 1: a two-page view may stand on an even page.
+        pageNo1 = std::max(1, pageNo1 - step);
+        view_.chargerPages();
+        return;
+    }
+    showSong();
+}
+
+void Navigator::traiterDown(bool singlePage, int extraPages)
+{
+    const int step = singlePage ? 1 : 2;
+    const int pages = pageCount();
+    if (pages <= step) {
+        showSong();
+        return;
+    }
+    if (pageNo1 + step + extraPages <= pages) {
+        pageNo1 += step;
+        view_.chargerPages();
+    }
+}
+
+void Navigator::actionToggleSort()
+{
+    int* tracked[] = {&data_.songNoG, &songNoG_itunes,    &songNoG_ev,        &songNoG_next,
+                      &songNoG_prev,  &songNoG_prev_prev, &data_.songNoG_ongl};
+    std::shared_ptr<Pieces> entries[std::size(tracked)];
+    for (size_t i = 0; i < std::size(tracked); ++i)
+        entries[i] = *tracked[i] > 0 ? data_.getPiece(*tracked[i]) : nullptr;
+    data_.currentSort = data_.currentSort == 1 ? 0 : 1;
+    for (size_t i = 0; i < std::size(tracked); ++i) {
+        if (entries[i])
+            *tracked[i] = 1 + (data_.currentSort == 1 ? entries[i]->indexInAuthorArray
+                                                      : entries[i]->indexInTitleArray);
+    }
+    showSong();
+    if (tocON)
+        view_.afficherToc();
+}
+
+void Navigator::actionGotoCur()
+{
+    if (tocON) {
+        tocON = false;
+        view_.hideSongList();
+    }
+    if (playerPlaying && songNoG_itunes > 0 && songNoG_itunes != data_.songNoG)
+        gotoSongNo(songNoG_itunes);
+    else if (songNoG_prev > 0 && songNoG_prev != data_.songNoG)
+        gotoSongNo(songNoG_prev);
+    else if (songNoG_prev_prev >= 1)
+        gotoSongNo(songNoG_prev_prev);
+}
+
+void Navigator::allerA(int key)
+{
+    if (tocON) {
+        tocON = false;
+        view_.hideSongList();
+    }
+    if (key < 1 || key > kFirstLetterKeys || rechBloque || data_.rech.size() >= kSearchMaxChars) {
+        afficherInfoRech(false);
+        return;
+    }
+    data_.rech.append(carn(key));
+    if (songNoToc >= 0) {
+        afficherInfoRech(true);
+        data_.songNoG = songNoToc;
+        songNoToc = -1;
+        showSong();
+        return;
+    }
+    int target = 0;
+    if (data_.rech.size() == 1) {
+        target = (data_.currentSort == 1 ? data_.debLettre2 : data_.debLettre)[size_t(key)];
+        if (target == 0) {
+            afficherInfoRech(false);
+            return;
+        }
+    } else {
+        target = rechercherChaine(data_.rech);
+        if (target < 0)
+            return;
+    }
+    afficherInfoRech(true);
+    data_.songNoG = target;
+    if (data_.onglNoGuser >= 1 && data_.onglNoGuser <= 9) {
+        const auto entry = data_.getPiece(target);
+        const int inTab = entry ? entry->pieceDet->indexInTEMP[size_t(data_.onglNoGuser)] : -1;
+        if (inTab >= 0)
+            prioriserPieceDansOnglet(inTab);
+        else
+            data_.ongletErr = data_.onglNoGuser;
+    }
+    showSong();
+}
+
+void Navigator::prioriserPieceDansOnglet(int poolPosition)
+{
+    const auto entry = data_.getPieceTEMP(poolPosition);
+    if (!entry)
+        return;
+    data_.songNoG =
+        1 + (data_.currentSort == 1 ? entry->indexInAuthorArray : entry->indexInTitleArray);
+}
+
+int Navigator::rechercherChaine(const QString& text)
+{
+    const int n = int(text.size());
+    const int key = keyn(text);
+    const auto& index = data_.currentSort == 1 ? data_.debLettre2 : data_.debLettre;
+    const int start = key >= 1 && key <= kFirstLetterKeys ? std::max(1, index[size_t(key)]) : 1;
+    for (int song = start; song <= data_.songNbrG; ++song) {
+        const auto entry = data_.getPiece(song);
+        if (!entry)
+            continue;
+        const QString compared = data_.currentSort == 1
+                                     ? entry->pieceDet->auteur + entry->pieceDet->titre
+                                     : entry->pieceDet->titre;
+        if (obtenirCar(compared, n) == text)
+            return song;
+    }
+    afficherInfoRech(false);
+    return -1;
+}
+
+void Navigator::afficherInfoRech(bool found)
+{
+    rechShown = true;
+    timers_.start(QLatin1String(kSearchTimer), found ? kSearchFoundMs : kSearchNotFoundMs, false,
+                  [this, found] { searchTimerFired(found); });
+    rechBloque = !found;
+}
+
+void Navigator::searchTimerFired(bool afterFound)
+{
+    if (afterFound) {
+        rechShown = false;
+        rechBloque = false;
+        data_.rech.clear();
+        if (data_.onglNoG == 0)
+            data_.onglNoGuser = 0;
+        return;
+    }
+    if (rechBloque) {
+        data_.rech.clear();
+        rechBloque = false;
+    }
+    timers_.start(QLatin1String(kSearchTimer), kSearchFoundMs, false,
+                  [this] { searchTimerFired(true); });
+}
+
+} // namespace partivo

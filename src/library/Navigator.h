@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+
+namespace partivo {
+
+class Data;
+class LibraryView;
+class Pieces;
+class Timers;
+
+inline constexpr char kPreviousSongTimer[] = "previousSongMemory";
+inline constexpr char kSearchTimer[] = "typeToSearch";
+inline constexpr int kPreviousSongMs = 2000;
+inline constexpr int kSearchFoundMs = 2000;
+inline constexpr int kSearchNotFoundMs = 500;
+inline constexpr int kSearchMaxChars = 10;
+
+// Moves the current song and page: next and previous song across tabs, tab jumps, Home and
+// End, paging, the sort toggle, the previous-song memory and type-to-search. Logic only:
+// showing goes through the LibraryView, time through the named timers.
+class Navigator {
+public:
+    Navigator(Data& data, LibraryView& view, Timers& timers);
+
+    int pageNo1 = 1; // first page shown of the current song
+    int songNoG_prev = 0;
+    int songNoG_prev_prev = 0;
+    int songNoG_next = 0;
+    int songNoG_itunes = 0;
+    int songNoG_ev = 0;
+    bool playerPlaying = false; // the media player plays songNoG_itunes
+    bool verifTOC = false;
+    bool rechBloque = false;
+    bool rechShown = false; // the search display is visible
+    int songNoToc = -1;     // song picked in the list panel, -1 none
+    bool tocON = false;
+    bool zoomON = false;
+
+    void traiterNext();
+    void traiterPrev();
+    void gotoSongNo(int n);
+    // 1 = previous tab, 0 = next tab.
+    void gotoPrevNextTab(int direction);
+    void actionFirst();
+    void actionLast();
+    // Paging by one page (singlePage) or two; paging never leaves the song.
+    void traiterUP(bool singlePage);
+    void traiterDown(bool singlePage, int extraPages);
+    void actionToggleSort();
+    void actionGotoCur();
+    // Type-to-search with a first-letter key 1..36.
+    void allerA(int key);
+    // Song number of the first song whose letters and digits start with text, or -1
+    // (reported as not found).
+    int rechercherChaine(const QString& text);
+
+    // Page count of the current song (at least 1).
+    int pageCount() const;
+
+private:
+    void showSong();
+    void afficherInfoPiece();
+    void rememberPreviousSong();
+    void afficherInfoRech(bool found);
+    void searchTimerFired(bool afterFound);
+    void prioriserPieceDansOnglet(int poolPosition);
+
+    Data& data_;
+    LibraryView& view_;
+    Timers& timers_;
+};
+
+} // namespace partivo
