@@ -11,6 +11,12 @@ const QList<Command>& commands()
          "Loads the folder as binder N (0..7, default 0) with the tab definitions of the "
          "settings file and prints its song lists as JSON.",
          runLibrary},
+        {"navigate", "navigate <folder> [--settings FILE] [--binder N] --keys \"<commands>\"",
+         "Loads the binder and applies the commands in order (key command numbers, next, prev, "
+         "pageDown, pageUp, home, end, nextTab, prevTab, toggleSort, type:<text>, "
+         "wait:<seconds>), printing the song number, sort, user tab, current file and title, "
+         "first page and search text as one JSON line after each.",
+         runNavigate},
         {"note", "note <file>",
          "Reads a song's note and prints what its readers find: title, artist, tags, tempo, "
          "time signature, window lines, events and the MIDI lines sent when the song becomes "

@@ -22,6 +22,7 @@ const QList<Command>& commands();
 
 int runLibrary(const QStringList& args);
 int runNote(const QStringList& args);
+int runNavigate(const QStringList& args);
 // "chordpro info" and "chordpro transpose".
 int runChordPro(const QStringList& args);
 int runChordProInfo(const QStringList& args);

@@ -1,8 +1,6 @@
 #include "cli/Commands.h"
-#include "cli/HeadlessDialogs.h"
+#include "cli/HeadlessBinder.h"
 #include "library/Data.h"
-#include "platform/MemoryPrefs.h"
-#include "platform/QSettingsPrefs.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,7 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cstdio>
-#include <memory>
 
 namespace partivo::cli {
 
@@ -87,27 +84,13 @@ int runLibrary(const QStringList& args)
     LibraryArgs parsed;
     if (const QString error = parseArgs(args, parsed); !error.isEmpty())
         return fail(error);
+    if (const QString error = HeadlessBinder::checkPaths(parsed.folder, parsed.settings);
+        !error.isEmpty())
+        return fail(error);
     const QFileInfo folder(parsed.folder);
-    if (!folder.isDir())
-        return fail(QStringLiteral("'%1' is not a folder").arg(parsed.folder));
-    if (!folder.isReadable() || !folder.isExecutable())
-        return fail(QStringLiteral("the folder '%1' cannot be read").arg(parsed.folder));
-    if (!parsed.settings.isEmpty() && !QFileInfo(parsed.settings).isFile())
-        return fail(QStringLiteral("the settings file '%1' does not exist").arg(parsed.settings));
-
-    std::unique_ptr<Prefs> prefs;
-    if (parsed.settings.isEmpty())
-        prefs = std::make_unique<MemoryPrefs>();
-    else
-        prefs = std::make_unique<QSettingsPrefs>(parsed.settings);
-    HeadlessDialogs dialogs;
-    Data data(*prefs, dialogs);
-
-    data.chargerTabsForDirNo(parsed.binder, false);
-    data.resetNavigation();
-    data.chargerFichiers(folder.absoluteFilePath(), true);
-    data.songNbrG = int(data.listePiecesByTitle.size());
-    data.songNoG = data.songNbrG > 0 ? 1 : 0;
+    HeadlessBinder binder(parsed.settings);
+    binder.load(parsed.folder, parsed.binder);
+    Data& data = binder.data();
     data.currentSort = parsed.sort;
 
     const QDir root(QDir::cleanPath(folder.absoluteFilePath()));

@@ -251,6 +251,12 @@ int Navigator::rechercherChaine(const QString& text)
     return -1;
 }
 
+void Navigator::endSearch()
+{
+    data_.rech.clear();
+    rechBloque = false;
+}
+
 void Navigator::afficherInfoRech(bool found)
 {
     rechShown = true;

@@ -54,6 +54,8 @@ public:
     // Song number of the first song whose letters and digits start with text, or -1
     // (reported as not found).
     int rechercherChaine(const QString& text);
+    // Ends search typing: the text is emptied and unblocked.
+    void endSearch();
 
     // Page count of the current song (at least 1).
     int pageCount() const;

@@ -1,0 +1,42 @@
+#include "cli/HeadlessBinder.h"
+
+#include "platform/MemoryPrefs.h"
+#include "platform/QSettingsPrefs.h"
+
+#include <QFileInfo>
+
+namespace partivo::cli {
+
+QString HeadlessBinder::checkPaths(const QString& folder, const QString& settings)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir())
+        return QStringLiteral("'%1' is not a folder").arg(folder);
+    if (!info.isReadable() || !info.isExecutable())
+        return QStringLiteral("the folder '%1' cannot be read").arg(folder);
+    if (!settings.isEmpty() && !QFileInfo(settings).isFile())
+        return QStringLiteral("the settings file '%1' does not exist").arg(settings);
+    return QString();
+}
+
+HeadlessBinder::HeadlessBinder(const QString& settings)
+{
+    if (settings.isEmpty())
+        prefs_ = std::make_unique<MemoryPrefs>();
+    else
+        prefs_ = std::make_unique<QSettingsPrefs>(settings);
+    data_ = std::make_unique<Data>(*prefs_, dialogs_);
+}
+
+HeadlessBinder::~HeadlessBinder() = default;
+
+void HeadlessBinder::load(const QString& folder, int binder)
+{
+    data_->chargerTabsForDirNo(binder, false);
+    data_->resetNavigation();
+    data_->chargerFichiers(QFileInfo(folder).absoluteFilePath(), true);
+    data_->songNbrG = int(data_->listePiecesByTitle.size());
+    data_->songNoG = data_->songNbrG > 0 ? 1 : 0;
+}
+
+} // namespace partivo::cli

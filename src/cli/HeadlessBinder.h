@@ -1,0 +1,31 @@
+#pragma once
+
+#include "cli/HeadlessDialogs.h"
+#include "library/Data.h"
+
+#include <QString>
+#include <memory>
+
+namespace partivo::cli {
+
+// A binder folder loaded without windows, with the tab definitions of a settings file
+// (none: an empty store), as the "library" and "navigate" commands use it.
+class HeadlessBinder {
+public:
+    // One line saying what is wrong with the folder or settings path; empty when both can
+    // be used.
+    static QString checkPaths(const QString& folder, const QString& settings);
+
+    explicit HeadlessBinder(const QString& settings);
+    ~HeadlessBinder();
+    // Loads the folder as binder number binder; song 1 becomes current.
+    void load(const QString& folder, int binder);
+    Data& data() { return *data_; }
+
+private:
+    std::unique_ptr<Prefs> prefs_;
+    HeadlessDialogs dialogs_;
+    std::unique_ptr<Data> data_;
+};
+
+} // namespace partivo::cli
