@@ -1,7 +1,6 @@
 #include "chordpro/ChordPro.h"
 #include "cli/Commands.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -50,11 +49,10 @@ QJsonObject lineJson(const ParsedLine& line)
 
 int runChordProInfo(const QStringList& args)
 {
-    if (args.size() != 1 || args.first().startsWith(QLatin1String("--")))
-        return fail(QStringLiteral("usage: chordpro info <file>"));
+    if (const QString error = checkSingleFileArg(args, "usage: chordpro info <file>");
+        !error.isEmpty())
+        return fail(error);
     const QString& path = args.first();
-    if (!QFileInfo(path).isFile())
-        return fail(QStringLiteral("'%1' is not a file").arg(path));
 
     ChordPro song;
     if (!song.chargerFichier(path))

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include <QFileInfo>
 #include <cstdio>
 
 namespace partivo::cli {
@@ -47,6 +48,15 @@ const QList<Command>& commands()
          runMidi},
     };
     return list;
+}
+
+QString checkSingleFileArg(const QStringList& args, const char* usage)
+{
+    if (args.size() != 1 || args.first().startsWith(QLatin1String("--")))
+        return QString::fromLatin1(usage);
+    if (!QFileInfo(args.first()).isFile())
+        return QStringLiteral("'%1' is not a file").arg(args.first());
+    return QString();
 }
 
 bool parseInt(const QString& text, int min, int max, int& value)

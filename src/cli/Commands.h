@@ -36,6 +36,10 @@ int runMidiSend(const QStringList& args);
 // A whole number from min to max written as text; false (value unchanged) otherwise.
 bool parseInt(const QString& text, int min, int max, int& value);
 
+// The one argument of a command that takes a single file: empty message when args hold
+// exactly one path of an existing file, else the usage or "is not a file" line.
+QString checkSingleFileArg(const QStringList& args, const char* usage);
+
 // Prints "partivo-cli: <message>" on stderr and returns kUsage.
 int fail(const QString& message);
 

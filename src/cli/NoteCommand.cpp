@@ -2,7 +2,6 @@
 #include "notes/NoteReader.h"
 #include "platform/TextDecode.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -37,11 +36,9 @@ QJsonObject eventJson(const SongEv& ev)
 // is read as Windows-1252, as the library does.
 int runNote(const QStringList& args)
 {
-    if (args.size() != 1 || args.first().startsWith(QLatin1String("--")))
-        return fail(QStringLiteral("usage: note <file>"));
+    if (const QString error = checkSingleFileArg(args, "usage: note <file>"); !error.isEmpty())
+        return fail(error);
     const QString& path = args.first();
-    if (!QFileInfo(path).isFile())
-        return fail(QStringLiteral("'%1' is not a file").arg(path));
     QString text;
     if (!readTextFile(path, text))
         return fail(QStringLiteral("the file '%1' cannot be read").arg(path));
