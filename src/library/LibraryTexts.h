@@ -17,4 +17,7 @@ inline constexpr const char* kBinderNotAvailable =
 inline constexpr const char* kChooseFolderTitle = "Partivo";
 inline constexpr const char* kChooseFolderMessage = "Choose a folder";
 
+inline constexpr char kNoTabsInHelpBinder[] =
+    "Setlists and Collections cannot be created in the Help Binder.";
+
 } // namespace partivo::texts

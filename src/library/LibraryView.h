@@ -17,6 +17,8 @@ public:
     virtual void chargerPages() {}
     // Song list panel state.
     virtual void afficherToc() {}
+    // Opens the editor of tab 1..9 and returns once it is closed.
+    virtual void editTab(int /*tab*/) {}
 };
 
 } // namespace partivo

@@ -2,8 +2,10 @@
 
 #include "library/Data.h"
 #include "library/FirstLetter.h"
+#include "library/LibraryTexts.h"
 #include "library/LibraryView.h"
 #include "library/SearchText.h"
+#include "platform/Dialogs.h"
 #include "platform/Timers.h"
 
 #include <algorithm>
@@ -177,6 +179,49 @@ void Navigator::actionGotoCur()
         gotoSongNo(songNoG_prev);
     else if (songNoG_prev_prev >= 1)
         gotoSongNo(songNoG_prev_prev);
+}
+
+void Navigator::actionOnglet2(int tab, bool cmd, bool helpBinder)
+{
+    if (tab < 0 || tab > 9)
+        return;
+    const int count = data_.getNbrPiecesOng(tab);
+    const auto& starts =
+        data_.currentSort == 1 ? data_.indexInAuthorArrayG : data_.indexInTitleArrayG;
+    auto goToTab = [&] {
+        if (data_.getNbrPiecesOng(tab) > 0) {
+            gotoSongNo(starts[size_t(tab)] + 1);
+            view_.afficherToc();
+        }
+    };
+    bool editorOpened = false;
+    if (helpBinder && (cmd || count == 0))
+        data_.dialogs.msg(QString::fromUtf8(texts::kNoTabsInHelpBinder));
+    else if (tab > 0 && (cmd || count == 0))
+        editorOpened = true;
+    data_.onglNoGuser = tab;
+    goToTab();
+    if (editorOpened) {
+        view_.editTab(tab);
+        goToTab();
+    }
+}
+
+void Navigator::actionEqual()
+{
+    if (!tocON) {
+        tocON = true;
+        view_.afficherToc();
+        return;
+    }
+    if (data_.filterNoG >= 0) {
+        data_.filterNoG = -1;
+        data_.filterType = 0;
+        view_.afficherToc();
+        return;
+    }
+    tocON = false;
+    view_.hideSongList();
 }
 
 void Navigator::allerA(int key)

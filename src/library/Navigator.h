@@ -49,6 +49,11 @@ public:
     void traiterDown(bool singlePage, int extraPages);
     void actionToggleSort();
     void actionGotoCur();
+    // Tab button t (0..9) pressed, with the command modifier when cmd. In the Help Binder
+    // tabs cannot be edited.
+    void actionOnglet2(int tab, bool cmd, bool helpBinder);
+    // Shows the song list panel; when it is shown, clears an active filter or hides it.
+    void actionEqual();
     // Type-to-search with a first-letter key 1..36.
     void allerA(int key);
     // Song number of the first song whose letters and digits start with text, or -1

@@ -19,8 +19,12 @@ namespace {
 struct CountingView : LibraryView {
     int shown = 0;
     int tocRefreshed = 0;
+    int tocHidden = 0;
+    QList<int> editedTabs;
     void chargerPages() override { ++shown; }
     void afficherToc() override { ++tocRefreshed; }
+    void hideSongList() override { ++tocHidden; }
+    void editTab(int tab) override { editedTabs.append(tab); }
 };
 
 // A binder of the given files; tab t (1..9) is a setlist of the given lines.
@@ -259,6 +263,59 @@ TEST(Navigator, SearchInASetlistPrefersItsEntryOrFlagsTheTab)
     b.nav.allerA(keyOfChar('b'));
     EXPECT_EQ(b.current(), QStringLiteral("0:Beta"));
     EXPECT_EQ(b.data.ongletErr, 1);
+}
+
+TEST(Navigator, TabButtons)
+{
+    struct Case {
+        const char* name;
+        int tab;
+        bool cmd;
+        bool help;
+        const char* current;
+        QList<int> edited;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"tab with songs", 1, false, false, "1:Beta", {}, false},
+        {"command-click edits it", 1, true, false, "1:Beta", {1}, false},
+        {"empty tab opens its editor", 2, false, false, "0:Alpha", {2}, false},
+        {"tab 0 has no editor", 0, true, false, "0:Alpha", {}, false},
+        {"Help Binder: no editor for an empty tab", 2, false, true, "0:Alpha", {}, true},
+        {"Help Binder: command-click refused", 1, true, true, "1:Beta", {}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Binder b({"Alpha.pdf", "Beta.pdf"}, {{1, "beta\n"}});
+        b.nav.actionOnglet2(c.tab, c.cmd, c.help);
+        EXPECT_EQ(b.current(), QString::fromUtf8(c.current));
+        EXPECT_EQ(b.data.onglNoGuser, c.tab);
+        EXPECT_EQ(b.view.editedTabs, c.edited);
+        EXPECT_EQ(b.dialogs.texts().contains(QStringLiteral(
+                      "Setlists and Collections cannot be created in the Help Binder.")),
+                  c.refused);
+    }
+}
+
+TEST(Navigator, ListPanelKeyShowsClearsTheFilterThenHides)
+{
+    Binder b({"Alpha.pdf"});
+    b.data.filterNoG = 2;
+    b.data.filterType = 1;
+    b.nav.actionEqual();
+    EXPECT_TRUE(b.nav.tocON);
+    b.nav.actionEqual();
+    EXPECT_TRUE(b.nav.tocON);
+    EXPECT_EQ(b.data.filterNoG, -1);
+    EXPECT_EQ(b.data.filterType, 0);
+    b.nav.actionEqual();
+    EXPECT_FALSE(b.nav.tocON);
+    EXPECT_EQ(b.view.tocHidden, 1);
+    // Next with the panel shown only hides it.
+    b.nav.actionEqual();
+    b.nav.traiterNext();
+    EXPECT_FALSE(b.nav.tocON);
+    EXPECT_EQ(b.data.songNoG, 1);
 }
 
 TEST(SearchText, LettersAndDigits)
