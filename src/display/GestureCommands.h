@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QHash>
+#include <QPointF>
+#include <QSizeF>
+
+namespace partivo {
+
+// Key commands of the four hidden click regions of a binder window.
+enum HiddenRegionCommand {
+    HiddenRegionNone = 0,
+    HiddenRegionPreviousSong = 69, // left upper quarter
+    HiddenRegionPageUp = 70,       // left lower quarter
+    HiddenRegionNextSong = 71,     // right upper quarter
+    HiddenRegionPageDown = 72,     // right lower quarter
+};
+
+// Clicks this close to the left or right edge are left to the window.
+inline constexpr double kHiddenRegionMargin = 30.0;
+
+// The command of a click at pos in a window of the given size, both in window coordinates
+// as Qt gives them (y grows downward); HiddenRegionNone for a click near a side edge.
+int hiddenRegionCommand(QPointF pos, QSizeF windowSize);
+
+// Two-finger swipe codes: 1 to 4 horizontal (1 and 3 made mostly in the upper half of the
+// pad, 2 and 4 in the lower; 1 and 2 to the right, 3 and 4 to the left), 5 up, 6 down;
+// 10 more for a long swipe. 0 for no swipe.
+inline constexpr double kSwipeMinTravel = 0.3;
+inline constexpr double kSwipeLongTravel = 1.4;
+
+// Touch positions on the pad by touch id, normalised to 0..1 with y growing downward, at
+// the start and at the end of the gesture. Only touches present at both count, and at
+// least two must be.
+int swipeCode(const QHash<int, QPointF>& start, const QHash<int, QPointF>& end);
+
+// Scroll-wheel swipe codes, decided at the end of a scroll gesture: 1 left, 2 right, 3 up,
+// 4 down.
+class WheelSwipe {
+public:
+    enum Phase { Begin, Update, End };
+    // Either summed delta must pass this, in wheel notches (Qt's angleDelta / 120).
+    static constexpr double kThreshold = 1.0;
+
+    // Feeds one event of the finger gesture (momentum events and wheels without phases are
+    // not part of it), deltas with the signs and units of Qt's angleDelta / 120. Answers the
+    // code at the end of a long enough gesture, else 0.
+    int event(Phase phase, double deltaX, double deltaY);
+
+private:
+    double sumX_ = 0.0;
+    double sumY_ = 0.0;
+};
+
+} // namespace partivo
