@@ -11,7 +11,7 @@ DimmerBoxInput::Outcome DimmerBoxInput::click(QPointF pos, QSizeF windowSize,
         return {};
     const int command = hiddenRegionCommand(pos, windowSize);
     if (command != HiddenRegionNone)
-        center_.post(QLatin1String(kActionKeyNotification), command);
+        center_.postParam(QLatin1String(kActionKeyNotification), command);
     return {command, false};
 }
 
@@ -32,7 +32,7 @@ DimmerBoxInput::Outcome DimmerBoxInput::postSwipe(int code, const Options& optio
 {
     if (code == 0)
         return {};
-    center_.post(QLatin1String(kSwipeNotification), code);
+    center_.postParam(QLatin1String(kSwipeNotification), code);
     return {code, options.centerMouse};
 }
 

@@ -39,6 +39,8 @@ void MessageLine::setMsg(const QString& text, bool stay)
     text_ = text;
     if (!stay)
         timers_.start(timerName_, kHideDelayMs, false, [this] { hideMsg(); });
+    if (onMessage_)
+        onMessage_();
 }
 
 void MessageLine::refreshNote(bool clearAfter30s)

@@ -20,6 +20,9 @@ public:
     MessageLine(const MessageLine&) = delete;
     MessageLine& operator=(const MessageLine&) = delete;
 
+    // Runs whenever a non-empty message is set, so that the window shows it.
+    void setOnMessage(std::function<void()> shown) { onMessage_ = std::move(shown); }
+
     // A non-empty text replaces the note line; an empty one brings the note back. Any
     // running hide timer is cancelled; a non-empty text with stay false starts a new one.
     void setMsg(const QString& text, bool stay);
@@ -40,6 +43,7 @@ private:
 
     Timers& timers_;
     std::function<void()> showNote_;
+    std::function<void()> onMessage_;
     QString timerName_;
     QString text_;
     bool seconds30_ = false;

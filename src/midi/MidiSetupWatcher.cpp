@@ -4,8 +4,6 @@
 #include "platform/NotificationCenter.h"
 #include "platform/Timers.h"
 
-#include <QVariantMap>
-
 namespace partivo {
 
 MidiSetupWatcher::MidiSetupWatcher(Midi& midi, NotificationCenter& center)
@@ -48,8 +46,7 @@ bool MidiSetupWatcher::poll()
     midi_.traiterMidiNotifications = false;
     midi_.unRegisterInputDevices();
     midi_.registerInputDevices();
-    center_.post(QLatin1String(kActionKeyNotification),
-                 QVariantMap{{QLatin1String(kActionKeyParam), kMidiSetupChangedKey}});
+    center_.postParam(QLatin1String(kActionKeyNotification), kMidiSetupChangedKey);
     midi_.traiterMidiNotifications = true;
     return true;
 }

@@ -1,6 +1,7 @@
 #include "platform/NotificationCenter.h"
 
 #include <QThread>
+#include <QVariantMap>
 #include <algorithm>
 
 namespace partivo {
@@ -29,6 +30,11 @@ void NotificationCenter::post(const QString& name, const QVariant& param)
     // Dropped by Qt if this object is gone before the event loop gets to it.
     QMetaObject::invokeMethod(
         this, [this, name, param] { deliver(name, param); }, Qt::QueuedConnection);
+}
+
+void NotificationCenter::postParam(const QString& name, const QVariant& value)
+{
+    post(name, QVariantMap{{QLatin1String(kActionKeyParam), value}});
 }
 
 // Works on a copy so that handlers may add or remove observers and post again. An observer

@@ -8,8 +8,8 @@
 
 namespace partivo {
 
-// Key commands travel on the bus under this name, with a map holding the command number
-// under "param".
+// Commands travel on the bus with a map holding their value under "param" (postParam);
+// key commands go under the name "ActionKey".
 inline constexpr char kActionKeyNotification[] = "ActionKey";
 inline constexpr char kActionKeyParam[] = "param";
 
@@ -26,6 +26,8 @@ public:
     int addObserver(const QString& name, Handler handler);
     void removeObserver(int id);
     void post(const QString& name, const QVariant& param = QVariant());
+    // Posts the value the way commands travel: a map holding it under "param".
+    void postParam(const QString& name, const QVariant& value);
 
 private:
     void deliver(const QString& name, const QVariant& param);

@@ -168,7 +168,8 @@ protected:
     {
         for (const char* name : {kActionKeyNotification, kSwipeNotification})
             center.addObserver(name, [this, name](const QVariant& param) {
-                posts << QStringLiteral("%1 %2").arg(name).arg(param.toInt());
+                posts << QStringLiteral("%1 %2").arg(name).arg(
+                    param.toMap().value(QLatin1String(kActionKeyParam)).toInt());
             });
     }
     NotificationCenter center;

@@ -1,0 +1,113 @@
+#include "display/DisplayWindow.h"
+#include "platform/ManualTimers.h"
+#include "platform/NotificationCenter.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QVariantMap>
+#include <gtest/gtest.h>
+
+namespace partivo {
+namespace {
+
+// A display window on the manual clock, with a record of the key commands it posts.
+struct Rig {
+    ManualTimers timers;
+    NotificationCenter center;
+    QList<int> keys;
+    DisplayWindow window{WindowSettings::forType(WinTypeBinder), center, timers};
+
+    Rig()
+    {
+        center.addObserver(QLatin1String(kActionKeyNotification), [this](const QVariant& p) {
+            keys.append(p.toMap().value(QLatin1String(kActionKeyParam)).toInt());
+        });
+        window.resize(800, 600);
+        window.show();
+    }
+    void press(int key, Qt::KeyboardModifiers modifiers, quint32 evdev)
+    {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, evdev + 8, 0, 0);
+        QCoreApplication::sendEvent(&window, &event);
+    }
+};
+
+TEST(DisplayWindow, MessageLineShowsOverTheNoteAndHidesAfterThreeSeconds)
+{
+    Rig rig;
+    rig.window.setNoteLine(QStringLiteral("Capo on 2"));
+    EXPECT_EQ(rig.window.shownLine(), QStringLiteral("Capo on 2"));
+    rig.window.messageLine().setMsg(QStringLiteral("Key change"), false);
+    EXPECT_EQ(rig.window.shownLine(), QStringLiteral("Key change"));
+    rig.window.setNoteLine(QStringLiteral("Next song's note")); // the message stays on top
+    EXPECT_EQ(rig.window.shownLine(), QStringLiteral("Key change"));
+    rig.timers.advance(MessageLine::kHideDelayMs - 1);
+    EXPECT_EQ(rig.window.shownLine(), QStringLiteral("Key change"));
+    rig.timers.advance(1);
+    EXPECT_EQ(rig.window.shownLine(), QStringLiteral("Next song's note"));
+
+    rig.window.messageLine().setMsg(QStringLiteral("Stays"), true);
+    rig.timers.advance(60000);
+    EXPECT_EQ(rig.window.shownLine(), QStringLiteral("Stays"));
+    rig.window.messageLine().setMsg(QString(), true);
+    EXPECT_EQ(rig.window.shownLine(), QStringLiteral("Next song's note"));
+}
+
+TEST(DisplayWindow, TableKeysPostCommandsAndOtherKeysGoOn)
+{
+    Rig rig;
+    rig.press(Qt::Key_Period, Qt::NoModifier, 52);
+    rig.press(Qt::Key_Greater, Qt::ShiftModifier, 52);
+    rig.press(Qt::Key_Equal, Qt::ControlModifier, 13);
+    rig.press(Qt::Key_Udiaeresis, Qt::NoModifier, 26); // another layout's key at "["
+    rig.press(Qt::Key_Right, Qt::NoModifier, 106);
+    rig.press(Qt::Key_A, Qt::NoModifier, 30);
+    EXPECT_EQ(rig.keys, (QList<int>{74, 86, 52, 80}));
+}
+
+TEST(DisplayWindow, HiddenRegionClicksBecomeCommandsWhenTheOptionIsOn)
+{
+    Rig rig;
+    auto click = [&](QPointF pos) {
+        QMouseEvent event(QEvent::MouseButtonPress, pos, rig.window.mapToGlobal(pos),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&rig.window, &event);
+    };
+    click({200, 100});
+    EXPECT_TRUE(rig.keys.isEmpty());
+    rig.window.inputOptions.hiddenRegions = true;
+    click({200, 100}); // left upper: previous song
+    click({600, 500}); // right lower: page down
+    click({10, 100});  // near the left edge: passes on
+    EXPECT_EQ(rig.keys, (QList<int>{69, 72}));
+}
+
+TEST(DisplayWindow, FloatingFollowsTheSettingAndTheApplicationsActivation)
+{
+    Rig rig;
+    EXPECT_FALSE(rig.window.floating());
+    rig.window.applicationActiveChanged(false);
+    EXPECT_FALSE(rig.window.floating()); // a normal window stays normal
+    rig.window.iniAlwaysOnTop(true);
+    EXPECT_TRUE(rig.window.floating());
+    EXPECT_TRUE(rig.window.isVisible());
+    rig.window.applicationActiveChanged(false);
+    EXPECT_FALSE(rig.window.floating());
+    rig.window.applicationActiveChanged(true);
+    EXPECT_TRUE(rig.window.floating());
+    EXPECT_TRUE(rig.window.settings().alwaysOnTop);
+    rig.window.iniAlwaysOnTop(false);
+    EXPECT_FALSE(rig.window.floating());
+
+    rig.window.iniTransparent(true);
+    EXPECT_TRUE(rig.window.testAttribute(Qt::WA_TranslucentBackground));
+    rig.window.iniFullScreen(true);
+    EXPECT_TRUE(rig.window.windowState().testFlag(Qt::WindowFullScreen));
+    rig.window.iniFullScreen(false);
+    EXPECT_FALSE(rig.window.windowState().testFlag(Qt::WindowFullScreen));
+    EXPECT_FALSE(rig.window.settings().fullScreen);
+}
+
+} // namespace
+} // namespace partivo
