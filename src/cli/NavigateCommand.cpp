@@ -34,13 +34,17 @@ Step stepFor(const QString& command)
             return {};
         return [code](Navigator& n, ManualTimers&) { runNavigationKey(n, code); };
     }
+    // Words that name a key command run it; the others have no key of their own.
+    static const QHash<QString, int> keyWords = {
+        {QStringLiteral("next"), kKeyNextSong},     {QStringLiteral("prev"), kKeyPrevSong},
+        {QStringLiteral("pageDown"), kKeyNextPage}, {QStringLiteral("pageUp"), kKeyPrevPage},
+        {QStringLiteral("home"), kKeyFirstSong},    {QStringLiteral("end"), kKeyLastSong},
+    };
+    if (const auto it = keyWords.constFind(command); it != keyWords.constEnd()) {
+        const int key = it.value();
+        return [key](Navigator& n, ManualTimers&) { runNavigationKey(n, key); };
+    }
     static const QHash<QString, std::function<void(Navigator&)>> words = {
-        {QStringLiteral("next"), [](Navigator& n) { n.traiterNext(); }},
-        {QStringLiteral("prev"), [](Navigator& n) { n.traiterPrev(); }},
-        {QStringLiteral("pageDown"), [](Navigator& n) { n.traiterDown(false, 0); }},
-        {QStringLiteral("pageUp"), [](Navigator& n) { n.traiterUP(false); }},
-        {QStringLiteral("home"), [](Navigator& n) { n.actionFirst(); }},
-        {QStringLiteral("end"), [](Navigator& n) { n.actionLast(); }},
         {QStringLiteral("nextTab"), [](Navigator& n) { n.gotoPrevNextTab(0); }},
         {QStringLiteral("prevTab"), [](Navigator& n) { n.gotoPrevNextTab(1); }},
         {QStringLiteral("toggleSort"), [](Navigator& n) { n.actionToggleSort(); }},
