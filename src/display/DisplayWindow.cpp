@@ -1,35 +1,46 @@
 #include "display/DisplayWindow.h"
 
+#include "display/DisplayWindows.h"
 #include "display/KeyTable.h"
 #include "platform/NotificationCenter.h"
 
+#include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
 namespace partivo {
 
-DisplayWindow::DisplayWindow(const WindowSettings& settings, NotificationCenter& center,
-                             Timers& timers, QWidget* parent)
-    : QWidget(parent, Qt::Window), settings_(settings), center_(center),
-      message_(timers, [this] { showLine(); }), input_(center)
+DisplayWindow::DisplayWindow(std::unique_ptr<WindowPDFxSuper> logic, NotificationCenter& center,
+                             QWidget* parent)
+    : QWidget(parent, Qt::Window), logic_(std::move(logic)), center_(center), input_(center)
 {
-    message_.setOnMessage([this] { showLine(); });
     line_ = new QLabel(this);
     line_->setObjectName(QStringLiteral("noteLine"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(line_);
     layout->addStretch();
-    iniTransparent(settings_.transparent);
-    iniAlwaysOnTop(settings_.alwaysOnTop);
+    setAutoFillBackground(true);
+
+    logic_->setPlatformWindow(this);
+    logic_->setNoteLineObserver([this] { line_->setText(logic_->shownLine()); });
+    logic_->iniTransparent(logic_->settings().transparent);
+    logic_->iniAlwaysOnTop(logic_->settings().alwaysOnTop);
+    setShadow(!logic_->settings().noShadow);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                logic_->applicationActiveChanged(state == Qt::ApplicationActive);
+            });
 }
 
-void DisplayWindow::setNoteLine(const QString& text)
+DisplayWindow::~DisplayWindow()
 {
-    note_ = text;
-    showLine();
+    logic_->setPlatformWindow(nullptr);
+    logic_->setNoteLineObserver(nullptr);
 }
 
 QString DisplayWindow::shownLine() const
@@ -37,25 +48,29 @@ QString DisplayWindow::shownLine() const
     return line_->text();
 }
 
-void DisplayWindow::showLine()
+void DisplayWindow::setWindowFlagKeepingVisible(Qt::WindowType flag, bool on)
 {
-    line_->setText(message_.text().isEmpty() ? note_ : message_.text());
-}
-
-void DisplayWindow::iniAlwaysOnTop(bool onTop)
-{
-    settings_.alwaysOnTop = onTop;
-    setFloating(onTop);
-}
-
-void DisplayWindow::setFloating(bool on)
-{
-    if (floating() == on)
+    if (windowFlags().testFlag(flag) == on)
         return;
     const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    setWindowFlag(flag, on);
     if (wasVisible)
         show(); // changing the flags hides a window
+}
+
+void DisplayWindow::setOpaqueBackground(bool opaque, const QColor& background)
+{
+    setAttribute(Qt::WA_TranslucentBackground, !opaque);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, opaque ? background : QColor(Qt::transparent));
+    setPalette(palette);
+}
+
+void DisplayWindow::setFloating(bool floating, bool /*hidesOnDeactivate*/)
+{
+    // The window drops to the normal level itself when the application goes inactive, so
+    // there is nothing left to hide here.
+    setWindowFlagKeepingVisible(Qt::WindowStaysOnTopHint, floating);
 }
 
 bool DisplayWindow::floating() const
@@ -63,27 +78,78 @@ bool DisplayWindow::floating() const
     return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
-void DisplayWindow::iniTransparent(bool transparent)
+void DisplayWindow::setShadow(bool shadow)
 {
-    settings_.transparent = transparent;
-    setAttribute(Qt::WA_TranslucentBackground, transparent);
-    setAutoFillBackground(!transparent);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, transparent ? QColor(Qt::transparent) : QColor(Qt::black));
-    setPalette(palette);
+    setWindowFlagKeepingVisible(Qt::NoDropShadowWindowHint, !shadow);
 }
 
-void DisplayWindow::iniFullScreen(bool fullScreen)
+void DisplayWindow::orderFront()
 {
-    settings_.fullScreen = fullScreen;
+    raise();
+}
+
+void DisplayWindow::makeKeyAndOrderFront()
+{
+    raise();
+    activateWindow();
+}
+
+bool DisplayWindow::isKeyWindow() const
+{
+    return isActiveWindow();
+}
+
+bool DisplayWindow::isMainWindow() const
+{
+    return isActiveWindow();
+}
+
+int DisplayWindow::screenIndex() const
+{
+    return int(QGuiApplication::screens().indexOf(screen()));
+}
+
+QSizeF DisplayWindow::frameSize() const
+{
+    return QSizeF(frameGeometry().size());
+}
+
+bool DisplayWindow::isPlatformFullScreen() const
+{
+    return windowState().testFlag(Qt::WindowFullScreen);
+}
+
+void DisplayWindow::exitFullScreen()
+{
+    showFullScreenState(false);
+}
+
+void DisplayWindow::closeWindow()
+{
+    QWidget::close();
+}
+
+void DisplayWindow::showFullScreenState(bool fullScreen)
+{
     setWindowState(fullScreen ? (windowState() | Qt::WindowFullScreen)
                               : (windowState() & ~Qt::WindowFullScreen));
 }
 
-void DisplayWindow::applicationActiveChanged(bool active)
+void DisplayWindow::changeEvent(QEvent* event)
 {
-    if (settings_.alwaysOnTop)
-        setFloating(active);
+    if (event->type() == QEvent::WindowStateChange)
+        logic_->iniFullScreen(isPlatformFullScreen());
+    else if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        logic_->windowDidBecomeMain();
+    QWidget::changeEvent(event);
+}
+
+void DisplayWindow::closeEvent(QCloseEvent* event)
+{
+    DisplayWindows& windows = logic_->windows();
+    if (windows.nsMutaryOfWindows().contains(logic_.get()))
+        windows.winClose(logic_.get());
+    QWidget::closeEvent(event);
 }
 
 void DisplayWindow::keyPressEvent(QKeyEvent* event)

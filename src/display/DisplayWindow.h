@@ -1,61 +1,67 @@
 #pragma once
 
 #include "display/DimmerBoxInput.h"
-#include "display/MessageLine.h"
-#include "display/WindowSettings.h"
+#include "display/PlatformWindow.h"
+#include "display/WindowPDFxSuper.h"
 
 #include <QWidget>
+#include <memory>
 
 class QLabel;
 
 namespace partivo {
 
 class NotificationCenter;
-class Timers;
 
-// The common base of every display window: its settings, the note line with the transient
-// message, the window level, transparency and full screen, and the keys, clicks and wheel
-// gestures turned into commands on the bus. Subclasses paint their own content.
-class DisplayWindow : public QWidget {
+// The platform window of a display window: it shows the note line, carries out level,
+// transparency, shadow and full screen for the window's logic, and turns keys, clicks and
+// wheel gestures into commands on the bus. It owns the logic and lives in its list until
+// it closes.
+class DisplayWindow : public QWidget, public PlatformWindow {
     Q_OBJECT
 public:
-    DisplayWindow(const WindowSettings& settings, NotificationCenter& center, Timers& timers,
+    DisplayWindow(std::unique_ptr<WindowPDFxSuper> logic, NotificationCenter& center,
                   QWidget* parent = nullptr);
+    ~DisplayWindow() override;
 
-    WindowSettings& settings() { return settings_; }
-    const WindowSettings& settings() const { return settings_; }
-    MessageLine& messageLine() { return message_; }
-
-    // The note line shown while no message is; the message line shows over it.
-    void setNoteLine(const QString& text);
+    WindowPDFxSuper& logic() { return *logic_; }
+    const WindowSettings& settings() const { return logic_->settings(); }
     QString shownLine() const;
-
-    // Floating above other applications' windows while the application is active.
-    void iniAlwaysOnTop(bool onTop);
-    void iniTransparent(bool transparent);
-    void iniFullScreen(bool fullScreen);
-    // The application became active or inactive: floating windows drop to the normal level
-    // while it is inactive and float again when it is back.
-    void applicationActiveChanged(bool active);
     bool floating() const;
 
     DimmerBoxInput::Options inputOptions;
 
+    // PlatformWindow
+    void setOpaqueBackground(bool opaque, const QColor& background) override;
+    void setFloating(bool floating, bool hidesOnDeactivate) override;
+    void setShadow(bool shadow) override;
+    void orderFront() override;
+    void makeKeyAndOrderFront() override;
+    bool isKeyWindow() const override;
+    bool isMainWindow() const override;
+    int screenIndex() const override;
+    QSizeF frameSize() const override;
+    bool isPlatformFullScreen() const override;
+    void exitFullScreen() override;
+    void closeWindow() override;
+
+    // Full screen on or off; the setting follows the platform's notice.
+    void showFullScreenState(bool fullScreen);
+
 protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    void showLine();
-    void setFloating(bool on);
+    void setWindowFlagKeepingVisible(Qt::WindowType flag, bool on);
 
-    WindowSettings settings_;
+    std::unique_ptr<WindowPDFxSuper> logic_;
     NotificationCenter& center_;
-    MessageLine message_;
     DimmerBoxInput input_;
     QLabel* line_ = nullptr;
-    QString note_;
 };
 
 } // namespace partivo

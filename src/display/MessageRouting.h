@@ -5,7 +5,6 @@
 
 namespace partivo {
 
-class MessageLine;
 struct WindowSettings;
 
 // The text a window is given: a transient message carries a warning sign in front; a
@@ -16,14 +15,5 @@ QString messageText(const QString& text, bool stay);
 // windows, summary windows and note panels show messages; those set to receive only
 // messages for their own ID ignore messages sent to no ID. IDs match ignoring case.
 bool windowTakesMessage(const WindowSettings& window, const QString& winID);
-
-struct MessageTarget {
-    const WindowSettings* settings;
-    MessageLine* line;
-};
-
-// Offers the message to every window in list order. Answers how many took it.
-int setMsgX(const QList<MessageTarget>& windows, const QString& text, const QString& winID,
-            bool stay);
 
 } // namespace partivo

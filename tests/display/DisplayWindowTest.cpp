@@ -1,4 +1,6 @@
 #include "display/DisplayWindow.h"
+#include "display/DisplayCommands.h"
+#include "display/DisplayWindows.h"
 #include "platform/ManualTimers.h"
 #include "platform/NotificationCenter.h"
 
@@ -16,13 +18,16 @@ struct Rig {
     ManualTimers timers;
     NotificationCenter center;
     QList<int> keys;
-    DisplayWindow window{WindowSettings::forType(WinTypeBinder), center, timers};
+    DisplayWindows windows{center};
+    DisplayWindow window{std::make_unique<WindowPDFxSuper>(WinTypeBinder, windows, center, timers),
+                         center};
 
     Rig()
     {
         center.addObserver(QLatin1String(kActionKeyNotification), [this](const QVariant& p) {
             keys.append(p.toMap().value(QLatin1String(kActionKeyParam)).toInt());
         });
+        windows.append(&window.logic());
         window.resize(800, 600);
         window.show();
     }
@@ -36,21 +41,21 @@ struct Rig {
 TEST(DisplayWindow, MessageLineShowsOverTheNoteAndHidesAfterThreeSeconds)
 {
     Rig rig;
-    rig.window.setNoteLine(QStringLiteral("Capo on 2"));
+    rig.window.logic().setNoteLine(QStringLiteral("Capo on 2"));
     EXPECT_EQ(rig.window.shownLine(), QStringLiteral("Capo on 2"));
-    rig.window.messageLine().setMsg(QStringLiteral("Key change"), false);
+    rig.window.logic().setMsg(QStringLiteral("Key change"), false);
     EXPECT_EQ(rig.window.shownLine(), QStringLiteral("Key change"));
-    rig.window.setNoteLine(QStringLiteral("Next song's note")); // the message stays on top
+    rig.window.logic().setNoteLine(QStringLiteral("Next song's note")); // the message stays on top
     EXPECT_EQ(rig.window.shownLine(), QStringLiteral("Key change"));
     rig.timers.advance(MessageLine::kHideDelayMs - 1);
     EXPECT_EQ(rig.window.shownLine(), QStringLiteral("Key change"));
     rig.timers.advance(1);
     EXPECT_EQ(rig.window.shownLine(), QStringLiteral("Next song's note"));
 
-    rig.window.messageLine().setMsg(QStringLiteral("Stays"), true);
+    rig.window.logic().setMsg(QStringLiteral("Stays"), true);
     rig.timers.advance(60000);
     EXPECT_EQ(rig.window.shownLine(), QStringLiteral("Stays"));
-    rig.window.messageLine().setMsg(QString(), true);
+    rig.window.logic().setMsg(QString(), true);
     EXPECT_EQ(rig.window.shownLine(), QStringLiteral("Next song's note"));
 }
 
@@ -86,27 +91,47 @@ TEST(DisplayWindow, HiddenRegionClicksBecomeCommandsWhenTheOptionIsOn)
 TEST(DisplayWindow, FloatingFollowsTheSettingAndTheApplicationsActivation)
 {
     Rig rig;
+    WindowPDFxSuper& logic = rig.window.logic();
     EXPECT_FALSE(rig.window.floating());
-    rig.window.applicationActiveChanged(false);
+    logic.applicationActiveChanged(false);
     EXPECT_FALSE(rig.window.floating()); // a normal window stays normal
-    rig.window.iniAlwaysOnTop(true);
+    logic.iniAlwaysOnTop(true);
     EXPECT_TRUE(rig.window.floating());
     EXPECT_TRUE(rig.window.isVisible());
-    rig.window.applicationActiveChanged(false);
+    logic.applicationActiveChanged(false);
     EXPECT_FALSE(rig.window.floating());
-    rig.window.applicationActiveChanged(true);
+    EXPECT_TRUE(rig.window.isVisible());
+    logic.applicationActiveChanged(true);
     EXPECT_TRUE(rig.window.floating());
-    EXPECT_TRUE(rig.window.settings().alwaysOnTop);
-    rig.window.iniAlwaysOnTop(false);
+    logic.iniAlwaysOnTop(false);
     EXPECT_FALSE(rig.window.floating());
 
-    rig.window.iniTransparent(true);
+    logic.iniTransparent(true);
     EXPECT_TRUE(rig.window.testAttribute(Qt::WA_TranslucentBackground));
-    rig.window.iniFullScreen(true);
-    EXPECT_TRUE(rig.window.windowState().testFlag(Qt::WindowFullScreen));
-    rig.window.iniFullScreen(false);
-    EXPECT_FALSE(rig.window.windowState().testFlag(Qt::WindowFullScreen));
+    logic.iniTransparent(false);
+    logic.iniColorForObj(BackColor, QColor(20, 30, 40), false);
+    EXPECT_FALSE(rig.window.testAttribute(Qt::WA_TranslucentBackground));
+    EXPECT_EQ(rig.window.palette().color(QPalette::Window), QColor(20, 30, 40));
+}
+
+TEST(DisplayWindow, FullScreenSettingFollowsThePlatformWindow)
+{
+    Rig rig;
+    rig.window.showFullScreenState(true);
+    EXPECT_TRUE(rig.window.isPlatformFullScreen());
+    EXPECT_TRUE(rig.window.settings().fullScreen);
+    rig.windows.exitFullScreenForAllWin();
+    EXPECT_FALSE(rig.window.isPlatformFullScreen());
     EXPECT_FALSE(rig.window.settings().fullScreen);
+}
+
+TEST(DisplayWindow, ClosingTheWindowTakesItOffTheList)
+{
+    Rig rig;
+    EXPECT_EQ(rig.window.frameSize().width() >= 800, true);
+    rig.window.close();
+    EXPECT_TRUE(rig.windows.nsMutaryOfWindows().isEmpty());
+    EXPECT_EQ(rig.keys, QList<int>{kWindowsChangedKey});
 }
 
 } // namespace

@@ -131,42 +131,5 @@ TEST(MessageLine, DestroyedWindowLeavesNoTimer)
     EXPECT_EQ(shown, 0);
 }
 
-TEST(MessageRouting, BroadcastReachesEachWindowWithItsOwnTimer)
-{
-    ManualTimers timers;
-    const WindowSettings settings[] = {
-        window(WinTypeBinder, "", 0),     window(WinTypeBinder, "Drum", 0),
-        window(WinTypeBinder, "Lead", 1), window(WinTypeSummary, "", 0),
-        window(WinTypeNote, "Drum", 0),   window(WinTypeTitle, "", 0),
-    };
-    std::vector<std::unique_ptr<MessageLine>> lines;
-    QList<MessageTarget> targets;
-    for (const WindowSettings& s : settings) {
-        lines.push_back(std::make_unique<MessageLine>(timers, nullptr));
-        targets.append({&s, lines.back().get()});
-    }
-    const auto texts = [&] {
-        QStringList out;
-        for (const auto& l : lines)
-            out << l->text();
-        return out;
-    };
-
-    EXPECT_EQ(setMsgX(targets, "Break", "", false), 4);
-    const QString shown = kWarning + "Break";
-    EXPECT_EQ(texts(), QStringList({shown, shown, "", shown, shown, ""}));
-
-    timers.advance(1500);
-    EXPECT_EQ(setMsgX(targets, "Fill", "drum", true), 2);
-    EXPECT_EQ(texts(), QStringList({shown, "Fill", "", shown, "Fill", ""}));
-    // The drum windows' timers were cancelled; the others still run out.
-    timers.advance(1500);
-    EXPECT_EQ(texts(), QStringList({"", "Fill", "", "", "Fill", ""}));
-
-    EXPECT_EQ(setMsgX(targets, "", "Drum", false), 2);
-    EXPECT_EQ(texts(), QStringList({"", "", "", "", "", ""}));
-    EXPECT_TRUE(timers.activeNames().isEmpty());
-}
-
 } // namespace
 } // namespace partivo

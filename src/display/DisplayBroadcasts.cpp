@@ -1,0 +1,126 @@
+#include "display/DisplayWindows.h"
+
+#include "display/MessageRouting.h"
+#include "display/PlatformWindow.h"
+#include "display/WindowPDFxSuper.h"
+
+namespace partivo {
+
+// A window may close while a broadcast runs (a key it posts, a dialog it opens): the
+// broadcasts walk a copy of the list and skip windows that have left it since.
+void DisplayWindows::forEachWindow(const std::function<void(WindowPDFxSuper*)>& call)
+{
+    const auto windows = windows_;
+    for (WindowPDFxSuper* window : windows)
+        if (windows_.contains(window))
+            call(window);
+}
+
+bool DisplayWindows::setPDFx(const SongCall& call)
+{
+    const bool newSong = call.piece != lastShown_;
+    lastShown_ = call.piece;
+    forEachWindow([&](WindowPDFxSuper* window) {
+        window->setPDF(call.piece, call.pageNo, call.zoomTop, call.zoomOn, call.currentSort,
+                       call.pieceNext, call.autom);
+        window->updateRechInfo2(call.rechInfo);
+    });
+    return newSong;
+}
+
+void DisplayWindows::refreshX()
+{
+    forEachWindow([&](WindowPDFxSuper* window) { window->refreshPDF(); });
+}
+
+void DisplayWindows::refreshinfoX()
+{
+    forEachWindow([&](WindowPDFxSuper* window) { window->refreshInfo(); });
+}
+
+void DisplayWindows::afficherTocX(bool show)
+{
+    forEachWindow([&](WindowPDFxSuper* window) { window->afficherToc(show); });
+}
+
+void DisplayWindows::afficherZoomHautX()
+{
+    forEachWindow([&](WindowPDFxSuper* window) { window->afficherZoomHaut(false); });
+}
+
+void DisplayWindows::afficherZoomBasX()
+{
+    forEachWindow([&](WindowPDFxSuper* window) { window->afficherZoomBas(false); });
+}
+
+void DisplayWindows::ajusterCadreX(bool zoomOn)
+{
+    forEachWindow([&](WindowPDFxSuper* window) {
+        window->iniZoomOn(zoomOn);
+        window->ajusterCadre();
+    });
+}
+
+void DisplayWindows::ajusterDimmerX(double dimmer, double inactive)
+{
+    forEachWindow([&](WindowPDFxSuper* window) { window->ajusterDimmer(dimmer, inactive); });
+}
+
+void DisplayWindows::refreshDefNoteDefPDFX()
+{
+    forEachWindow([&](WindowPDFxSuper* window) {
+        window->refreshDefNoteDefPDF();
+        window->resetPDF();
+    });
+}
+
+bool DisplayWindows::setModeAffichageX(int mode, bool allScreens)
+{
+    const WindowPDFxSuper* key = getKeyWin();
+    forEachWindow([&](WindowPDFxSuper* window) {
+        const WindowSettings& s = window->settings();
+        if (s.modeAffichage == ModeSinglePage)
+            return;
+        if (allScreens ? s.syncPageChanges : window == key)
+            window->iniModeAffichage(mode, true);
+    });
+    return isUneFenetreEstZoomDemiPage();
+}
+
+int DisplayWindows::setMsgX(const QString& text, const QString& winID, bool stay)
+{
+    const QString shown = messageText(text, stay);
+    int taken = 0;
+    forEachWindow([&](WindowPDFxSuper* window) {
+        if (!windowTakesMessage(window->settings(), winID))
+            return;
+        window->setMsg(shown, stay);
+        ++taken;
+    });
+    return taken;
+}
+
+void DisplayWindows::pageUpDownforWinIDX(const QString& winID, bool down)
+{
+    if (winID.isEmpty())
+        return;
+    forEachWindow([&](WindowPDFxSuper* window) {
+        if (window->settings().altDir.compare(winID, Qt::CaseInsensitive) == 0)
+            window->pageUpDown(down);
+    });
+}
+
+bool DisplayWindows::traiterPageUpDown(bool down)
+{
+    bool taken = false;
+    forEachWindow([&](WindowPDFxSuper* window) {
+        const WindowSettings& s = window->settings();
+        if (!s.syncPageChanges && s.pageUpdown) {
+            window->pageUpDown(down);
+            taken = true;
+        }
+    });
+    return taken;
+}
+
+} // namespace partivo

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace partivo {
+
+// Commands the display windows post to the controller as "ActionKey".
+inline constexpr int kReloadAllPagesKey = 1003;  // reload the pages of every window
+inline constexpr int kWindowsChangedKey = 1009;  // main window or window list changed
+inline constexpr int kWindowIdChangedKey = 1010; // a window stepped to another window ID
+inline constexpr int kWinIDsEditedKey = 1011;    // the window ID list was edited
+
+} // namespace partivo

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "display/WinID.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace partivo {
+
+class NotificationCenter;
+class Pieces;
+class PlatformWindow;
+class Prefs;
+class WindowPDFxSuper;
+
+// The display windows in their order (the order screensets store them in), the window ID
+// list, and the broadcasts through which the controller drives every window alike. The
+// windows are owned by whoever shows them; a window leaves the list when it closes or is
+// destroyed.
+class DisplayWindows {
+public:
+    explicit DisplayWindows(NotificationCenter& center);
+
+    const QList<WindowPDFxSuper*>& nsMutaryOfWindows() const { return windows_; }
+    // Adds a new window at the end as a master window; companion windows float at once.
+    void append(WindowPDFxSuper* window);
+    // The platform window closed: the window leaves the list, the controller hears of it
+    // and a binder window is made key again.
+    void winClose(WindowPDFxSuper* window);
+    // Removes the window without telling anyone (it is being destroyed).
+    void forget(WindowPDFxSuper* window);
+    void closeAllWin();
+    void closeAllCompWin();
+    void exitFullScreenForAllWin();
+
+    // Key window bookkeeping.
+    WindowPDFxSuper* getKeyWin() const;
+    WindowPDFxSuper* getWinController() const;
+    WindowPDFxSuper* getWinControllerForWin(const PlatformWindow* platform) const;
+    void clearKeyWin();
+    // Makes the marked binder window key, else the last binder window on the first binder
+    // window's screen. Answers the window made key, or none.
+    WindowPDFxSuper* activateKeywin();
+    // Some synchronised window is in half-page zoom or shows single pages as two halves.
+    bool isUneFenetreEstZoomDemiPage() const;
+
+    // Window IDs.
+    const QList<WinID>& winIDs() const { return winIDs_; }
+    void setWinIDs(const QList<WinID>& ids) { winIDs_ = ids; }
+    void chargerWinIDs(const Prefs& prefs);
+    void saveWinIDs(Prefs& prefs);
+    WinID& creerWinIDs();
+    void supprimerWinIDsForIndex(int index);
+    // The ID after the current one: the first for the master window (mode 0), none after
+    // the last one or when the current one is not in the list.
+    const WinID* obtenirNextWinID(int mode, const QString& currentAltDir) const;
+
+    // The note window is recording.
+    bool recOn = false;
+
+    // Controller broadcasts, to every window in list order.
+    struct SongCall {
+        std::shared_ptr<Pieces> piece;
+        int pageNo = 1;
+        bool zoomTop = true;
+        std::shared_ptr<Pieces> pieceNext;
+        bool autom = false;
+        bool zoomOn = false; // the controller's zoom flag
+        int currentSort = 0; // the order on Data
+        QString rechInfo;    // the search-info text
+    };
+    // Answers whether the song differs from the last one shown (the controller then starts
+    // the note and played-mark timers and resets the page count).
+    bool setPDFx(const SongCall& call);
+    void refreshX();
+    void refreshinfoX();
+    void afficherTocX(bool show);
+    void afficherZoomHautX();
+    void afficherZoomBasX();
+    void ajusterCadreX(bool zoomOn);
+    void ajusterDimmerX(double dimmer, double inactive);
+    // Every window copies its record's choices again and forgets its song; the controller
+    // then reloads the pages.
+    void refreshDefNoteDefPDFX();
+    // Every window not in single page that is synchronised (allScreens) or is the key
+    // window gets the mode. Answers the zoom flag recomputed.
+    bool setModeAffichageX(int mode, bool allScreens);
+    // Offers the message to every window in list order; answers how many took it.
+    int setMsgX(const QString& text, const QString& winID, bool stay);
+    // Page turn for the windows of one ID (ignoring case); nothing for an empty ID.
+    void pageUpDownforWinIDX(const QString& winID, bool down);
+    // Page turn for the unsynchronised windows that turn their own pages; answers whether
+    // any window took it.
+    bool traiterPageUpDown(bool down);
+
+private:
+    void forEachWindow(const std::function<void(WindowPDFxSuper*)>& call);
+
+    NotificationCenter& center_;
+    QList<WindowPDFxSuper*> windows_;
+    QList<WinID> winIDs_;
+    std::shared_ptr<Pieces> lastShown_;
+};
+
+} // namespace partivo

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QSizeF>
+
+namespace partivo {
+
+// What the display-window logic asks of the platform window that shows it. The widget
+// implements it; logic tests use a double or no platform window at all.
+class PlatformWindow {
+public:
+    virtual ~PlatformWindow() = default;
+
+    // Opaque with that background colour, or see-through with a clear background.
+    virtual void setOpaqueBackground(bool opaque, const QColor& background) = 0;
+    // Above other applications' windows; a floating window hides while the application is
+    // inactive when hidesOnDeactivate is set.
+    virtual void setFloating(bool floating, bool hidesOnDeactivate) = 0;
+    virtual void setShadow(bool shadow) = 0;
+    virtual void orderFront() = 0;
+    virtual void makeKeyAndOrderFront() = 0;
+    virtual bool isKeyWindow() const = 0;
+    virtual bool isMainWindow() const = 0;
+    // Index of the window's screen in the platform's screen list.
+    virtual int screenIndex() const = 0;
+    virtual QSizeF frameSize() const = 0;
+    virtual bool isPlatformFullScreen() const = 0;
+    virtual void exitFullScreen() = 0;
+    // Closes the platform window; its display window is removed from the list by winClose.
+    virtual void closeWindow() = 0;
+};
+
+} // namespace partivo
