@@ -17,6 +17,12 @@ public:
     virtual void chargerPages() {}
     // Song list panel state.
     virtual void afficherToc() {}
+    // Turns the page of the song list panel forward or backward, round at the ends.
+    virtual void turnTocPage(bool /*forward*/) {}
+    // Moves the half-page zoom one step down or up.
+    virtual void zoomStep(bool /*down*/) {}
+    // Every binder window reloads its document (its file may have changed).
+    virtual void reloadDocuments() {}
     // Opens the editor of tab 1..9 and returns once it is closed.
     virtual void editTab(int /*tab*/) {}
 };

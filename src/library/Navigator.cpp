@@ -29,8 +29,22 @@ void Navigator::showSong()
     pageNo1 = 1;
     view_.chargerPages();
     afficherInfoPiece();
+    startPreviousSongTimer();
+}
+
+void Navigator::startPreviousSongTimer()
+{
     timers_.start(QLatin1String(kPreviousSongTimer), kPreviousSongMs, false,
                   [this] { rememberPreviousSong(); });
+}
+
+void Navigator::refreshAvecReset()
+{
+    view_.reloadDocuments();
+    if (pageNo1 > pageCount())
+        pageNo1 = 1;
+    view_.chargerPages();
+    startPreviousSongTimer();
 }
 
 void Navigator::afficherInfoPiece()
@@ -125,6 +139,14 @@ void Navigator::actionLast()
 
 void Navigator::traiterUP(bool singlePage)
 {
+    if (tocON) {
+        view_.turnTocPage(false);
+        return;
+    }
+    if (zoomON) {
+        view_.zoomStep(false);
+        return;
+    }
     const int step = singlePage ? 1 : 2;
     if (pageCount() > step && pageNo1 != 1) {
         // Never below page 1: a two-page view may stand on an even page.
@@ -137,6 +159,14 @@ void Navigator::traiterUP(bool singlePage)
 
 void Navigator::traiterDown(bool singlePage, int extraPages)
 {
+    if (tocON) {
+        view_.turnTocPage(true);
+        return;
+    }
+    if (zoomON) {
+        view_.zoomStep(true);
+        return;
+    }
     const int step = singlePage ? 1 : 2;
     const int pages = pageCount();
     if (pages <= step) {

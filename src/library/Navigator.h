@@ -44,10 +44,14 @@ public:
     void gotoPrevNextTab(int direction);
     void actionFirst();
     void actionLast();
-    // Paging by one page (singlePage) or two; paging never leaves the song.
+    // Paging by one page (singlePage) or two; paging never leaves the song. While the song
+    // list panel shows, its page turns instead; in half-page zoom the zoom moves.
     void traiterUP(bool singlePage);
     void traiterDown(bool singlePage, int extraPages);
     void actionToggleSort();
+    // Reloads the documents and shows the current song again at the same page, or at page
+    // 1 when the song is shorter now; the previous-song memory starts again.
+    void refreshAvecReset();
     void actionGotoCur();
     // Tab button t (0..9) pressed, with the command modifier when cmd. In the Help Binder
     // tabs cannot be edited.
@@ -67,6 +71,7 @@ public:
 
 private:
     void showSong();
+    void startPreviousSongTimer();
     void afficherInfoPiece();
     void rememberPreviousSong();
     void afficherInfoRech(bool found);

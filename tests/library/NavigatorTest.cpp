@@ -21,6 +21,11 @@ struct CountingView : LibraryView {
     int tocRefreshed = 0;
     int tocHidden = 0;
     QList<int> editedTabs;
+    QStringList turns; // list panel pages and zoom steps
+    int reloaded = 0;
+    void turnTocPage(bool forward) override { turns << (forward ? "toc+" : "toc-"); }
+    void zoomStep(bool down) override { turns << (down ? "zoom+" : "zoom-"); }
+    void reloadDocuments() override { ++reloaded; }
     void chargerPages() override { ++shown; }
     void afficherToc() override { ++tocRefreshed; }
     void hideSongList() override { ++tocHidden; }
@@ -153,6 +158,36 @@ TEST(Navigator, PagingStaysInsideTheSong)
         EXPECT_EQ(seen, c.seen);
         EXPECT_EQ(b.data.songNoG, 1);
     }
+}
+
+TEST(Navigator, PagingTurnsTheListPanelOrTheZoomWhenThoseShow)
+{
+    Binder b({"Song.pdf"});
+    b.setPages(6);
+    b.nav.pageNo1 = 3;
+    b.nav.zoomON = true;
+    b.nav.traiterDown(false, 0);
+    b.nav.traiterUP(true);
+    b.nav.tocON = true; // the panel goes before the zoom
+    b.nav.traiterDown(true, 0);
+    b.nav.traiterUP(false);
+    EXPECT_EQ(b.view.turns, QStringList({"zoom+", "zoom-", "toc+", "toc-"}));
+    EXPECT_EQ(b.nav.pageNo1, 3);
+}
+
+TEST(Navigator, RefreshWithResetKeepsThePageWhileTheSongIsLongEnough)
+{
+    Binder b({"Song.pdf"});
+    b.setPages(6);
+    b.nav.pageNo1 = 5;
+    b.nav.refreshAvecReset();
+    EXPECT_EQ(b.nav.pageNo1, 5);
+    b.setPages(4); // the file became shorter
+    b.nav.refreshAvecReset();
+    EXPECT_EQ(b.nav.pageNo1, 1);
+    EXPECT_EQ(b.view.reloaded, 2);
+    EXPECT_EQ(b.view.shown, 2);
+    EXPECT_TRUE(b.timers.activeNames().contains(QLatin1String(kPreviousSongTimer)));
 }
 
 TEST(Navigator, SortToggleKeepsTheSameSongsTracked)
