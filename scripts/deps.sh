@@ -12,6 +12,7 @@ PACKAGES=(
     pkg-config
     qt6-base-dev
     qt6-base-dev-tools
+    qt6-pdf-dev
     libgl-dev
     fonts-dejavu-core
     xvfb

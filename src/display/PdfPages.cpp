@@ -1,0 +1,132 @@
+#include "display/PdfPages.h"
+
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfDocument>
+
+namespace partivo {
+
+namespace {
+
+QString errorText(QPdfDocument::Error error, const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    switch (error) {
+    case QPdfDocument::Error::FileNotFound:
+        return QStringLiteral("The file \"%1\" is missing.").arg(name);
+    case QPdfDocument::Error::IncorrectPassword:
+    case QPdfDocument::Error::UnsupportedSecurityScheme:
+        return QStringLiteral("The PDF file \"%1\" is protected by a password.").arg(name);
+    default:
+        return QStringLiteral("The PDF file \"%1\" is damaged and cannot be shown.").arg(name);
+    }
+}
+
+} // namespace
+
+PdfDocuments::PdfDocuments() = default;
+PdfDocuments::~PdfDocuments() = default;
+
+const PdfDocuments::Document& PdfDocuments::open(const QString& path)
+{
+    auto found = documents_.find(path);
+    if (found != documents_.end())
+        return *found;
+    Document document;
+    if (!QFileInfo::exists(path)) {
+        document.error = errorText(QPdfDocument::Error::FileNotFound, path);
+    } else {
+        auto pdf = std::make_shared<QPdfDocument>();
+        const QPdfDocument::Error error = pdf->load(path);
+        if (error != QPdfDocument::Error::None) {
+            document.error = errorText(error, path);
+        } else if (pdf->pageCount() < 1) {
+            document.error =
+                QStringLiteral("The PDF file \"%1\" has no pages.").arg(QFileInfo(path).fileName());
+        } else {
+            document.pageCount = pdf->pageCount();
+            document.pdf = std::move(pdf);
+        }
+    }
+    return *documents_.insert(path, document);
+}
+
+void PdfDocuments::forget(const QString& path)
+{
+    documents_.remove(path);
+}
+
+void PdfDocuments::clear()
+{
+    documents_.clear();
+}
+
+QSize fittedPageSize(const QSizeF& pagePoints, const QSize& view)
+{
+    if (pagePoints.width() <= 0 || pagePoints.height() <= 0 || view.isEmpty())
+        return {};
+    return pagePoints.scaled(QSizeF(view), Qt::KeepAspectRatio).toSize().expandedTo(QSize(1, 1));
+}
+
+PageRenderCache::PageRenderCache(PdfDocuments& documents, int capacity)
+    : documents_(documents), capacity_(std::max(1, capacity))
+{
+}
+
+bool PageRenderCache::contains(const Key& key) const
+{
+    for (const Entry& entry : entries_)
+        if (entry.key == key)
+            return true;
+    return false;
+}
+
+QImage PageRenderCache::page(const Key& key)
+{
+    for (qsizetype i = 0; i < entries_.size(); ++i) {
+        if (entries_[i].key == key) {
+            entries_.move(i, entries_.size() - 1);
+            return entries_.last().image;
+        }
+    }
+    QImage image = render(key);
+    if (image.isNull())
+        return image;
+    entries_.append({key, image});
+    while (entries_.size() > capacity_)
+        entries_.removeFirst();
+    return image;
+}
+
+void PageRenderCache::prefetch(const QList<Key>& keys)
+{
+    // The cache keeps the pages about to be shown: never prefetch more than it holds.
+    for (qsizetype i = 0; i < keys.size() && i < capacity_; ++i)
+        if (!contains(keys[i]))
+            page(keys[i]);
+}
+
+void PageRenderCache::clear()
+{
+    entries_.clear();
+}
+
+QImage PageRenderCache::render(const Key& key)
+{
+    const PdfDocuments::Document& document = documents_.open(key.path);
+    if (!document.pdf || key.page < 1 || key.page > document.pageCount)
+        return {};
+    const QSize size = fittedPageSize(document.pdf->pagePointSize(key.page - 1), key.size);
+    if (size.isEmpty())
+        return {};
+    ++renders_;
+    // Pages come out on a transparent image: white goes underneath.
+    QImage page(size, QImage::Format_ARGB32_Premultiplied);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.drawImage(0, 0, document.pdf->render(key.page - 1, size));
+    painter.end();
+    return page;
+}
+
+} // namespace partivo

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <memory>
+
+class QPdfDocument;
+
+namespace partivo {
+
+// PDF song files opened once and kept open, each with its page count or the reason it
+// cannot be shown. Damaged, empty, password-protected and missing files give a message and
+// no pages, never a crash.
+class PdfDocuments {
+public:
+    PdfDocuments();
+    ~PdfDocuments();
+
+    struct Document {
+        std::shared_ptr<QPdfDocument> pdf; // null when the file cannot be shown
+        int pageCount = 0;
+        QString error; // "" when the file opened
+    };
+
+    const Document& open(const QString& path);
+    // The file changed on disk: it is opened again next time.
+    void forget(const QString& path);
+    void clear();
+
+private:
+    QHash<QString, Document> documents_;
+};
+
+// The rendered pages of one window: a small cache of page images at the window's view
+// size, filled ahead of time so that a page turn only paints an image already made. A
+// resize clears it (the images no longer fit).
+class PageRenderCache {
+public:
+    static constexpr int kDefaultCapacity = 8;
+
+    explicit PageRenderCache(PdfDocuments& documents, int capacity = kDefaultCapacity);
+
+    struct Key {
+        QString path;
+        int page = 1; // 1-based
+        QSize size;   // the view the page is fitted into
+        bool operator==(const Key&) const = default;
+    };
+
+    // The page fitted into the size, painted on white; rendered now unless cached. A null
+    // image when the page does not exist or the file cannot be shown.
+    QImage page(const Key& key);
+    bool contains(const Key& key) const;
+    // Renders the pages not cached yet, in order (the next pages to show first).
+    void prefetch(const QList<Key>& keys);
+    void clear();
+    int size() const { return int(entries_.size()); }
+    // Pages rendered since the cache was made (hits are not counted).
+    int renders() const { return renders_; }
+
+private:
+    struct Entry {
+        Key key;
+        QImage image;
+    };
+    QImage render(const Key& key);
+
+    PdfDocuments& documents_;
+    int capacity_;
+    QList<Entry> entries_; // most recently used last
+    int renders_ = 0;
+};
+
+// The size of a page fitted into a view, keeping its proportions.
+QSize fittedPageSize(const QSizeF& pagePoints, const QSize& view);
+
+} // namespace partivo

@@ -1,0 +1,125 @@
+#include "display/PdfPages.h"
+#include "QtPrinters.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace partivo {
+namespace {
+
+const QColor kPageColors[] = {QColor(200, 0, 0), QColor(0, 160, 0), QColor(0, 0, 220)};
+
+// A PDF of A4 pages, each filled with its own colour.
+QString writePdf(const QString& path, int pages)
+{
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter(&writer);
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0)
+            writer.newPage();
+        painter.fillRect(QRect(0, 0, writer.width(), writer.height()), kPageColors[i % 3]);
+    }
+    painter.end();
+    return path;
+}
+
+bool near(const QColor& a, const QColor& b)
+{
+    return std::abs(a.red() - b.red()) < 8 && std::abs(a.green() - b.green()) < 8 &&
+           std::abs(a.blue() - b.blue()) < 8;
+}
+
+TEST(PdfPages, RendersFittedPagesOnceAndKeepsTheRecentOnes)
+{
+    QTemporaryDir dir;
+    const QString path = writePdf(dir.filePath("Song.pdf"), 3);
+    PdfDocuments documents;
+    ASSERT_EQ(documents.open(path).error, "");
+    EXPECT_EQ(documents.open(path).pageCount, 3);
+
+    PageRenderCache cache(documents, 2);
+    const QSize view(400, 400);
+    const QImage second = cache.page({path, 2, view});
+    ASSERT_FALSE(second.isNull());
+    EXPECT_EQ(second.height(), 400); // portrait page fitted by its height
+    EXPECT_LT(second.width(), 300);
+    EXPECT_TRUE(near(second.pixelColor(second.width() / 2, 200), kPageColors[1]));
+    EXPECT_EQ(cache.renders(), 1);
+    cache.page({path, 2, view});
+    EXPECT_EQ(cache.renders(), 1); // from the cache
+
+    cache.prefetch({{path, 3, view}, {path, 2, view}});
+    EXPECT_EQ(cache.renders(), 2);
+    EXPECT_TRUE(cache.contains({path, 3, view}));
+    cache.page({path, 1, view}); // evicts the least recently used, page 2
+    EXPECT_FALSE(cache.contains({path, 2, view}));
+    EXPECT_TRUE(cache.contains({path, 3, view}));
+    EXPECT_FALSE(cache.contains({path, 3, QSize(500, 400)})); // another size is another page
+
+    EXPECT_TRUE(cache.page({path, 4, view}).isNull());
+    EXPECT_TRUE(cache.page({path, 0, view}).isNull());
+    EXPECT_EQ(cache.size(), 2);
+    cache.clear();
+    EXPECT_EQ(cache.size(), 0);
+}
+
+TEST(PdfPages, FilesThatCannotBeShownGiveAMessage)
+{
+    QTemporaryDir dir;
+    const QString good = writePdf(dir.filePath("Good.pdf"), 2);
+    QFile goodFile(good);
+    ASSERT_TRUE(goodFile.open(QIODevice::ReadOnly));
+    const QByteArray bytes = goodFile.readAll();
+    const auto write = [&](const QString& name, const QByteArray& content) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        return dir.filePath(name);
+    };
+    struct Row {
+        const char* name;
+        QString path;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"missing", dir.filePath("Gone.pdf"), "The file \"Gone.pdf\" is missing."},
+        {"empty", write("Empty.pdf", {}),
+         "The PDF file \"Empty.pdf\" is damaged and cannot be shown."},
+        {"not a PDF", write("Text.pdf", "{title: not a pdf}\n"),
+         "The PDF file \"Text.pdf\" is damaged and cannot be shown."},
+        {"truncated", write("Cut.pdf", bytes.left(40)),
+         "The PDF file \"Cut.pdf\" is damaged and cannot be shown."},
+    };
+    PdfDocuments documents;
+    PageRenderCache cache(documents);
+    for (const Row& row : rows) {
+        const PdfDocuments::Document& d = documents.open(row.path);
+        EXPECT_EQ(d.error, QString::fromUtf8(row.message)) << row.name;
+        EXPECT_EQ(d.pdf, nullptr) << row.name;
+        EXPECT_EQ(d.pageCount, 0) << row.name;
+        EXPECT_TRUE(cache.page({row.path, 1, QSize(300, 300)}).isNull()) << row.name;
+    }
+    // A file that appears later is opened once its old state is forgotten.
+    const QString late = dir.filePath("Gone.pdf");
+    writePdf(late, 1);
+    EXPECT_EQ(documents.open(late).pageCount, 0);
+    documents.forget(late);
+    EXPECT_EQ(documents.open(late).pageCount, 1);
+}
+
+TEST(PdfPages, FittedSizes)
+{
+    EXPECT_EQ(fittedPageSize({595, 842}, {1000, 842}), QSize(595, 842));
+    EXPECT_EQ(fittedPageSize({842, 595}, {421, 1000}), QSize(421, 298));
+    EXPECT_EQ(fittedPageSize({595, 842}, {0, 100}), QSize());
+    EXPECT_EQ(fittedPageSize({0, 842}, {100, 100}), QSize());
+    EXPECT_EQ(fittedPageSize({10000, 1}, {100, 100}), QSize(100, 1));
+}
+
+} // namespace
+} // namespace partivo
