@@ -7,5 +7,8 @@ inline constexpr int kReloadAllPagesKey = 1003;  // reload the pages of every wi
 inline constexpr int kWindowsChangedKey = 1009;  // main window or window list changed
 inline constexpr int kWindowIdChangedKey = 1010; // a window stepped to another window ID
 inline constexpr int kWinIDsEditedKey = 1011;    // the window ID list was edited
+inline constexpr int kRecountListKey = 1020;     // recount the songs of the list panel
+inline constexpr int kEnterZoomKey = 52;         // enter half-page zoom
+inline constexpr int kLeaveZoomKey = 53;         // leave half-page zoom
 
 } // namespace partivo

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "display/BinderPages.h"
+#include "display/WindowPDFxSuper.h"
+
+namespace partivo {
+
+// Page counts of the song files, and why a file cannot be shown.
+class PageCounts {
+public:
+    virtual ~PageCounts() = default;
+    // Pages of the file as the window shows it (ChordPro: rendered pages); 0 with a
+    // message when it cannot be shown.
+    virtual int pageCount(const QString& path, bool chordPro, const WindowSettings& window,
+                          QString* error) = 0;
+};
+
+// What one page view shows.
+struct ViewContent {
+    bool shown = false;
+    QString path; // "" : a blank page
+    int page = 0; // 1-based page of the file
+    bool chordPro = false;
+    QString label;         // page number over the page
+    QString message;       // why the file cannot be shown
+    bool reloaded = false; // loaded by the last refresh (modes 4 and 5 keep unchanged halves)
+};
+
+// Everything the binder window paints: the views of its mode, the dimmed halves, the
+// half-page frame and, in zoom, the half shown.
+struct BinderScene {
+    int mode = 0; // effective mode
+    bool songShown = false;
+    ViewContent left; // also the single page and the zoom view
+    ViewContent right;
+    bool leftInactive = false;
+    bool rightInactive = false;
+    bool rightIsNextSong = false;
+    FramePlacement frame;
+    bool zoomTop = true;
+};
+
+// The binder window's logic: it takes the global position, works out the pages of its
+// mode, turns its own pages when unsynchronised, and keeps a scene the widget paints.
+class WindowPDFx : public WindowPDFxSuper {
+public:
+    WindowPDFx(DisplayWindows& windows, NotificationCenter& center, Timers& timers,
+               PageCounts& counts);
+
+    // State the controller shares with every binder window.
+    bool muteGenre = false; // the global genre is "(MUTE)"
+    bool tocOn = false;     // the song list panel is open
+
+    const BinderScene& scene() const { return scene_; }
+    // Runs after every change of the scene.
+    void setSceneObserver(std::function<void()> observer) { sceneObserver_ = std::move(observer); }
+    int nbrPages() const { return settings_.nbrPages; }
+    bool typeFichierCourIsChordPro() const { return typeFichierCour_ == 1; }
+
+    // The window was resized to that size; endOfLiveResize also reloads the pages.
+    void resized(double width, double height, bool endOfLiveResize);
+
+    QString obtenirTitle() const override;
+    void setPDF(const std::shared_ptr<Pieces>& piece, int pageNo, bool zoomTop, bool zoomOn,
+                int currSort, const std::shared_ptr<Pieces>& pieceNext, bool autom) override;
+    void refreshPiece() override;
+    void refreshPDF() override;
+    void pageUpDown(bool down) override;
+    void afficherZoomHaut(bool force) override;
+    void afficherZoomBas(bool force) override;
+    void ajusterCadre() override;
+    void ajusterSelonModeAffichageWithRefresh(bool refresh) override;
+
+protected:
+    void flagChanged(WindowFlag flag) override;
+
+private:
+    int mode() const;
+    QString shownPath(const std::shared_ptr<Pieces>& piece, bool update);
+    ViewContent viewOf(const QString& path, bool chordPro, int page, int pages,
+                       const QString& error) const;
+    void showHalf(bool top, bool force);
+    void changed();
+
+    PageCounts& counts_;
+    BinderScene scene_;
+    std::function<void()> sceneObserver_;
+    int typeFichierCour_ = 0; // 0 PDF, 1 ChordPro
+    int typeFichierNext_ = 0;
+    int savePageNo1_ = 0;
+    int savePageNo2_ = 0;
+};
+
+} // namespace partivo
