@@ -1,6 +1,7 @@
 #include "chordpro/ChordPro.h"
 
 #include "chordpro/ChordProMeta.h"
+#include "chordpro/ChordProReference.h"
 #include "platform/TextDecode.h"
 
 #include <QFileInfo>
@@ -60,9 +61,13 @@ QSizeF ChordPro::sizeRefStatique()
     return referenceSize();
 }
 
-void ChordPro::setSizeRef(const QSizeF& size)
+bool ChordPro::setSizeRef(const QSizeF& size)
 {
-    referenceSize() = size;
+    const std::optional<QSizeF> usable = chordpro::usableReferenceSize(size);
+    if (!usable)
+        return false;
+    referenceSize() = *usable;
+    return true;
 }
 
 } // namespace partivo

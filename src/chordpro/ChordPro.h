@@ -41,9 +41,11 @@ public:
     int nbPages() const { return nbPages_; }
     void setNbPages(int pages) { nbPages_ = pages; }
 
-    // The reference page size shared by all documents; 611 x 752 at start-up.
+    // The reference page size shared by all documents; 611 x 752 at start-up. A size with a
+    // side that is not a positive number is refused (false, unchanged); sides out of bounds
+    // are clamped (chordpro/ChordProReference.h).
     static QSizeF sizeRefStatique();
-    static void setSizeRef(const QSizeF& size);
+    static bool setSizeRef(const QSizeF& size);
 
 private:
     QString chordProData_;

@@ -6,13 +6,22 @@ int runChordPro(const QStringList& args)
 {
     if (args.isEmpty())
         return fail(QStringLiteral("usage: chordpro info <file> | chordpro transpose <file> "
-                                   "--by N [--spelling auto|flats|sharps]"));
+                                   "--by N [--spelling auto|flats|sharps] | chordpro pages "
+                                   "<file> [--width W] [--height H] [--lyrics-only]"));
     const QString sub = args.first();
     if (sub == QLatin1String("info"))
         return runChordProInfo(args.mid(1));
     if (sub == QLatin1String("transpose"))
         return runChordProTranspose(args.mid(1));
+    if (sub == QLatin1String("pages"))
+        return runChordProPages(args.mid(1));
     return fail(QStringLiteral("unknown chordpro command '%1'").arg(sub));
+}
+
+bool needsGuiApplication(const QStringList& args)
+{
+    return args.size() >= 2 && args[0] == QLatin1String("chordpro") &&
+           args[1] == QLatin1String("pages");
 }
 
 } // namespace partivo::cli

@@ -31,6 +31,11 @@ const QList<Command>& commands()
          "Prints the ChordPro text transposed by N semitones (-11 to 11), key directive "
          "included.",
          runChordPro},
+        {"chordpro", "chordpro pages <file> [--width W] [--height H] [--lyrics-only]",
+         "Lays the ChordPro song out against a reference page of W x H points (default "
+         "611 x 752, each from 50 to 20000) with the real fonts and prints the page count and "
+         "each page's first and last line as JSON.",
+         runChordPro},
         {"midi",
          "midi parse \"<instruction text>\" [--dest NAME=CH[:SENDTYPE]]... [--fav ID=TEXT]...",
          "Interprets the MIDI instruction text for the destinations and event-library entries "

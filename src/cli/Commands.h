@@ -23,10 +23,15 @@ const QList<Command>& commands();
 int runLibrary(const QStringList& args);
 int runNote(const QStringList& args);
 int runNavigate(const QStringList& args);
-// "chordpro info" and "chordpro transpose".
+// "chordpro info", "chordpro transpose" and "chordpro pages".
 int runChordPro(const QStringList& args);
 int runChordProInfo(const QStringList& args);
 int runChordProTranspose(const QStringList& args);
+int runChordProPages(const QStringList& args);
+// True for the commands that measure text, which needs a GUI application (the program then
+// runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise); args are those after
+// the program name.
+bool needsGuiApplication(const QStringList& args);
 
 // "midi parse", "midi ports" and "midi send"; each takes the arguments after "midi".
 int runMidi(const QStringList& args);

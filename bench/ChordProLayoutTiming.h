@@ -1,0 +1,24 @@
+#pragma once
+
+#include "chordpro/ChordProLayout.h"
+
+#include <QString>
+
+namespace partivo::bench {
+
+struct LayoutTiming {
+    double medianMs = 0;
+    double p95Ms = 0;
+    int runs = 0;
+    int pages = 0;
+};
+
+// A ChordPro song of `lines` source lines: metadata, verse comments, choruses with highlights
+// and chord-over-lyrics lines long enough that some wrap at the default reference width.
+QString makeLayoutSong(int lines);
+
+// Times whole passes (parse and layout) of the song against the start-up reference page with
+// the real font metrics, after a few passes to warm the font caches. Needs a QGuiApplication.
+LayoutTiming timeChordProLayout(const QString& song, chordpro::RenderMode mode, int runs);
+
+} // namespace partivo::bench

@@ -1,0 +1,147 @@
+#include "chordpro/ChordPro.h"
+#include "chordpro/ChordProFontMetrics.h"
+#include "chordpro/ChordProReference.h"
+#include "chordpro/ChordProRenderer.h"
+#include "cli/Commands.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+#include <cstdio>
+
+namespace partivo::cli {
+
+using namespace partivo::chordpro;
+
+namespace {
+
+const QString kUsageText =
+    QStringLiteral("usage: chordpro pages <file> [--width W] [--height H] [--lyrics-only]");
+
+struct PagesArgs {
+    QString file;
+    QSizeF reference = ChordPro::sizeRefStatique();
+    bool lyricsOnly = false;
+};
+
+// A page side in points, within the bounds a reference page may have.
+bool parseSide(const QString& text, double& side)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < kMinReferenceSide || value > kMaxReferenceSide)
+        return false;
+    side = value;
+    return true;
+}
+
+QString sideError(const char* option)
+{
+    return QStringLiteral("%1 takes a number of points from %2 to %3")
+        .arg(QLatin1String(option))
+        .arg(kMinReferenceSide)
+        .arg(kMaxReferenceSide);
+}
+
+// Empty message on success.
+QString parseArgs(const QStringList& args, PagesArgs& out)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        double side = 0;
+        if (arg == QLatin1String("--width")) {
+            if (!hasValue || !parseSide(args[++i], side))
+                return sideError("--width");
+            out.reference.setWidth(side);
+        } else if (arg == QLatin1String("--height")) {
+            if (!hasValue || !parseSide(args[++i], side))
+                return sideError("--height");
+            out.reference.setHeight(side);
+        } else if (arg == QLatin1String("--lyrics-only")) {
+            out.lyricsOnly = true;
+        } else if (arg.startsWith(QLatin1String("--")) || !out.file.isEmpty()) {
+            return QStringLiteral("unexpected argument '%1'").arg(arg);
+        } else {
+            out.file = arg;
+        }
+    }
+    if (out.file.isEmpty())
+        return kUsageText;
+    if (!QFileInfo(out.file).isFile())
+        return QStringLiteral("'%1' is not a file").arg(out.file);
+    return QString();
+}
+
+// Rows that stand for a line of the song, not the spacers and bands around them.
+bool isSongLine(const ChordProRow& row)
+{
+    return row.sourceLine > 0 && (row.kind == RowKind::Chords || row.kind == RowKind::Lyrics ||
+                                  row.kind == RowKind::Empty || row.kind == RowKind::Comment);
+}
+
+QJsonValue rowJson(const ChordProRow* row)
+{
+    if (!row)
+        return QJsonValue::Null;
+    QString text = row->textWithoutBar();
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return QJsonObject{{QStringLiteral("line"), row->sourceLine},
+                       {QStringLiteral("kind"), rowKindName(row->kind)},
+                       {QStringLiteral("text"), text}};
+}
+
+QJsonObject pageJson(int pageNo, const ChordProPage& page)
+{
+    const ChordProRow* first = nullptr;
+    const ChordProRow* last = nullptr;
+    for (const ChordProRow& row : page.rows) {
+        if (!isSongLine(row))
+            continue;
+        if (!first)
+            first = &row;
+        last = &row;
+    }
+    return QJsonObject{{QStringLiteral("page"), pageNo},
+                       {QStringLiteral("rows"), page.rows.size()},
+                       {QStringLiteral("first"), rowJson(first)},
+                       {QStringLiteral("last"), rowJson(last)}};
+}
+
+} // namespace
+
+int runChordProPages(const QStringList& args)
+{
+    PagesArgs parsed;
+    if (const QString error = parseArgs(args, parsed); !error.isEmpty())
+        return fail(error);
+    ChordPro song;
+    if (!song.chargerFichier(parsed.file))
+        return fail(QStringLiteral("the file '%1' cannot be read").arg(parsed.file));
+
+    const ChordProFontMetrics metrics;
+    ChordProRenderer renderer(metrics, parsed.reference);
+    const ChordProLayout layout = renderer.traiterChordProData(
+        song, parsed.lyricsOnly ? RenderMode::LyricsOnly : RenderMode::Page);
+
+    QJsonArray pages;
+    for (int p = 0; p < layout.pages.size(); ++p)
+        pages.append(pageJson(p + 1, layout.pages[p]));
+    const QJsonObject out{
+        {QStringLiteral("width"), layout.sizeRefInst.width()},
+        {QStringLiteral("height"), layout.sizeRefInst.height()},
+        {QStringLiteral("lyricsOnly"), parsed.lyricsOnly},
+        {QStringLiteral("fontSize"), renderer.myFontSizeRef()},
+        {QStringLiteral("charsPerLine"), layout.nbMaxCarRef},
+        {QStringLiteral("pageCount"), layout.nbPages},
+        {QStringLiteral("pages"), pages},
+    };
+    const QByteArray json = QJsonDocument(out).toJson(QJsonDocument::Indented);
+    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    return kOk;
+}
+
+} // namespace partivo::cli
