@@ -1,24 +1,73 @@
 #include "app/Controller.h"
 
 #include "app/LibraryWindow.h"
+#include "display/BinderWindow.h"
+#include "display/DisplayCommands.h"
+#include "library/KeyCommands.h"
+#include "library/Pieces.h"
+#include "library/PiecesDet.h"
 #include "midi/Midi.h"
 #include "midi/MidiSetupWatcher.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Prefs.h"
+
+#include <QDir>
+#include <QVariantMap>
 
 namespace partivo {
 
-Controller::Controller(Prefs& prefs, Dialogs& dialogs, Midi& midi, NotificationCenter& center)
-    : midi_(midi), midiWatcher_(std::make_unique<MidiSetupWatcher>(midi, center)),
-      data_(prefs, dialogs), binders_(data_, *this)
+namespace {
+
+constexpr int kPageUpKey = 43;
+constexpr int kPageDownKey = 44;
+
+} // namespace
+
+Controller::Controller(Prefs& prefs, Dialogs& dialogs, Midi& midi, NotificationCenter& center,
+                       Timers& timers)
+    : center_(center), timers_(timers), midi_(midi),
+      midiWatcher_(std::make_unique<MidiSetupWatcher>(midi, center)), data_(prefs, dialogs),
+      binders_(data_, *this), navigator_(data_, *this, timers), windows_(center)
 {
+    keyObserver_ =
+        center_.addObserver(QLatin1String(kActionKeyNotification), [this](const QVariant& param) {
+            actionKeyReceived(param.toMap().value(QLatin1String(kActionKeyParam)).toInt());
+        });
 }
 
-Controller::~Controller() = default;
+Controller::~Controller()
+{
+    center_.removeObserver(keyObserver_);
+    // The windows go before the list they are in.
+    binderWindow_.reset();
+}
 
-void Controller::awakeFromNib()
+void Controller::awakeFromNib(const QString& startFolder)
 {
     midi_.iniMidi();
     midi_.actionMidiDelay(midiDelayOption(midi_.prefs));
+    if (!startFolder.isEmpty() && QDir(startFolder).exists()) {
+        binders_.conserverDir(QDir(startFolder).absolutePath(), 0);
+        data_.prefs.setValue(QStringLiteral("dirNo"), 0);
+    }
+    windows_.chargerWinIDs(data_.prefs);
     binders_.start();
+}
+
+void Controller::actionKeyReceived(int command)
+{
+    if (command == kPageUpKey || command == kPageDownKey) {
+        // Windows turning their own pages take the paging keys first.
+        const bool down = command == kPageDownKey;
+        if (!windows_.traiterPageUpDown(down))
+            runNavigationKey(navigator_, down ? kKeyNextPage : kKeyPrevPage);
+        return;
+    }
+    if (command == kReloadAllPagesKey) {
+        chargerPages();
+        return;
+    }
+    runNavigationKey(navigator_, command);
 }
 
 void Controller::applicationDidFinishLaunching()
@@ -46,6 +95,45 @@ void Controller::chargerPages()
         window_->show();
     }
     window_->showCurrentSong();
+    showSongInWindows();
+}
+
+void Controller::showSongInWindows()
+{
+    if (!binderWindow_) {
+        binderWindow_ = std::make_unique<BinderWindow>(windows_, center_, timers_, pages_);
+        windows_.append(&binderWindow_->logic());
+        binderWindow_->resize(1280, 800);
+        binderWindow_->show();
+    }
+    const auto piece = data_.getPiece(data_.songNoG);
+    DisplayWindows::SongCall call;
+    call.piece = piece;
+    call.pageNo = navigator_.pageNo1;
+    call.pieceNext = data_.getPiece(data_.songNoG + 1);
+    call.zoomOn = navigator_.zoomON;
+    call.currentSort = data_.currentSort;
+    windows_.setPDFx(call);
+    for (WindowPDFxSuper* window : windows_.nsMutaryOfWindows()) {
+        const WindowSettings& s = window->settings();
+        window->setNoteLine(piece ? piece->notetxtForDir(s.altDir, s.altMode, s.defNote)
+                                  : QString());
+    }
+    if (piece && piece->pieceDet)
+        binderWindow_->setWindowTitle(
+            QStringLiteral("%1 • %2").arg(piece->pieceDet->titre, piece->pieceDet->auteur));
+}
+
+void Controller::hideSongList()
+{
+    navigator_.tocON = false;
+}
+
+void Controller::reloadDocuments()
+{
+    pages_.clear();
+    if (binderWindow_)
+        binderWindow_->cache().clear();
 }
 
 void Controller::afficherToc()

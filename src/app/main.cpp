@@ -1,6 +1,7 @@
 #include "app/Controller.h"
 #include "app/LibraryWindow.h"
 #include "app/WidgetDialogs.h"
+#include "display/BinderWindow.h"
 #include "midi/Midi.h"
 #include "platform/NotificationCenter.h"
 #include "platform/QSettingsPrefs.h"
@@ -17,6 +18,20 @@ QString screenshotPath(const QStringList& args)
 {
     const int at = int(args.indexOf(QStringLiteral("--screenshot")));
     return at >= 0 && at + 1 < args.size() ? args[at + 1] : QString();
+}
+
+// The first argument that is not an option (nor an option's value): a folder to open as
+// binder 1.
+QString startFolder(const QStringList& args)
+{
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i].startsWith(QLatin1String("--"))) {
+            ++i; // its value
+            continue;
+        }
+        return args[i];
+    }
+    return {};
 }
 
 // The MIDI system: "--midi-api alsa|jack", else the stored "midiApi", else ALSA.
@@ -49,16 +64,19 @@ int main(int argc, char** argv)
     partivo::RtMidiBackend midiBackend(midiApi(app.arguments(), prefs),
                                        QStringLiteral("/dev/snd/seq"));
     partivo::Midi midi(prefs, timers, midiBackend);
-    partivo::Controller controller(prefs, dialogs, midi, center);
+    partivo::Controller controller(prefs, dialogs, midi, center, timers);
     QObject::connect(&app, &QApplication::aboutToQuit,
                      [&controller] { controller.applicationWillTerminate(); });
-    controller.awakeFromNib();
+    controller.awakeFromNib(startFolder(app.arguments()));
     dialogs.setParent(controller.window());
     QTimer::singleShot(0, &app, [&controller] { controller.applicationDidFinishLaunching(); });
 
     if (const QString shot = screenshotPath(app.arguments()); !shot.isEmpty()) {
         QTimer::singleShot(1500, &app, [&controller, shot] {
-            if (auto* window = controller.window()) {
+            QWidget* window = controller.binderWindow();
+            if (!window)
+                window = controller.window();
+            if (window) {
                 if (window->grab().save(shot))
                     qInfo("Screenshot written to %s", qUtf8Printable(shot));
             }

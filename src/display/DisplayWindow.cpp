@@ -1,5 +1,6 @@
 #include "display/DisplayWindow.h"
 
+#include "display/AppKeys.h"
 #include "display/DisplayWindows.h"
 #include "display/KeyTable.h"
 #include "platform/NotificationCenter.h"
@@ -41,6 +42,11 @@ DisplayWindow::~DisplayWindow()
 {
     logic_->setPlatformWindow(nullptr);
     logic_->setNoteLineObserver(nullptr);
+}
+
+int DisplayWindow::headerBottom() const
+{
+    return line_->geometry().bottom() + 1;
 }
 
 QString DisplayWindow::shownLine() const
@@ -160,7 +166,9 @@ void DisplayWindow::keyPressEvent(QKeyEvent* event)
     key.control = event->modifiers().testFlag(Qt::ControlModifier);
     // X11 and Wayland hand out evdev codes plus 8.
     key.evdevCode = event->nativeScanCode() > 8 ? event->nativeScanCode() - 8 : 0;
-    const int command = keyCommandForKey(key);
+    int command = keyCommandForKey(key);
+    if (command == kKeyNotHandled)
+        command = applicationKeyCommand(key);
     if (command == kKeyNotHandled) {
         QWidget::keyPressEvent(event);
         return;

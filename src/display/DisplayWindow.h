@@ -49,6 +49,8 @@ public:
     void showFullScreenState(bool fullScreen);
 
 protected:
+    // Bottom of the note line: content goes below it.
+    int headerBottom() const;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -262,6 +262,13 @@ void WindowPDFx::ajusterSelonModeAffichageWithRefresh(bool refresh)
         ajusterCadre();
 }
 
+void WindowPDFx::ajusterDimmer(double dimmer, double inactive)
+{
+    dimmer_ = dimmer;
+    inactive_ = inactive;
+    changed();
+}
+
 void WindowPDFx::resized(double width, double height, bool endOfLiveResize)
 {
     const ResizeOutcome out =

@@ -70,6 +70,9 @@ public:
     void afficherZoomBas(bool force) override;
     void ajusterCadre() override;
     void ajusterSelonModeAffichageWithRefresh(bool refresh) override;
+    void ajusterDimmer(double dimmer, double inactive) override;
+    double dimmer() const { return dimmer_; }
+    double inactiveDimmer() const { return inactive_; }
 
 protected:
     void flagChanged(WindowFlag flag) override;
@@ -89,6 +92,8 @@ private:
     int typeFichierNext_ = 0;
     int savePageNo1_ = 0;
     int savePageNo2_ = 0;
+    double dimmer_ = 0;
+    double inactive_ = 0;
 };
 
 } // namespace partivo

@@ -1,6 +1,10 @@
 #include "app/LibraryWindow.h"
 #include "QtPrinters.h"
 #include "app/Controller.h"
+#include "display/BinderWindow.h"
+#include "library/KeyCommands.h"
+#include "library/Pieces.h"
+#include "library/PiecesDet.h"
 #include "midi/Midi.h"
 #include "platform/LoopbackMidi.h"
 #include "platform/ManualTimers.h"
@@ -10,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -26,7 +31,7 @@ struct Fixture {
     LoopbackMidi midiBackend{timers};
     Midi midi{prefs, timers, midiBackend};
     NotificationCenter center;
-    Controller controller{prefs, dialogs, midi, center};
+    Controller controller{prefs, dialogs, midi, center, timers};
 
     QListWidget* list() const { return controller.window()->findChild<QListWidget*>(); }
     QString menuTitle() const { return controller.window()->menuBar()->actions().first()->text(); }
@@ -97,4 +102,36 @@ TEST(LibraryWindow, StartsTheMidiEngineAndWatchesTheSetUpOnceLaunched)
     f.midiBackend.setSources({});
     f.timers.advance(3000);
     EXPECT_EQ(f.midi.MIDIendpoints, (QList<qint32>{7, 9})); // no polling after termination
+}
+
+TEST(LibraryWindow, StartFolderOpensAsBinderOneInTheBinderWindowAndKeysTurnSongs)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"Alpha.pdf", "Beta.pdf", "Gamma.chopro"}) {
+        QFile file(dir.filePath(QString::fromUtf8(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        if (QString::fromUtf8(name).endsWith(QLatin1String("chopro")))
+            file.write("{title: Gamma}\n[C]La la\n");
+    }
+    Fixture f;
+    f.controller.awakeFromNib(dir.path());
+    EXPECT_EQ(f.menuTitle(), QStringLiteral("1 ▹ %1").arg(QDir(dir.path()).dirName()));
+    BinderWindow* window = f.controller.binderWindow();
+    ASSERT_NE(window, nullptr);
+    const auto shownFile = [&] {
+        const auto& piece = window->binder().shown().pieceCour;
+        return piece ? QFileInfo(piece->getPath()).fileName() : QString();
+    };
+    EXPECT_EQ(shownFile(), "Alpha.pdf");
+    // An empty file is a damaged PDF: the window says so and goes on.
+    EXPECT_FALSE(window->binder().scene().left.message.isEmpty());
+
+    f.center.postParam(QLatin1String(kActionKeyNotification), kKeyNextSong);
+    f.center.postParam(QLatin1String(kActionKeyNotification), kKeyNextSong);
+    EXPECT_EQ(shownFile(), "Gamma.chopro");
+    EXPECT_TRUE(window->binder().scene().left.chordPro);
+    EXPECT_EQ(window->binder().scene().left.page, 1);
+    f.center.postParam(QLatin1String(kActionKeyNotification), 40); // first song
+    EXPECT_EQ(shownFile(), "Alpha.pdf");
+    EXPECT_EQ(f.controller.data().songNoG, 1);
 }

@@ -1,4 +1,5 @@
 #include "QtPrinters.h"
+#include "TestSongs.h"
 #include "display/DisplayCommands.h"
 #include "display/DisplayWindows.h"
 #include "display/WindowPDFx.h"
@@ -26,14 +27,6 @@ struct FakeCounts : PageCounts {
         return pages.value(path, 1);
     }
 };
-
-std::shared_ptr<Pieces> song(const QString& path)
-{
-    auto piece = std::make_shared<Pieces>();
-    piece->pieceDet = std::make_shared<PiecesDet>();
-    piece->pieceDet->fichier = path;
-    return piece;
-}
 
 struct Rig {
     ManualTimers timers;

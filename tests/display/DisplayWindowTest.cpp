@@ -59,7 +59,7 @@ TEST(DisplayWindow, MessageLineShowsOverTheNoteAndHidesAfterThreeSeconds)
     EXPECT_EQ(rig.window.shownLine(), QStringLiteral("Next song's note"));
 }
 
-TEST(DisplayWindow, TableKeysPostCommandsAndOtherKeysGoOn)
+TEST(DisplayWindow, WindowKeysThenApplicationKeysPostCommandsAndOtherKeysGoOn)
 {
     Rig rig;
     rig.press(Qt::Key_Period, Qt::NoModifier, 52);
@@ -67,8 +67,13 @@ TEST(DisplayWindow, TableKeysPostCommandsAndOtherKeysGoOn)
     rig.press(Qt::Key_Equal, Qt::ControlModifier, 13);
     rig.press(Qt::Key_Udiaeresis, Qt::NoModifier, 26); // another layout's key at "["
     rig.press(Qt::Key_Right, Qt::NoModifier, 106);
+    rig.press(Qt::Key_Right, Qt::ControlModifier, 106);
     rig.press(Qt::Key_A, Qt::NoModifier, 30);
-    EXPECT_EQ(rig.keys, (QList<int>{74, 86, 52, 80}));
+    rig.press(Qt::Key_9, Qt::NoModifier, 10);
+    rig.press(Qt::Key_PageDown, Qt::NoModifier, 109);
+    rig.press(Qt::Key_A, Qt::ControlModifier, 30); // goes on
+    rig.press(Qt::Key_F1, Qt::NoModifier, 59);     // goes on
+    EXPECT_EQ(rig.keys, (QList<int>{74, 86, 52, 80, 37, 41, 0, 35, 44}));
 }
 
 TEST(DisplayWindow, HiddenRegionClicksBecomeCommandsWhenTheOptionIsOn)

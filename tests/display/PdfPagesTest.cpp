@@ -1,5 +1,6 @@
 #include "display/PdfPages.h"
 #include "QtPrinters.h"
+#include "TestSongs.h"
 
 #include <QFile>
 #include <QPainter>
@@ -9,30 +10,6 @@
 
 namespace partivo {
 namespace {
-
-const QColor kPageColors[] = {QColor(200, 0, 0), QColor(0, 160, 0), QColor(0, 0, 220)};
-
-// A PDF of A4 pages, each filled with its own colour.
-QString writePdf(const QString& path, int pages)
-{
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPainter painter(&writer);
-    for (int i = 0; i < pages; ++i) {
-        if (i > 0)
-            writer.newPage();
-        painter.fillRect(QRect(0, 0, writer.width(), writer.height()), kPageColors[i % 3]);
-    }
-    painter.end();
-    return path;
-}
-
-bool near(const QColor& a, const QColor& b)
-{
-    return std::abs(a.red() - b.red()) < 8 && std::abs(a.green() - b.green()) < 8 &&
-           std::abs(a.blue() - b.blue()) < 8;
-}
 
 TEST(PdfPages, RendersFittedPagesOnceAndKeepsTheRecentOnes)
 {

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "display/BinderScenePainter.h"
+#include "display/DisplayWindow.h"
+#include "display/PdfPages.h"
+#include "display/WindowPDFx.h"
+
+#include <QRectF>
+
+namespace partivo {
+
+class SongPages;
+
+// The binder window on screen: paints the scene of its logic (PDF pages from the render
+// cache, ChordPro pages through the song renderer, page labels, dimmed halves, the
+// half-page frame and the zoomed half), and renders the pages about to be shown ahead.
+class BinderWindow : public DisplayWindow {
+    Q_OBJECT
+public:
+    BinderWindow(DisplayWindows& windows, NotificationCenter& center, Timers& timers,
+                 SongPages& pages, QWidget* parent = nullptr);
+
+    WindowPDFx& binder() { return *binder_; }
+    PageRenderCache& cache() { return cache_; }
+
+    // The page views in widget coordinates, for the current mode.
+    BinderLayout layout() const;
+
+    // Paints exactly what the window shows into an image of the window's size.
+    QImage grabScene();
+    // Renders the pages the next turns will show.
+    void prefetchAhead();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    WindowPDFx* binder_;
+    PageRenderCache cache_;
+    BinderScenePainter painter_;
+    bool prefetchPending_ = false;
+};
+
+} // namespace partivo
