@@ -46,11 +46,13 @@ BinderScenePainter::BinderScenePainter(PageRenderCache& cache, SongPages& pages)
 {
 }
 
-void BinderScenePainter::paint(QPainter& painter, const WindowPDFx& binder, const BinderLayout& layout)
+void BinderScenePainter::paint(QPainter& painter, const WindowPDFx& binder,
+                               const BinderLayout& layout)
 {
     const WindowSettings& s = binder.settings();
     const BinderScene& scene = binder.scene();
-    const QRectF whole(QPointF(0, 0), QSizeF(layout.pageArea.right() + kMargin, layout.pageArea.bottom() + kMargin));
+    const QRectF whole(QPointF(0, 0), QSizeF(layout.pageArea.right() + kMargin,
+                                             layout.pageArea.bottom() + kMargin));
     if (!s.transparent)
         painter.fillRect(whole, s.colors.colorForObj(BackColor));
     const bool zoom = scene.mode == ModeHalfPageZoom;
@@ -134,6 +136,5 @@ QList<PageRenderCache::Key> BinderScenePainter::pagesAhead(const WindowPDFx& bin
     }
     return keys;
 }
-
 
 } // namespace partivo
