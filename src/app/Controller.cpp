@@ -2,6 +2,7 @@
 
 #include "app/LibraryWindow.h"
 #include "display/BinderWindow.h"
+#include "display/Dimmer.h"
 #include "display/DisplayCommands.h"
 #include "library/KeyCommands.h"
 #include "library/Pieces.h"
@@ -105,6 +106,9 @@ void Controller::showSongInWindows()
         windows_.append(&binderWindow_->logic());
         binderWindow_->resize(1280, 800);
         binderWindow_->show();
+        // A new window gets the dimmer of the options.
+        const DimmerValues dimmer = ajusterDimmer(dimmerOptions(data_.prefs));
+        windows_.ajusterDimmerX(dimmer.dimmer, dimmer.inactive);
     }
     const auto piece = data_.getPiece(data_.songNoG);
     DisplayWindows::SongCall call;

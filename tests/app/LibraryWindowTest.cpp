@@ -123,6 +123,7 @@ TEST(LibraryWindow, StartFolderOpensAsBinderOneInTheBinderWindowAndKeysTurnSongs
         return piece ? QFileInfo(piece->getPath()).fileName() : QString();
     };
     EXPECT_EQ(shownFile(), "Alpha.pdf");
+    EXPECT_DOUBLE_EQ(window->binder().inactiveDimmer(), 0.15); // the default option
     // An empty file is a damaged PDF: the window says so and goes on.
     EXPECT_FALSE(window->binder().scene().left.message.isEmpty());
 
