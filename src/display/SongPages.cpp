@@ -28,15 +28,28 @@ chordpro::ChordProColors colorsOf(const WindowSettings& window)
     return colors;
 }
 
+// The options a ChordPro pass depends on.
+QString passKey(const WindowSettings& window)
+{
+    return QStringLiteral("%1%2%3%4")
+        .arg(int(window.lyricsOnly))
+        .arg(int(window.ratio21))
+        .arg(int(window.chordProChordsBold))
+        .arg(int(window.chordProLyricsBold));
+}
+
 } // namespace
 
-// ChordPro songs read once per file, laid out against the shared reference page.
+// ChordPro songs read once per file and laid out once per set of options; the pages
+// fitted into a view are kept, so repainting or turning back to a page lays nothing out.
 struct SongPages::ChordProState {
     chordpro::ChordProFontMetrics metrics;
     ChordProRenderer renderer{metrics, ChordProRenderer::kDefaultFrame, true};
     struct Song {
         ChordPro document;
         bool loaded = false;
+        QHash<QString, int> pages;                        // by pass options
+        QHash<QString, chordpro::ChordProPageView> views; // by options, page and view size
     };
     QHash<QString, std::shared_ptr<Song>> songs;
 
@@ -79,10 +92,15 @@ int SongPages::pageCount(const QString& path, bool chordPro, const WindowSetting
             *error = QStringLiteral("The file \"%1\" is missing.").arg(QFileInfo(path).fileName());
         return 0;
     }
+    const QString key = passKey(window);
+    if (const auto known = song->pages.constFind(key); known != song->pages.constEnd())
+        return *known;
     chordPro_->renderer.setBold({window.chordProLyricsBold, window.chordProChordsBold});
     const auto mode = chordpro::renderModeFor(window.lyricsOnly, window.ratio21);
     chordPro_->renderer.traiterChordProData(song->document, mode);
-    return std::max(1, song->document.nbPages());
+    const int pages = std::max(1, song->document.nbPages());
+    song->pages.insert(key, pages);
+    return pages;
 }
 
 void SongPages::paintChordPro(QPainter& painter, const QRectF& rect, const QString& path, int page,
@@ -91,17 +109,26 @@ void SongPages::paintChordPro(QPainter& painter, const QRectF& rect, const QStri
     auto song = chordPro_->song(path);
     if (!song->loaded)
         return;
-    chordpro::ChordProPageRequest request;
-    request.viewSize = rect.size();
-    request.lyricsOnly = window.lyricsOnly;
-    request.modeAffichage = mode;
-    request.ratio21 = window.ratio21;
-    chordPro_->renderer.setBold({window.chordProLyricsBold, window.chordProChordsBold});
-    const chordpro::ChordProPageView view =
-        chordPro_->renderer.chargerPage(song->document, page, request);
+    const QString key = QStringLiteral("%1:%2:%3:%4x%5")
+                            .arg(passKey(window))
+                            .arg(mode)
+                            .arg(page)
+                            .arg(rect.width())
+                            .arg(rect.height());
+    auto view = song->views.constFind(key);
+    if (view == song->views.constEnd()) {
+        chordpro::ChordProPageRequest request;
+        request.viewSize = rect.size();
+        request.lyricsOnly = window.lyricsOnly;
+        request.modeAffichage = mode;
+        request.ratio21 = window.ratio21;
+        chordPro_->renderer.setBold({window.chordProLyricsBold, window.chordProChordsBold});
+        view =
+            song->views.insert(key, chordPro_->renderer.chargerPage(song->document, page, request));
+    }
     painter.save();
     painter.translate(rect.topLeft());
-    chordpro::paintChordProPage(painter, view, colorsOf(window));
+    chordpro::paintChordProPage(painter, *view, colorsOf(window));
     painter.restore();
 }
 
