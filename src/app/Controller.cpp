@@ -2,6 +2,7 @@
 
 #include "app/LibraryWindow.h"
 #include "display/BinderWindow.h"
+#include "display/CurrentSong.h"
 #include "display/Dimmer.h"
 #include "display/DisplayCommands.h"
 #include "library/KeyCommands.h"
@@ -110,19 +111,8 @@ void Controller::showSongInWindows()
         const DimmerValues dimmer = ajusterDimmer(dimmerOptions(data_.prefs));
         windows_.ajusterDimmerX(dimmer.dimmer, dimmer.inactive);
     }
+    showCurrentSong(windows_, data_, navigator_.pageNo1, navigator_.zoomON);
     const auto piece = data_.getPiece(data_.songNoG);
-    DisplayWindows::SongCall call;
-    call.piece = piece;
-    call.pageNo = navigator_.pageNo1;
-    call.pieceNext = data_.getPiece(data_.songNoG + 1);
-    call.zoomOn = navigator_.zoomON;
-    call.currentSort = data_.currentSort;
-    windows_.setPDFx(call);
-    for (WindowPDFxSuper* window : windows_.nsMutaryOfWindows()) {
-        const WindowSettings& s = window->settings();
-        window->setNoteLine(piece ? piece->notetxtForDir(s.altDir, s.altMode, s.defNote)
-                                  : QString());
-    }
     if (piece && piece->pieceDet)
         binderWindow_->setWindowTitle(
             QStringLiteral("%1 • %2").arg(piece->pieceDet->titre, piece->pieceDet->auteur));

@@ -18,10 +18,4 @@ int runChordPro(const QStringList& args)
     return fail(QStringLiteral("unknown chordpro command '%1'").arg(sub));
 }
 
-bool needsGuiApplication(const QStringList& args)
-{
-    return args.size() >= 2 && args[0] == QLatin1String("chordpro") &&
-           args[1] == QLatin1String("pages");
-}
-
 } // namespace partivo::cli

@@ -36,6 +36,14 @@ const QList<Command>& commands()
          "611 x 752, each from 50 to 20000) with the real fonts and prints the page count and "
          "each page's first and last line as JSON.",
          runChordPro},
+        {"render",
+         "render <folder-or-file> [--song N] [--mode 0|1|2|4|5] [--size WxH] [--page P] "
+         "--out page.png",
+         "Shows song N of the folder (default 1), or the file, at global page P (default 1) in "
+         "a binder window of W x H (default 1280x800, each from 100 to 8000) in display mode "
+         "0, 1, 2, 4 or 5 (default 0), writes what the window shows as a PNG file and prints "
+         "the pages shown as JSON.",
+         runRender},
         {"midi",
          "midi parse \"<instruction text>\" [--dest NAME=CH[:SENDTYPE]]... [--fav ID=TEXT]...",
          "Interprets the MIDI instruction text for the destinations and event-library entries "
@@ -53,6 +61,16 @@ const QList<Command>& commands()
          runMidi},
     };
     return list;
+}
+
+ApplicationKind applicationKind(const QStringList& args)
+{
+    if (!args.isEmpty() && args[0] == QLatin1String("render"))
+        return ApplicationKind::Widgets;
+    if (args.size() >= 2 && args[0] == QLatin1String("chordpro") &&
+        args[1] == QLatin1String("pages"))
+        return ApplicationKind::Gui;
+    return ApplicationKind::Core;
 }
 
 QString checkSingleFileArg(const QStringList& args, const char* usage)

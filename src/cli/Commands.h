@@ -28,10 +28,14 @@ int runChordPro(const QStringList& args);
 int runChordProInfo(const QStringList& args);
 int runChordProTranspose(const QStringList& args);
 int runChordProPages(const QStringList& args);
-// True for the commands that measure text, which needs a GUI application (the program then
-// runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise); args are those after
-// the program name.
-bool needsGuiApplication(const QStringList& args);
+// "render": the binder window drawn into an image.
+int runRender(const QStringList& args);
+
+// The application a command needs: fonts need a GUI application, windows a widget one (both
+// then run on the offscreen platform unless QT_QPA_PLATFORM says otherwise). args are those
+// after the program name.
+enum class ApplicationKind { Core, Gui, Widgets };
+ApplicationKind applicationKind(const QStringList& args);
 
 // "midi parse", "midi ports" and "midi send"; each takes the arguments after "midi".
 int runMidi(const QStringList& args);

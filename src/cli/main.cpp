@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
@@ -20,28 +21,33 @@ void printHelp()
 QtMessageHandler previousHandler = nullptr;
 
 // A headless session often has no runtime folder, and the GUI application says so on every
-// start; that says nothing about the command's work, so it is left out of stderr.
+// start; the offscreen platform says it cannot pass size hints on for every window. Neither
+// says anything about the command's work, so both are left out of stderr.
 void withoutRuntimeFolderWarning(QtMsgType type, const QMessageLogContext& context,
                                  const QString& message)
 {
     if (type == QtWarningMsg &&
-        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")) ||
+         message == QLatin1String("This plugin does not support propagateSizeHints()")))
         return;
     previousHandler(type, context, message);
 }
 
-// A GUI application only for the commands that need fonts, on the offscreen platform unless
-// the environment asks for another: the other commands run where there is no display.
+// A GUI application only for the commands that need fonts or windows, on the offscreen platform
+// unless the environment asks for another: the other commands run where there is no display.
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
 {
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
-    if (!needsGuiApplication(args))
+    const ApplicationKind kind = applicationKind(args);
+    if (kind == ApplicationKind::Core)
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     previousHandler = qInstallMessageHandler(withoutRuntimeFolderWarning);
+    if (kind == ApplicationKind::Widgets)
+        return std::make_unique<QApplication>(argc, argv);
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 

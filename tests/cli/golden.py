@@ -4,7 +4,9 @@
 Usage: golden.py <partivo-cli> [--update]
 """
 import os
+import struct
 import sys
+import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 from golden_runner import run_cases  # noqa: E402
@@ -12,6 +14,21 @@ from golden_runner import run_cases  # noqa: E402
 HERE = os.path.dirname(os.path.abspath(__file__))
 CORPUS = os.path.join(HERE, "..", "library", "corpus")
 TABS = os.path.join(HERE, "data", "tabs.ini")
+RENDER = os.path.join(HERE, "data", "render")
+SCORE = os.path.join(RENDER, "Harbour Lights(Test Band).pdf")
+SHEET = os.path.join(RENDER, "River Song(Test Band).chopro")
+SCRATCH = tempfile.mkdtemp(prefix="partivo-golden-")
+EMPTY = os.path.join(SCRATCH, "empty")
+os.mkdir(EMPTY)
+
+
+def png(name):
+    return os.path.join(SCRATCH, name)
+
+
+# Pictures the render cases must have written, with their size.
+PICTURES = [("mode0.png", 1280, 800), ("last_page.png", 1280, 800), ("sheet.png", 600, 900),
+            ("zoom.png", 1200, 700), ("single.png", 1000, 700), ("slide.png", 1280, 800)]
 
 # name, arguments, expected exit code, golden file for stdout (None: stdout must be empty),
 # text that stderr must hold (None: stderr must be empty)
@@ -45,14 +62,69 @@ CASES = [
     ("navigate_no_keys", ["navigate", CORPUS], 2, None, "usage: navigate"),
     ("navigate_missing_folder", ["navigate", "/nonexistent/folder", "--keys", "next"], 2, None,
      "is not a folder"),
+    ("render_mode0", ["render", RENDER, "--out", png("mode0.png")], 0, "render_mode0.json",
+     None),
+    ("render_last_page", ["render", RENDER, "--page", "3", "--out", png("last_page.png")], 0,
+     "render_last_page.json", None),
+    ("render_sheet_tall", ["render", SHEET, "--size", "600x900", "--out", png("sheet.png")], 0,
+     "render_sheet_tall.json", None),
+    ("render_zoom", ["render", RENDER, "--mode", "1", "--size", "1200x700", "--out",
+                     png("zoom.png")], 0, "render_zoom.json", None),
+    ("render_single", ["render", RENDER, "--mode", "2", "--size", "1000x700", "--page", "2",
+                       "--out", png("single.png")], 0, "render_single.json", None),
+    ("render_slide", ["render", RENDER, "--mode", "5", "--page", "3", "--out",
+                      png("slide.png")], 0, "render_slide.json", None),
+    ("render_page_past_end", ["render", SCORE, "--page", "7", "--out", png("past.png")], 0,
+     "render_page_past_end.json", None),
+    ("render_zoom_tall", ["render", RENDER, "--mode", "1", "--size", "700x900", "--out",
+                          png("x.png")], 2, None, "must be horizontally enlarged"),
+    ("render_bad_mode", ["render", RENDER, "--mode", "3", "--out", png("x.png")], 2, None,
+     "--mode takes 0, 1, 2, 4 or 5"),
+    ("render_bad_size", ["render", RENDER, "--size", "12x900", "--out", png("x.png")], 2, None,
+     "--size takes WxH"),
+    ("render_bad_size_text", ["render", RENDER, "--size", "wide", "--out", png("x.png")], 2,
+     None, "--size takes WxH"),
+    ("render_song_too_far", ["render", RENDER, "--song", "3", "--out", png("x.png")], 2, None,
+     "--song 3: the binder has 2 songs"),
+    ("render_song_with_file", ["render", SCORE, "--song", "1", "--out", png("x.png")], 2, None,
+     "--song is for a folder"),
+    ("render_not_a_song", ["render", os.path.join(RENDER, "readme.txt"), "--out", png("x.png")],
+     2, None, "is not a song file"),
+    ("render_empty_folder", ["render", EMPTY, "--out", png("x.png")], 2, None, "holds no songs"),
+    ("render_missing", ["render", "/nonexistent/song.pdf", "--out", png("x.png")], 2, None,
+     "is not a file or folder"),
+    ("render_no_out", ["render", RENDER], 2, None, "usage: render"),
+    ("render_unwritable", ["render", RENDER, "--out", "/nonexistent/dir/page.png"], 1, None,
+     "cannot write"),
     ("unknown_command", ["frobnicate"], 2, None, "unknown command"),
     ("help", ["--help"], 0, "help.txt", None),
 ]
 
 
+def picture_problems():
+    """The render cases wrote PNG files of the size asked; failed cases wrote none."""
+    problems = []
+    for name, width, height in PICTURES:
+        try:
+            with open(png(name), "rb") as f:
+                head = f.read(24)
+        except OSError:
+            problems.append(f"{name} was not written")
+            continue
+        if head[:8] != b"\x89PNG\r\n\x1a\n" or struct.unpack(">II", head[16:24]) != (width, height):
+            problems.append(f"{name} is not a {width}x{height} PNG")
+    if os.path.exists(png("x.png")):
+        problems.append("a failed render wrote its output")
+    return problems
+
+
 def main():
     golden = os.path.join(HERE, "golden")
-    return run_cases(sys.argv[1], CASES, golden, update="--update" in sys.argv)
+    result = run_cases(sys.argv[1], CASES, golden, update="--update" in sys.argv)
+    for problem in picture_problems():
+        print(f"FAIL {problem}")
+        result = 1
+    return result
 
 
 if __name__ == "__main__":

@@ -1,0 +1,173 @@
+#include "cli/Commands.h"
+#include "cli/HeadlessBinder.h"
+#include "display/BinderSnapshot.h"
+#include "library/Pieces.h"
+#include "library/PiecesDet.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <cstdio>
+
+namespace partivo::cli {
+
+namespace {
+
+constexpr char kRenderUsage[] = "usage: render <folder-or-file> [--song N] [--mode 0|1|2|4|5] "
+                                "[--size WxH] [--page P] --out page.png";
+constexpr int kMinSide = 100;
+constexpr int kMaxSide = 8000;
+
+struct RenderArgs {
+    QString source;
+    QString out;
+    int song = 0; // 0: not given
+    SnapshotRequest request;
+};
+
+bool parseSize(const QString& text, QSize& size)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d+)x(\\d+)$"));
+    const QRegularExpressionMatch m = pattern.match(text);
+    int width = 0;
+    int height = 0;
+    if (!m.hasMatch() || !parseInt(m.captured(1), kMinSide, kMaxSide, width) ||
+        !parseInt(m.captured(2), kMinSide, kMaxSide, height))
+        return false;
+    size = QSize(width, height);
+    return true;
+}
+
+// Empty when the arguments are usable, else the line to print.
+QString parseArgs(const QStringList& args, RenderArgs& r)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == QLatin1String("--out") && hasValue) {
+            r.out = args[++i];
+        } else if (arg == QLatin1String("--song") && hasValue) {
+            if (!parseInt(args[++i], 1, 1000000, r.song))
+                return QStringLiteral("--song takes a song number from 1");
+        } else if (arg == QLatin1String("--page") && hasValue) {
+            if (!parseInt(args[++i], 1, 100000, r.request.pageNo))
+                return QStringLiteral("--page takes a page number from 1");
+        } else if (arg == QLatin1String("--mode") && hasValue) {
+            const QString mode = args[++i];
+            if (!QStringList{"0", "1", "2", "4", "5"}.contains(mode))
+                return QStringLiteral("--mode takes 0, 1, 2, 4 or 5");
+            r.request.mode = mode.toInt();
+        } else if (arg == QLatin1String("--size") && hasValue) {
+            if (!parseSize(args[++i], r.request.size))
+                return QStringLiteral("--size takes WxH, each from %1 to %2")
+                    .arg(kMinSide)
+                    .arg(kMaxSide);
+        } else if (arg.startsWith(QLatin1String("--")) || !r.source.isEmpty()) {
+            return QStringLiteral("unexpected argument '%1'").arg(arg);
+        } else {
+            r.source = arg;
+        }
+    }
+    if (r.source.isEmpty() || r.out.isEmpty())
+        return QString::fromLatin1(kRenderUsage);
+    if (r.request.mode == ModeHalfPageZoom && r.request.size.width() <= r.request.size.height())
+        return zoomNeedsWideWindowMessage();
+    return QString();
+}
+
+// Song number of the file in the loaded binder; 0 when it is not one of its songs.
+int songOfFile(const Data& data, const QString& path)
+{
+    const QString wanted = QFileInfo(path).absoluteFilePath();
+    for (int n = 1; n <= data.songNbrG; ++n) {
+        const auto piece = data.getPiece(n);
+        if (piece && piece->pieceDet &&
+            QFileInfo(piece->pieceDet->fichier).absoluteFilePath() == wanted)
+            return n;
+    }
+    return 0;
+}
+
+QJsonObject viewJson(const ViewContent& view, const QDir& root)
+{
+    return QJsonObject{
+        {QStringLiteral("file"),
+         view.path.isEmpty() ? QString() : root.relativeFilePath(view.path)},
+        {QStringLiteral("page"), view.path.isEmpty() ? 0 : view.page},
+        {QStringLiteral("label"), view.label},
+        {QStringLiteral("message"), view.message},
+    };
+}
+
+QJsonObject snapshotJson(const RenderArgs& r, const Data& data, const Snapshot& s, const QDir& root)
+{
+    const auto piece = data.getPiece(data.songNoG);
+    QJsonObject json{
+        {QStringLiteral("song"), data.songNoG},
+        {QStringLiteral("titre"), piece ? piece->pieceDet->titre : QString()},
+        {QStringLiteral("mode"), s.mode},
+        {QStringLiteral("size"), QJsonArray{s.image.width(), s.image.height()}},
+        {QStringLiteral("left"), viewJson(s.scene.left, root)},
+        {QStringLiteral("out"), QFileInfo(r.out).fileName()},
+    };
+    if (s.scene.mode != ModeHalfPageZoom && s.scene.mode != ModeSinglePage) {
+        QJsonObject right = viewJson(s.scene.right, root);
+        right.insert(QStringLiteral("nextSong"), s.scene.rightIsNextSong);
+        right.insert(QStringLiteral("inactive"), s.scene.rightInactive);
+        json.insert(QStringLiteral("right"), right);
+    } else if (s.scene.mode == ModeHalfPageZoom) {
+        json.insert(QStringLiteral("zoomTop"), s.scene.zoomTop);
+    }
+    return json;
+}
+
+} // namespace
+
+// Renders what the binder window shows for the song, mode, size and page into a PNG file
+// and prints the shown pages as one JSON line.
+int runRender(const QStringList& args)
+{
+    RenderArgs r;
+    if (const QString problem = parseArgs(args, r); !problem.isEmpty())
+        return fail(problem);
+    const QFileInfo source(r.source);
+    const bool isFile = source.isFile();
+    if (isFile && r.song != 0)
+        return fail(QStringLiteral("--song is for a folder; a file is the song shown"));
+    const QString folder = isFile ? source.absolutePath() : r.source;
+    if (const QString problem = HeadlessBinder::checkPaths(folder, QString()); !problem.isEmpty())
+        return fail(source.exists() || isFile
+                        ? problem
+                        : QStringLiteral("'%1' is not a file or folder").arg(r.source));
+    HeadlessBinder binder{QString()};
+    binder.load(folder, 0);
+    Data& data = binder.data();
+    if (isFile) {
+        data.songNoG = songOfFile(data, r.source);
+        if (data.songNoG == 0)
+            return fail(QStringLiteral("'%1' is not a song file (PDF or ChordPro)").arg(r.source));
+    } else if (data.songNbrG == 0) {
+        return fail(QStringLiteral("the folder '%1' holds no songs").arg(r.source));
+    } else if (r.song > data.songNbrG) {
+        return fail(
+            QStringLiteral("--song %1: the binder has %2 songs").arg(r.song).arg(data.songNbrG));
+    } else if (r.song > 0) {
+        data.songNoG = r.song;
+    }
+
+    const Snapshot snapshot = snapshotBinder(data, r.request);
+    if (!snapshot.image.save(r.out, "PNG")) {
+        std::fprintf(stderr, "partivo-cli: cannot write '%s'\n", qUtf8Printable(r.out));
+        return kFailed;
+    }
+    const QDir root(folder);
+    std::printf("%s\n", QJsonDocument(snapshotJson(r, data, snapshot, root))
+                            .toJson(QJsonDocument::Compact)
+                            .constData());
+    return kOk;
+}
+
+} // namespace partivo::cli

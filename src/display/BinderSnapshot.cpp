@@ -1,0 +1,49 @@
+#include "display/BinderSnapshot.h"
+
+#include "display/BinderWindow.h"
+#include "display/CurrentSong.h"
+#include "display/Dimmer.h"
+#include "display/DisplayWindows.h"
+#include "display/SongPages.h"
+#include "library/Data.h"
+#include "platform/ManualTimers.h"
+#include "platform/NotificationCenter.h"
+
+#include <QCoreApplication>
+
+namespace partivo {
+
+QString zoomNeedsWideWindowMessage()
+{
+    return QStringLiteral("Selected window must be horizontally enlarged to use this mode "
+                          "(window width must be greater than window height).");
+}
+
+Snapshot snapshotBinder(const Data& data, const SnapshotRequest& request)
+{
+    ManualTimers timers;
+    NotificationCenter center;
+    DisplayWindows windows(center);
+    SongPages pages;
+    BinderWindow window(windows, center, timers, pages);
+    windows.append(&window.logic());
+    WindowPDFx& binder = window.binder();
+    // As the window inspector sets it: "Single Page" keeps its mode in a wide window.
+    binder.iniFlag(WindowFlag::singlePageForce, request.mode == ModeSinglePage);
+    binder.iniModeAffichage(request.mode, false);
+    // The size is taken as a resize of the window, with its rule for the mode.
+    window.resize(request.size);
+    window.show();
+    QCoreApplication::processEvents();
+    const DimmerValues dimmer = ajusterDimmer(dimmerOptions(data.prefs));
+    windows.ajusterDimmerX(dimmer.dimmer, dimmer.inactive);
+    showCurrentSong(windows, data, request.pageNo, windows.isUneFenetreEstZoomDemiPage());
+
+    Snapshot snapshot;
+    snapshot.image = window.grabScene();
+    snapshot.mode = binder.settings().modeAffichage;
+    snapshot.scene = binder.scene();
+    return snapshot;
+}
+
+} // namespace partivo

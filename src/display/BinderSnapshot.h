@@ -1,0 +1,32 @@
+#pragma once
+
+#include "display/WindowPDFx.h"
+
+#include <QImage>
+#include <QSize>
+
+namespace partivo {
+
+class Data;
+
+struct SnapshotRequest {
+    int mode = 0; // 0, 1, 2, 4 or 5
+    QSize size{1280, 800};
+    int pageNo = 1; // the global page
+};
+
+struct Snapshot {
+    QImage image;
+    int mode = 0; // the mode the window ended in (a resize may change it)
+    BinderScene scene;
+};
+
+// The message refusing half-page zoom in a window that is not wider than tall.
+QString zoomNeedsWideWindowMessage();
+
+// Shows the data's current song at the page in a binder window of that size and mode, with
+// the dimmer of the options, and paints it as the window shows it. Needs a widget
+// application; the window is never shown on a screen of its own unless the platform has one.
+Snapshot snapshotBinder(const Data& data, const SnapshotRequest& request);
+
+} // namespace partivo
