@@ -112,10 +112,6 @@ void Controller::showSongInWindows()
         windows_.ajusterDimmerX(dimmer.dimmer, dimmer.inactive);
     }
     showCurrentSong(windows_, data_, navigator_.pageNo1, navigator_.zoomON);
-    const auto piece = data_.getPiece(data_.songNoG);
-    if (piece && piece->pieceDet)
-        binderWindow_->setWindowTitle(
-            QStringLiteral("%1 • %2").arg(piece->pieceDet->titre, piece->pieceDet->auteur));
 }
 
 void Controller::hideSongList()

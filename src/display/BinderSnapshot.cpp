@@ -38,6 +38,7 @@ Snapshot snapshotBinder(const Data& data, const SnapshotRequest& request)
     const DimmerValues dimmer = ajusterDimmer(dimmerOptions(data.prefs));
     windows.ajusterDimmerX(dimmer.dimmer, dimmer.inactive);
     showCurrentSong(windows, data, request.pageNo, windows.isUneFenetreEstZoomDemiPage());
+    QCoreApplication::processEvents(); // the information lines are laid out again
 
     Snapshot snapshot;
     snapshot.image = window.grabScene();

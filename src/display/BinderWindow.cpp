@@ -2,8 +2,11 @@
 
 #include "display/SongPages.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QTextDocumentFragment>
 #include <QTimer>
 
 namespace partivo {
@@ -14,7 +17,80 @@ BinderWindow::BinderWindow(DisplayWindows& windows, NotificationCenter& center, 
       binder_(static_cast<WindowPDFx*>(&logic())), cache_(pages.documents()),
       painter_(cache_, pages)
 {
-    binder_->setSceneObserver([this] { update(); });
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    id_ = new QLabel(row);
+    title_ = new QLabel(row);
+    tempo_ = new QLabel(row);
+    title_->setTextFormat(Qt::RichText);
+    QFont big = title_->font();
+    big.setPixelSize(22);
+    big.setBold(true);
+    title_->setFont(big);
+    tempo_->setFont(big);
+    QFont small = id_->font();
+    small.setPixelSize(14);
+    id_->setFont(small);
+    layout->addWidget(id_);
+    layout->addSpacing(12);
+    layout->addWidget(title_, 1);
+    layout->addWidget(tempo_);
+    insertHeaderRow(row);
+    binder_->setSceneObserver([this] {
+        showHeader();
+        update();
+    });
+    showHeader();
+}
+
+namespace {
+
+QString colored(const HeaderPart& part)
+{
+    return QStringLiteral("<span style=\"color:%1\">%2</span>")
+        .arg(part.color.name(), part.text.toHtmlEscaped());
+}
+
+void showPart(QLabel* label, const HeaderPart& part, bool shown)
+{
+    label->setText(part.text);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, part.color);
+    label->setPalette(palette);
+    label->setVisible(shown);
+}
+
+} // namespace
+
+void BinderWindow::showHeader()
+{
+    const BinderHeader& header = binder_->header();
+    QString title;
+    for (const HeaderPart& part : header.title)
+        title += colored(part);
+    title_->setText(title);
+    title_->setVisible(header.showTitle);
+    showPart(id_, header.id, true);
+    showPart(tempo_, header.tempo, header.showTempo);
+    setNoteLineHidden(!header.showNote);
+    setWindowTitle(binder_->obtenirTitle()); // the title the window list shows
+}
+
+QString BinderWindow::shownTitle() const
+{
+    return !title_->isHidden() ? QTextDocumentFragment::fromHtml(title_->text()).toPlainText()
+                               : QString();
+}
+
+QString BinderWindow::shownId() const
+{
+    return id_->text();
+}
+
+QString BinderWindow::shownTempo() const
+{
+    return !tempo_->isHidden() ? tempo_->text() : QString();
 }
 
 BinderLayout BinderWindow::layout() const

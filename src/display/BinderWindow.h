@@ -7,6 +7,8 @@
 
 #include <QRectF>
 
+class QLabel;
+
 namespace partivo {
 
 class SongPages;
@@ -31,12 +33,22 @@ public:
     // Renders the pages the next turns will show.
     void prefetchAhead();
 
+    // The information lines as shown (for tests and the command line).
+    QString shownTitle() const;
+    QString shownId() const;
+    QString shownTempo() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void showHeader();
+
     WindowPDFx* binder_;
+    QLabel* id_;
+    QLabel* title_;
+    QLabel* tempo_;
     PageRenderCache cache_;
     BinderScenePainter painter_;
     bool prefetchPending_ = false;

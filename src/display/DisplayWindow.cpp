@@ -25,6 +25,7 @@ DisplayWindow::DisplayWindow(std::unique_ptr<WindowPDFxSuper> logic, Notificatio
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(line_);
     layout->addStretch();
+    header_.append(line_);
     setAutoFillBackground(true);
 
     logic_->setPlatformWindow(this);
@@ -46,7 +47,23 @@ DisplayWindow::~DisplayWindow()
 
 int DisplayWindow::headerBottom() const
 {
-    return line_->geometry().bottom() + 1;
+    int bottom = 0;
+    for (const QWidget* row : header_) {
+        if (!row->isHidden())
+            bottom = std::max(bottom, row->geometry().bottom() + 1);
+    }
+    return bottom;
+}
+
+void DisplayWindow::insertHeaderRow(QWidget* row)
+{
+    static_cast<QVBoxLayout*>(layout())->insertWidget(int(header_.size()) - 1, row);
+    header_.insert(header_.size() - 1, row);
+}
+
+void DisplayWindow::setNoteLineHidden(bool hidden)
+{
+    line_->setHidden(hidden);
 }
 
 QString DisplayWindow::shownLine() const

@@ -49,8 +49,11 @@ public:
     void showFullScreenState(bool fullScreen);
 
 protected:
-    // Bottom of the note line: content goes below it.
+    // Bottom of the information lines: content goes below them.
     int headerBottom() const;
+    // Puts a row of information above the note line.
+    void insertHeaderRow(QWidget* row);
+    void setNoteLineHidden(bool hidden);
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -64,6 +67,7 @@ private:
     NotificationCenter& center_;
     DimmerBoxInput input_;
     QLabel* line_ = nullptr;
+    QList<QWidget*> header_; // the rows above the pages, the note line last
 };
 
 } // namespace partivo

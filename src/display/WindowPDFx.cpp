@@ -1,5 +1,6 @@
 #include "display/WindowPDFx.h"
 
+#include "display/BinderHeader.h"
 #include "display/DisplayCommands.h"
 #include "display/DisplayWindows.h"
 #include "display/VersionSubstitution.h"
@@ -90,6 +91,17 @@ void WindowPDFx::setPDF(const std::shared_ptr<Pieces>& piece, int pageNo, bool z
         showHalf(shown_.zoomTop, true);
 }
 
+void WindowPDFx::refreshInfo()
+{
+    header_ = binderHeader(settings_, shown_.pieceCour.get(), shown_.currentSort);
+    changed();
+}
+
+void WindowPDFx::colorChanged(int, bool)
+{
+    refreshInfo();
+}
+
 void WindowPDFx::refreshPiece()
 {
     WindowPDFxSuper::refreshPiece();
@@ -99,6 +111,7 @@ void WindowPDFx::refreshPiece()
     typeFichierCour_ = current.isEmpty() || isPdfPath(current) ? 0 : 1;
     const QString next = shownPath(shown_.pieceNext, false);
     typeFichierNext_ = next.isEmpty() || isPdfPath(next) ? 0 : 1;
+    refreshInfo(); // the ID label shows whether the alternate version was found
 }
 
 ViewContent WindowPDFx::viewOf(const QString& path, bool chordPro, int page, int pages,
@@ -297,6 +310,11 @@ void WindowPDFx::flagChanged(WindowFlag flag)
     case WindowFlag::pageNoCHDHide:
         if (shown_.pieceCour)
             refreshPDF();
+        break;
+    case WindowFlag::hideTitleElementTitle:
+    case WindowFlag::hideTitleElementTempo:
+    case WindowFlag::hideTitleElementNote:
+        refreshInfo();
         break;
     default:
         break;

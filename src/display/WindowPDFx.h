@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/BinderHeader.h"
 #include "display/BinderPages.h"
 #include "display/WindowPDFxSuper.h"
 
@@ -52,6 +53,8 @@ public:
     bool tocOn = false;     // the song list panel is open
 
     const BinderScene& scene() const { return scene_; }
+    // The information lines above the pages.
+    const BinderHeader& header() const { return header_; }
     // Runs after every change of the scene.
     void setSceneObserver(std::function<void()> observer) { sceneObserver_ = std::move(observer); }
     int nbrPages() const { return settings_.nbrPages; }
@@ -64,6 +67,7 @@ public:
     void setPDF(const std::shared_ptr<Pieces>& piece, int pageNo, bool zoomTop, bool zoomOn,
                 int currSort, const std::shared_ptr<Pieces>& pieceNext, bool autom) override;
     void refreshPiece() override;
+    void refreshInfo() override;
     void refreshPDF() override;
     void pageUpDown(bool down) override;
     void afficherZoomHaut(bool force) override;
@@ -76,6 +80,7 @@ public:
 
 protected:
     void flagChanged(WindowFlag flag) override;
+    void colorChanged(int index, bool refreshData) override;
 
 private:
     int mode() const;
@@ -87,6 +92,7 @@ private:
 
     PageCounts& counts_;
     BinderScene scene_;
+    BinderHeader header_;
     std::function<void()> sceneObserver_;
     int typeFichierCour_ = 0; // 0 PDF, 1 ChordPro
     int typeFichierNext_ = 0;

@@ -59,6 +59,7 @@ void WindowPDFxSuper::selectNextDir()
         iniMode(1, next->idWin);
     else
         iniMode(0, QString());
+    refreshInfo(); // the ID label
     if (shown_.pieceCour) {
         resetPDF();
         refreshTous();

@@ -8,6 +8,7 @@
 #include "platform/ManualTimers.h"
 #include "platform/NotificationCenter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
@@ -91,6 +92,45 @@ TEST(BinderWindowWidget, ResizeDropsTheRenderedPages)
     EXPECT_EQ(rig.window.settings().modeAffichage, ModeSinglePage);
     const QImage image = rig.window.grabScene();
     EXPECT_TRUE(near(rig.at(rig.window.layout().left, image), kPageColors[0]));
+}
+
+TEST(BinderWindowWidget, InformationLinesFollowTheSongSortAndHiddenElements)
+{
+    Rig rig;
+    rig.pdf->pieceDet->titre = "Score";
+    rig.pdf->pieceDet->auteur = "Band";
+    rig.pdf->pieceDet->notetxt = "Tempo=90\n";
+    BinderWindow& w = rig.window;
+    w.binder().setPDF(rig.pdf, 1, true, false, 0, nullptr, false);
+    EXPECT_EQ(w.shownTitle(), "Score • Band");
+    EXPECT_EQ(w.shownTempo(), "90");
+    EXPECT_EQ(w.shownId(), "Master");
+    // A new sort alone refreshes the line.
+    w.binder().setPDF(rig.pdf, 1, true, false, 1, nullptr, false);
+    EXPECT_EQ(w.shownTitle(), "Band • Score");
+
+    // Hiding the title and the note gives their room to the pages.
+    const double top = w.layout().pageArea.top();
+    w.binder().iniFlag(WindowFlag::hideTitleElementTitle, true);
+    w.binder().iniFlag(WindowFlag::hideTitleElementTempo, true);
+    w.binder().iniFlag(WindowFlag::hideTitleElementNote, true);
+    EXPECT_EQ(w.shownTitle(), "");
+    EXPECT_EQ(w.shownTempo(), "");
+    QCoreApplication::processEvents();
+    w.grabScene();
+    EXPECT_LT(w.layout().pageArea.top(), top);
+}
+
+TEST(BinderWindowWidget, IdLabelFollowsTheWindowId)
+{
+    Rig rig;
+    WinID drum;
+    drum.idWin = "Drum";
+    rig.windows.setWinIDs({drum});
+    rig.window.binder().selectNextDir();
+    EXPECT_EQ(rig.window.shownId(), "Drum"); // shown at once, with no song
+    rig.window.binder().selectNextDir();
+    EXPECT_EQ(rig.window.shownId(), "Master");
 }
 
 } // namespace

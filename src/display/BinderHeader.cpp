@@ -1,0 +1,67 @@
+#include "display/BinderHeader.h"
+
+#include "display/WindowSettings.h"
+#include "display/WindowTypes.h"
+#include "library/Pieces.h"
+#include "library/PiecesDet.h"
+
+namespace partivo {
+
+namespace {
+
+constexpr char kUnknownArtist[] = "(nil)";
+constexpr int kDefaultTempo = 100;
+
+QList<HeaderPart> titleLine(const WindowSettings& s, const PiecesDet& det, int currentSort)
+{
+    const QColor normal = s.colors.colorForObj(ActColor);
+    const QString mark = det.played ? QStringLiteral("✅") : QString();
+    const bool hasArtist = !det.auteur.isEmpty() && det.auteur != QLatin1String(kUnknownArtist);
+    if (!hasArtist)
+        return {{det.titre + mark, normal}};
+    const HeaderPart bullet{QStringLiteral(" • "), headerGrey()};
+    if (currentSort == 1)
+        return {{det.auteur, s.colors.colorForObj(HighColor)}, bullet, {det.titre + mark, normal}};
+    return {{det.titre, normal}, bullet, {det.auteur + mark, headerGrey()}};
+}
+
+HeaderPart idPart(const WindowSettings& s)
+{
+    QColor color(Qt::darkGray);
+    if (s.altModeOk)
+        color = alternateFoundBlue();
+    else if (s.altMode == 1 && !s.altModeOff)
+        color = s.colors.colorForObj(ActColor);
+    return {idLabelText(s.altDir), color};
+}
+
+} // namespace
+
+QColor headerGrey()
+{
+    return QColor(146, 146, 146);
+}
+
+QColor alternateFoundBlue()
+{
+    return QColor(0, 122, 255);
+}
+
+BinderHeader binderHeader(const WindowSettings& settings, Pieces* piece, int currentSort)
+{
+    BinderHeader header;
+    header.showTitle = !settings.hideTitleElementTitle;
+    header.showTempo = !settings.hideTitleElementTempo;
+    header.showNote = !settings.hideTitleElementNote;
+    header.id = idPart(settings);
+    header.tempo = {QString::number(kDefaultTempo), settings.colors.colorForObj(InactColor)};
+    if (!piece || !piece->pieceDet)
+        return header;
+    header.title = titleLine(settings, *piece->pieceDet, currentSort);
+    const int tempo = piece->pieceDet->tempoOk ? piece->pieceDet->tempo : piece->tempo();
+    if (tempo >= 1)
+        header.tempo = {QString::number(tempo), settings.colors.colorForObj(ActColor)};
+    return header;
+}
+
+} // namespace partivo

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QString>
+
+namespace partivo {
+
+class Pieces;
+struct WindowSettings;
+
+// One piece of text of the information lines, in its colour.
+struct HeaderPart {
+    QString text;
+    QColor color;
+    bool operator==(const HeaderPart&) const = default;
+};
+
+// The information lines above a binder window's pages.
+struct BinderHeader {
+    QList<HeaderPart> title; // the title line; empty without a song
+    HeaderPart id;           // the window ID or "Master"
+    HeaderPart tempo;
+    bool showTitle = true;
+    bool showTempo = true;
+    bool showNote = true;
+};
+
+// The grey of the bullet, and of the artist in title order.
+QColor headerGrey();
+// The blue of an ID label whose alternate version was found.
+QColor alternateFoundBlue();
+
+// The information lines for the song in the window. In artist order the line reads
+// "artist • title", the artist in the highlight colour; in title order "title • artist",
+// the artist grey; a played song ends in a check mark. An unknown artist leaves only the
+// title. The tempo reads the song's tempo, or "100" dimmed without one.
+BinderHeader binderHeader(const WindowSettings& settings, Pieces* piece, int currentSort);
+
+} // namespace partivo
