@@ -105,6 +105,7 @@ void Controller::showSongInWindows()
     if (!binderWindow_) {
         binderWindow_ = std::make_unique<BinderWindow>(windows_, center_, timers_, pages_);
         windows_.append(&binderWindow_->logic());
+        binderWindow_->binder().iniZoomMarkers(data_.prefs);
         binderWindow_->resize(1280, 800);
         binderWindow_->show();
         // A new window gets the dimmer of the options.

@@ -13,7 +13,8 @@
 
 namespace {
 
-// "--screenshot FILE": write a picture of the main window once start-up is done.
+// "--screenshot FILE": write a picture of the binder window once start-up is done, then
+// quit (it is how a machine without a display shows what Partivo looks like).
 QString screenshotPath(const QStringList& args)
 {
     const int at = int(args.indexOf(QStringLiteral("--screenshot")));
@@ -76,10 +77,11 @@ int main(int argc, char** argv)
             QWidget* window = controller.binderWindow();
             if (!window)
                 window = controller.window();
-            if (window) {
-                if (window->grab().save(shot))
-                    qInfo("Screenshot written to %s", qUtf8Printable(shot));
-            }
+            if (window && window->grab().save(shot))
+                qInfo("Screenshot written to %s", qUtf8Printable(shot));
+            else
+                qWarning("No screenshot could be written to %s", qUtf8Printable(shot));
+            QCoreApplication::quit();
         });
     }
     return app.exec();

@@ -252,4 +252,26 @@ ResizeOutcome modeAfterResize(int mode, bool singlePageForce, double width, doub
     return out;
 }
 
+ZoomMarkers ajusterMarqueurZoom(ZoomMarkers markers, int halfPageMarker, int redLine, bool zoomTop)
+{
+    markers.redLine = redLine == 1;
+    switch (halfPageMarker) {
+    case 0:
+        markers.upper = true;
+        markers.lower = false;
+        break;
+    case 1:
+        markers.upper = zoomTop;
+        markers.lower = !zoomTop;
+        break;
+    case 2:
+        markers.upper = false;
+        markers.lower = false;
+        break;
+    default:
+        break;
+    }
+    return markers;
+}
+
 } // namespace partivo

@@ -72,6 +72,20 @@ struct OwnTurn {
 OwnTurn ownPageTurn(int effectiveMode, bool ratio21, int pages, int fixPageNo, int page,
                     bool zoomTop, bool down);
 
+// The half-page markers of zoom mode: the grey band over the part of the page both halves
+// show (one box for the upper half, one for the lower) and the red line at the page's
+// middle.
+struct ZoomMarkers {
+    bool upper = true;
+    bool lower = false;
+    bool redLine = false;
+    bool operator==(const ZoomMarkers&) const = default;
+};
+// The markers after a change of half or of the options "zoomOptHalfPageMarker" (0 the
+// upper box always, 1 the box of the half shown, 2 none; other values change nothing) and
+// "zoomOptRedLine" (1 shows the line).
+ZoomMarkers ajusterMarqueurZoom(ZoomMarkers markers, int halfPageMarker, int redLine, bool zoomTop);
+
 // Which view the half-page frame marks, and where.
 enum class FrameView { None, Left, Right, Single };
 struct FramePlacement {

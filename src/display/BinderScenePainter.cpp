@@ -13,7 +13,6 @@ namespace partivo {
 namespace {
 
 constexpr double kMargin = 4;
-constexpr int kTallest = 1 << 20; // a view height that never limits a page fitted by width
 
 bool twoViews(int mode)
 {
@@ -22,7 +21,9 @@ bool twoViews(int mode)
 
 QSize viewSize(const QRectF& rect, bool zoom)
 {
-    return zoom ? QSize(int(rect.width()), kTallest) : rect.size().toSize();
+    // In zoom each half of the page fills the view: the page is at most twice the view's
+    // height, so that the two halves together show all of it.
+    return zoom ? QSize(int(rect.width()), int(2 * rect.height())) : rect.size().toSize();
 }
 
 } // namespace
@@ -100,7 +101,11 @@ void BinderScenePainter::paintView(QPainter& painter, const WindowPDFx& binder,
             double y = rect.top() + (rect.height() - image.height()) / 2;
             if (zoom) // the whole page by width; the half shown fills the view
                 y = binder.scene().zoomTop ? rect.top() : rect.bottom() - image.height();
-            painter.drawImage(QPointF(rect.left() + (rect.width() - image.width()) / 2, y), image);
+            const QRectF page(QPointF(rect.left() + (rect.width() - image.width()) / 2, y),
+                              QSizeF(image.size()));
+            painter.drawImage(page.topLeft(), image);
+            if (zoom)
+                paintZoomMarkers(painter, binder, page, rect.height());
         }
     }
     if (!view.label.isEmpty()) {
@@ -111,6 +116,21 @@ void BinderScenePainter::paintView(QPainter& painter, const WindowPDFx& binder,
         painter.drawText(rect.adjusted(8, 6, -8, -6), Qt::AlignTop | Qt::AlignRight, view.label);
     }
     painter.restore();
+}
+
+void BinderScenePainter::paintZoomMarkers(QPainter& painter, const WindowPDFx& binder,
+                                          const QRectF& page, double viewHeight)
+{
+    const ZoomMarkers& markers = binder.scene().markers;
+    const double top = page.height() - viewHeight; // page coordinates of the part both
+    if ((markers.upper || markers.lower) && top > 0 && top < viewHeight) // halves show
+        painter.fillRect(QRectF(page.left(), page.top() + top, page.width(), viewHeight - top),
+                         QColor(0, 0, 0, 40));
+    if (markers.redLine) {
+        const double middle = page.top() + page.height() / 2;
+        painter.fillRect(QRectF(page.left(), middle - 1.5, page.width(), 3),
+                         binder.settings().colors.colorForObj(RefMarkerColor));
+    }
 }
 
 QList<PageRenderCache::Key> BinderScenePainter::pagesAhead(const WindowPDFx& binder,

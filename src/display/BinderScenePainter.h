@@ -37,6 +37,8 @@ public:
 private:
     void paintView(QPainter& painter, const WindowPDFx& binder, const ViewContent& view,
                    const QRectF& rect, bool zoom);
+    void paintZoomMarkers(QPainter& painter, const WindowPDFx& binder, const QRectF& page,
+                          double viewHeight);
 
     PageRenderCache& cache_;
     SongPages& pages_;

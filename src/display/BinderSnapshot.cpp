@@ -31,6 +31,7 @@ Snapshot snapshotBinder(const Data& data, const SnapshotRequest& request)
     // As the window inspector sets it: "Single Page" keeps its mode in a wide window.
     binder.iniFlag(WindowFlag::singlePageForce, request.mode == ModeSinglePage);
     binder.iniModeAffichage(request.mode, false);
+    binder.iniZoomMarkers(data.prefs);
     // The size is taken as a resize of the window, with its rule for the mode.
     window.resize(request.size);
     window.show();

@@ -8,6 +8,7 @@
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
 #include "platform/NotificationCenter.h"
+#include "platform/Prefs.h"
 
 namespace partivo {
 
@@ -245,7 +246,17 @@ void WindowPDFx::showHalf(bool top, bool force)
             return;
         }
     }
+    scene_.markers = ajusterMarqueurZoom(scene_.markers, optHalfPageMarker_, optZoomRedLine_, top);
     ajusterCadre();
+}
+
+void WindowPDFx::iniZoomMarkers(const Prefs& prefs)
+{
+    optHalfPageMarker_ = prefs.intValue(QStringLiteral("zoomOptHalfPageMarker"));
+    optZoomRedLine_ = prefs.intValue(QStringLiteral("zoomOptRedLine"));
+    scene_.markers =
+        ajusterMarqueurZoom(scene_.markers, optHalfPageMarker_, optZoomRedLine_, shown_.zoomTop);
+    changed();
 }
 
 void WindowPDFx::pageUpDown(bool down)

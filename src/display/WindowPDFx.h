@@ -6,6 +6,8 @@
 
 namespace partivo {
 
+class Prefs;
+
 // Page counts of the song files, and why a file cannot be shown.
 class PageCounts {
 public:
@@ -39,6 +41,7 @@ struct BinderScene {
     bool rightIsNextSong = false;
     FramePlacement frame;
     bool zoomTop = true;
+    ZoomMarkers markers; // zoom mode only
 };
 
 // The binder window's logic: it takes the global position, works out the pages of its
@@ -76,6 +79,8 @@ public:
     void ajusterSelonModeAffichageWithRefresh(bool refresh) override;
     void ajusterDimmer(double dimmer, double inactive) override;
     double dimmer() const { return dimmer_; }
+    // The marker options "zoomOptHalfPageMarker" and "zoomOptRedLine" of the settings.
+    void iniZoomMarkers(const Prefs& prefs);
     double inactiveDimmer() const { return inactive_; }
 
 protected:
@@ -98,6 +103,8 @@ private:
     int typeFichierNext_ = 0;
     int savePageNo1_ = 0;
     int savePageNo2_ = 0;
+    int optHalfPageMarker_ = 0;
+    int optZoomRedLine_ = 0;
     double dimmer_ = 0;
     double inactive_ = 0;
 };

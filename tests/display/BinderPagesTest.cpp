@@ -297,5 +297,27 @@ TEST(VersionSubstitution, AlternateVersionsOfAWindowId)
     EXPECT_EQ(subsPath(dir.filePath("Other.chopro"), w).path, QString());
 }
 
+TEST(ZoomMarkers, OptionsAndHalfGiveTheBoxesShown)
+{
+    struct Case {
+        int halfPageMarker;
+        int redLine;
+        bool zoomTop;
+        ZoomMarkers expected;
+    };
+    const ZoomMarkers before{false, true, true}; // what was shown before the change
+    const Case cases[] = {
+        {0, 0, true, {true, false, false}},   {0, 1, false, {true, false, true}},
+        {1, 0, true, {true, false, false}},   {1, 0, false, {false, true, false}},
+        {2, 1, true, {false, false, true}},   {7, 0, true, {false, true, false}},
+        {-1, 2, false, {false, true, false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.halfPageMarker << " " << c.redLine << " " << c.zoomTop);
+        EXPECT_EQ(ajusterMarqueurZoom(before, c.halfPageMarker, c.redLine, c.zoomTop), c.expected);
+    }
+}
+
 } // namespace
 } // namespace partivo

@@ -6,6 +6,8 @@
 #include "platform/ScriptedDialogs.h"
 
 #include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -132,6 +134,55 @@ TEST(BinderSnapshot, HalfPageZoomShowsTheUpperHalfOfThePage)
     EXPECT_TRUE(s.scene.zoomTop);
     EXPECT_EQ(s.scene.left.label, "1/3");
     EXPECT_TRUE(near(s.image.pixelColor(600, 400), kPageColors[0]));
+    // Fitted by width the page would be more than twice the view high and the halves would
+    // miss its middle: it is made twice the view high and narrower, on the view's paper.
+    EXPECT_TRUE(near(s.image.pixelColor(30, 400), Qt::white));
+}
+
+// Rows of the column tinted by the red of the marker line.
+QList<int> redRows(const QImage& image, int x)
+{
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        const QColor c = image.pixelColor(x, y);
+        if (c.red() > 200 && c.red() - c.green() > 60 && c.green() == c.blue())
+            rows.append(y);
+    }
+    return rows;
+}
+
+TEST(BinderSnapshot, ZoomShowsEachHalfWithTheMarkersOfTheOptions)
+{
+    SnapshotRig rig;
+    // White pages show the markers; the page is fitted by width, a little less than twice
+    // the view high, so the halves share a band around the middle.
+    QPdfWriter writer(rig.dir.filePath("A Score(Artist).pdf"));
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    {
+        QPainter painter(&writer);
+        painter.fillRect(QRect(0, 0, writer.width(), writer.height()), Qt::white);
+    }
+    rig.prefs.setValue("zoomOptRedLine", 1);
+    SnapshotRequest request;
+    request.mode = 1;
+    request.size = QSize(1000, 800);
+    const Snapshot s = snapshotBinder(rig.data, request);
+    EXPECT_EQ(s.scene.markers, (ZoomMarkers{true, false, true}));
+    const QList<int> line = redRows(s.image, 500);
+    ASSERT_FALSE(line.isEmpty());
+    EXPECT_GT(line.first(), 700); // the middle of the page, near the bottom of the upper half
+    EXPECT_LE(line.size(), 4);
+    const QColor band = s.image.pixelColor(500, 790);
+    const QColor clear = s.image.pixelColor(500, 300);
+    EXPECT_TRUE(near(clear, Qt::white));
+    EXPECT_LT(band.red(), clear.red() - 15);
+
+    rig.prefs.setValue("zoomOptHalfPageMarker", 2);
+    rig.prefs.setValue("zoomOptRedLine", 0);
+    const Snapshot plain = snapshotBinder(rig.data, request);
+    EXPECT_EQ(plain.scene.markers, (ZoomMarkers{false, false, false}));
+    EXPECT_TRUE(redRows(plain.image, 500).isEmpty());
+    EXPECT_TRUE(near(plain.image.pixelColor(500, 790), Qt::white));
 }
 
 } // namespace
