@@ -124,6 +124,14 @@ void BinderWindow::resizeEvent(QResizeEvent* event)
     binder_->resized(event->size().width(), event->size().height(), true);
 }
 
+bool BinderWindow::windowKey(const KeyPress& key)
+{
+    if (!isTabBarToggleKey(key))
+        return false;
+    binder_->toggleOngletsVisibles();
+    return true;
+}
+
 QImage BinderWindow::grabScene()
 {
     return grab().toImage();

@@ -41,6 +41,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool windowKey(const KeyPress& key) override;
 
 private:
     void showHeader();

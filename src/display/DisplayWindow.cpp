@@ -183,6 +183,10 @@ void DisplayWindow::keyPressEvent(QKeyEvent* event)
     key.control = event->modifiers().testFlag(Qt::ControlModifier);
     // X11 and Wayland hand out evdev codes plus 8.
     key.evdevCode = event->nativeScanCode() > 8 ? event->nativeScanCode() - 8 : 0;
+    if (windowKey(key)) {
+        event->accept();
+        return;
+    }
     int command = keyCommandForKey(key);
     if (command == kKeyNotHandled)
         command = applicationKeyCommand(key);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/DimmerBoxInput.h"
+#include "display/KeyTable.h"
 #include "display/PlatformWindow.h"
 #include "display/WindowPDFxSuper.h"
 
@@ -54,6 +55,8 @@ protected:
     // Puts a row of information above the note line.
     void insertHeaderRow(QWidget* row);
     void setNoteLineHidden(bool hidden);
+    // A key this kind of window handles itself before the key tables; true when handled.
+    virtual bool windowKey(const KeyPress& /*key*/) { return false; }
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

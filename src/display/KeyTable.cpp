@@ -89,4 +89,9 @@ int keyCommandForKey(const KeyPress& key)
     return kKeyNotHandled;
 }
 
+bool isTabBarToggleKey(const KeyPress& key)
+{
+    return key.qtKey == Qt::Key_section && !key.shift && !key.control;
+}
+
 } // namespace partivo

@@ -22,4 +22,8 @@ inline constexpr int kKeyNotHandled = -1;
 // by its physical position. Returns kKeyNotHandled for every other key.
 int keyCommandForKey(const KeyPress& key);
 
+// The key that shows or hides a binder window's tab bars: the section key ("§", left of 1
+// on ISO keyboards) pressed without Shift or the command modifier.
+bool isTabBarToggleKey(const KeyPress& key);
+
 } // namespace partivo

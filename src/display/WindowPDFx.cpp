@@ -250,6 +250,13 @@ void WindowPDFx::showHalf(bool top, bool force)
     ajusterCadre();
 }
 
+void WindowPDFx::toggleOngletsVisibles()
+{
+    iniFlag(WindowFlag::ongletsVisibles, !settings_.ongletsVisibles);
+    center_.postParam(QLatin1String(kActionKeyNotification), kWindowIdChangedKey);
+    changed();
+}
+
 void WindowPDFx::iniZoomMarkers(const Prefs& prefs)
 {
     optHalfPageMarker_ = prefs.intValue(QStringLiteral("zoomOptHalfPageMarker"));

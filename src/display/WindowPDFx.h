@@ -79,6 +79,8 @@ public:
     void ajusterSelonModeAffichageWithRefresh(bool refresh) override;
     void ajusterDimmer(double dimmer, double inactive) override;
     double dimmer() const { return dimmer_; }
+    // Shows or hides the tab bars and tells the controller (1010).
+    void toggleOngletsVisibles();
     // The marker options "zoomOptHalfPageMarker" and "zoomOptRedLine" of the settings.
     void iniZoomMarkers(const Prefs& prefs);
     double inactiveDimmer() const { return inactive_; }

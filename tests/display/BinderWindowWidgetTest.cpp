@@ -1,6 +1,7 @@
 #include "QtPrinters.h"
 #include "TestSongs.h"
 #include "display/BinderWindow.h"
+#include "display/DisplayCommands.h"
 #include "display/DisplayWindows.h"
 #include "display/SongPages.h"
 #include "library/Pieces.h"
@@ -10,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -131,6 +133,29 @@ TEST(BinderWindowWidget, IdLabelFollowsTheWindowId)
     EXPECT_EQ(rig.window.shownId(), "Drum"); // shown at once, with no song
     rig.window.binder().selectNextDir();
     EXPECT_EQ(rig.window.shownId(), "Master");
+}
+
+TEST(BinderWindowWidget, SectionKeyTogglesTheTabBarsAndTellsTheController)
+{
+    Rig rig;
+    QList<int> posted;
+    rig.center.addObserver(QLatin1String(kActionKeyNotification), [&](const QVariant& p) {
+        posted.append(p.toMap().value(QLatin1String(kActionKeyParam)).toInt());
+    });
+    const auto press = [&](Qt::KeyboardModifiers modifiers) {
+        QKeyEvent event(QEvent::KeyPress, Qt::Key_section, modifiers, 41 + 8, 0, 0);
+        QCoreApplication::sendEvent(&rig.window, &event);
+    };
+    ASSERT_TRUE(rig.window.settings().ongletsVisibles);
+    press(Qt::NoModifier);
+    EXPECT_FALSE(rig.window.settings().ongletsVisibles);
+    EXPECT_EQ(posted, QList<int>{kWindowIdChangedKey});
+    press(Qt::ShiftModifier); // a key command of its own, not the tab bars
+    EXPECT_FALSE(rig.window.settings().ongletsVisibles);
+    EXPECT_EQ(posted.size(), 2);
+    EXPECT_NE(posted.last(), kWindowIdChangedKey);
+    press(Qt::NoModifier);
+    EXPECT_TRUE(rig.window.settings().ongletsVisibles);
 }
 
 } // namespace

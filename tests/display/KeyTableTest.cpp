@@ -52,5 +52,25 @@ TEST(KeyTable, KeysBecomeCommands)
     }
 }
 
+TEST(KeyTable, SectionKeyAloneTogglesTheTabBars)
+{
+    struct Case {
+        const char* name;
+        KeyPress key;
+        bool toggles;
+    };
+    const Case cases[] = {
+        {"section key left of 1", {Qt::Key_section, false, false, 41}, true},
+        {"section key beside Shift", {Qt::Key_section, false, false, 86}, true},
+        {"with Shift", {Qt::Key_section, true, false, 86}, false},
+        {"with Control", {Qt::Key_section, false, true, 41}, false},
+        {"grave at that place", {Qt::Key_QuoteLeft, false, false, 41}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(isTabBarToggleKey(c.key), c.toggles);
+    }
+}
+
 } // namespace
 } // namespace partivo
