@@ -69,6 +69,14 @@ void Controller::actionKeyReceived(int command)
         chargerPages();
         return;
     }
+    if (command == kEnterZoomKey) {
+        afficherZoom(0);
+        return;
+    }
+    if (command == kLeaveZoomKey) {
+        masquerZoom();
+        return;
+    }
     runNavigationKey(navigator_, command);
 }
 
@@ -92,12 +100,42 @@ void Controller::setDirButton(int)
 
 void Controller::chargerPages()
 {
+    zoomTop_ = true; // a new page or song starts at its upper half
     if (!window_) {
         window_ = std::make_unique<LibraryWindow>(*this);
         window_->show();
     }
     window_->showCurrentSong();
     showSongInWindows();
+}
+
+void Controller::zoomStep(bool down)
+{
+    afficherZoom(down ? 1 : -1);
+}
+
+void Controller::afficherZoom(int oper)
+{
+    if (navigator_.tocON)
+        hideSongList();
+    const auto piece = data_.getPiece(data_.songNoG);
+    const int pagesMax = piece && piece->pieceDet ? piece->pieceDet->nbrPagesMax : 1;
+    const ZoomState state =
+        zoom_.afficherZoom({navigator_.pageNo1, navigator_.zoomON, zoomTop_}, oper, pagesMax,
+                           currentSongCall(data_, navigator_.pageNo1, navigator_.zoomON));
+    navigator_.pageNo1 = state.pageNo;
+    navigator_.zoomON = state.zoomOn;
+    zoomTop_ = state.zoomTop;
+}
+
+void Controller::masquerZoom()
+{
+    const ZoomState state =
+        zoom_.masquerZoom({navigator_.pageNo1, navigator_.zoomON, zoomTop_},
+                          currentSongCall(data_, navigator_.pageNo1, navigator_.zoomON));
+    navigator_.pageNo1 = state.pageNo;
+    navigator_.zoomON = state.zoomOn;
+    zoomTop_ = state.zoomTop;
 }
 
 void Controller::showSongInWindows()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/DisplayWindows.h"
+#include "display/HalfPageZoom.h"
 #include "display/SongPages.h"
 #include "library/Binders.h"
 #include "library/Data.h"
@@ -44,6 +45,9 @@ public:
 
     // A key command from a window, a menu or the bus.
     void actionKeyReceived(int command);
+    // Half-page zoom: enter (oper 0), half a page down (1) or up (-1); and leave it.
+    void afficherZoom(int oper);
+    void masquerZoom();
 
     // LibraryView
     void setDirButton(int dirNo) override;
@@ -51,6 +55,7 @@ public:
     void afficherToc() override;
     void hideSongList() override;
     void reloadDocuments() override;
+    void zoomStep(bool down) override;
 
 private:
     void showSongInWindows();
@@ -63,6 +68,8 @@ private:
     Binders binders_;
     Navigator navigator_;
     DisplayWindows windows_;
+    HalfPageZoom zoom_{windows_};
+    bool zoomTop_ = true; // the half being read in half-page zoom
     SongPages pages_;
     std::unique_ptr<LibraryWindow> window_;
     std::unique_ptr<BinderWindow> binderWindow_;

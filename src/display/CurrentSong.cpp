@@ -7,15 +7,21 @@
 
 namespace partivo {
 
-bool showCurrentSong(DisplayWindows& windows, const Data& data, int pageNo, bool zoomOn)
+DisplayWindows::SongCall currentSongCall(const Data& data, int pageNo, bool zoomOn)
 {
-    const auto piece = data.getPiece(data.songNoG);
     DisplayWindows::SongCall call;
-    call.piece = piece;
+    call.piece = data.getPiece(data.songNoG);
     call.pageNo = pageNo;
     call.pieceNext = data.getPiece(data.songNoG + 1);
     call.zoomOn = zoomOn;
     call.currentSort = data.currentSort;
+    return call;
+}
+
+bool showCurrentSong(DisplayWindows& windows, const Data& data, int pageNo, bool zoomOn)
+{
+    const DisplayWindows::SongCall call = currentSongCall(data, pageNo, zoomOn);
+    const auto& piece = call.piece;
     const bool changed = windows.setPDFx(call);
     for (WindowPDFxSuper* window : windows.nsMutaryOfWindows()) {
         const WindowSettings& s = window->settings();

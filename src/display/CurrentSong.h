@@ -1,9 +1,13 @@
 #pragma once
 
+#include "display/DisplayWindows.h"
+
 namespace partivo {
 
 class Data;
-class DisplayWindows;
+
+// The data's current song at the page, as the windows are given it (upper half).
+DisplayWindows::SongCall currentSongCall(const Data& data, int pageNo, bool zoomOn);
 
 // Gives every display window the song the data has current, at the page, with the note
 // line of each window's ID. Answers whether the song differs from the one shown before.

@@ -176,6 +176,11 @@ void Navigator::traiterDown(bool singlePage, int extraPages)
     if (pageNo1 + step + extraPages <= pages) {
         pageNo1 += step;
         view_.chargerPages();
+    } else if (step == 2 && pageNo1 % 2 == 0 && pageNo1 + 1 + extraPages <= pages) {
+        // Two pages per view on an even page (after half-page zoom) show it on the right:
+        // the next page is the one left to see, or the song's last page is never reached.
+        pageNo1 += 1;
+        view_.chargerPages();
     }
 }
 

@@ -2,6 +2,8 @@
 #include "QtPrinters.h"
 #include "app/Controller.h"
 #include "display/BinderWindow.h"
+#include "display/DisplayCommands.h"
+#include "display/TestSongs.h"
 #include "library/KeyCommands.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
@@ -135,4 +137,48 @@ TEST(LibraryWindow, StartFolderOpensAsBinderOneInTheBinderWindowAndKeysTurnSongs
     f.center.postParam(QLatin1String(kActionKeyNotification), 40); // first song
     EXPECT_EQ(shownFile(), "Alpha.pdf");
     EXPECT_EQ(f.controller.data().songNoG, 1);
+}
+
+TEST(LibraryWindow, ZoomKeysEnterStepAndLeaveHalfPageZoom)
+{
+    QTemporaryDir dir;
+    writePdf(dir.filePath("Score.pdf"), 3);
+    Fixture f;
+    f.controller.awakeFromNib(dir.path());
+    BinderWindow* window = f.controller.binderWindow();
+    ASSERT_NE(window, nullptr);
+    const auto post = [&](int command) {
+        f.center.postParam(QLatin1String(kActionKeyNotification), command);
+    };
+    const auto position = [&] {
+        const ShownSong& shown = window->binder().shown();
+        return QStringLiteral("mode %1 page %2 %3")
+            .arg(window->settings().modeAffichage)
+            .arg(shown.pageNoCour)
+            .arg(shown.zoomTop ? "top" : "bottom");
+    };
+    EXPECT_EQ(position(), "mode 0 page 1 top");
+    post(kEnterZoomKey);
+    EXPECT_TRUE(f.controller.navigator().zoomON);
+    EXPECT_EQ(position(), "mode 1 page 1 top");
+    post(44); // page down: half a page at a time
+    EXPECT_EQ(position(), "mode 1 page 1 bottom");
+    post(44);
+    EXPECT_EQ(position(), "mode 1 page 2 top");
+    post(43);
+    EXPECT_EQ(position(), "mode 1 page 1 bottom");
+    post(44);
+    post(44);
+    post(44);
+    post(44); // the last half of the last page stays
+    EXPECT_EQ(position(), "mode 1 page 3 bottom");
+    post(43);
+    post(43); // page 2, upper half: leaving shows pages 1 and 2
+    post(kLeaveZoomKey);
+    EXPECT_FALSE(f.controller.navigator().zoomON);
+    EXPECT_EQ(position(), "mode 0 page 1 top");
+    // Only this window was in zoom: it shows the pages around the global page, which stays.
+    EXPECT_EQ(f.controller.navigator().pageNo1, 2);
+    post(44);
+    EXPECT_EQ(position(), "mode 0 page 3 top");
 }

@@ -138,6 +138,8 @@ TEST(Navigator, PagingStaysInsideTheSong)
         {"two pages per view, 5 pages", 5, false, 3, 0, {3, 5, 5}},
         {"one page per view, 3 pages", 3, true, 3, 3, {2, 3, 3, 2, 1, 1}},
         {"up from an even page", 6, false, 0, 2, {1, 1}},
+        {"down from an even page to the last", 3, false, 2, 0, {3, 3}},
+        {"down from an even page", 6, false, 3, 0, {4, 6, 6}},
         {"song no longer than the step", 2, false, 1, 1, {1, 1}},
     };
     for (const Case& c : cases) {
