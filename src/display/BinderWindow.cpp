@@ -41,6 +41,9 @@ BinderWindow::BinderWindow(DisplayWindows& windows, NotificationCenter& center, 
         showHeader();
         update();
     });
+    binder_->setTextViewSize([this] {
+        return BinderLayout(QSizeF(size()), headerBottom(), binder_->mode()).left.size();
+    });
     showHeader();
 }
 

@@ -23,6 +23,11 @@ QString WindowPDFx::obtenirTitle() const
     return partivo::obtenirTitle(WinTypeBinder, idLabelText(settings_.altDir));
 }
 
+QSizeF WindowPDFx::obtenirRefSize() const
+{
+    return textViewSize_ ? textViewSize_() : WindowPDFxSuper::obtenirRefSize();
+}
+
 int WindowPDFx::mode() const
 {
     return effectiveMode(settings_.modeAffichage, settings_.syncPageChanges, muteGenre);

@@ -67,6 +67,12 @@ public:
     void resized(double width, double height, bool endOfLiveResize);
 
     QString obtenirTitle() const override;
+    // The mode the window lays its pages out in now (two-page (MUTE) as alternate).
+    int mode() const;
+    // The size of the page view the mode shows ChordPro pages in: the left view in the
+    // two-page modes, the zoom or single view otherwise. The widget says what it is.
+    QSizeF obtenirRefSize() const override;
+    void setTextViewSize(std::function<QSizeF()> size) { textViewSize_ = std::move(size); }
     void setPDF(const std::shared_ptr<Pieces>& piece, int pageNo, bool zoomTop, bool zoomOn,
                 int currSort, const std::shared_ptr<Pieces>& pieceNext, bool autom) override;
     void refreshPiece() override;
@@ -90,7 +96,6 @@ protected:
     void colorChanged(int index, bool refreshData) override;
 
 private:
-    int mode() const;
     QString shownPath(const std::shared_ptr<Pieces>& piece, bool update);
     ViewContent viewOf(const QString& path, bool chordPro, int page, int pages,
                        const QString& error) const;
@@ -101,6 +106,7 @@ private:
     BinderScene scene_;
     BinderHeader header_;
     std::function<void()> sceneObserver_;
+    std::function<QSizeF()> textViewSize_;
     int typeFichierCour_ = 0; // 0 PDF, 1 ChordPro
     int typeFichierNext_ = 0;
     int savePageNo1_ = 0;

@@ -123,6 +123,17 @@ TEST(BinderWindowWidget, InformationLinesFollowTheSongSortAndHiddenElements)
     EXPECT_LT(w.layout().pageArea.top(), top);
 }
 
+TEST(BinderWindowWidget, ReferenceSizeIsTheTextViewOfTheMode)
+{
+    Rig rig;
+    const QSizeF twoPages = rig.window.binder().obtenirRefSize();
+    EXPECT_NEAR(twoPages.width(), (1200 - 12) / 2.0, 1);
+    EXPECT_GT(twoPages.height(), 600);
+    rig.window.binder().iniModeAffichage(ModeHalfPageZoom, false);
+    EXPECT_NEAR(rig.window.binder().obtenirRefSize().width(), 1200 - 8, 1);
+    EXPECT_DOUBLE_EQ(rig.window.binder().obtenirRefSize().height(), twoPages.height());
+}
+
 TEST(BinderWindowWidget, IdLabelFollowsTheWindowId)
 {
     Rig rig;
