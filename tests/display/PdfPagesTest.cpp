@@ -1,9 +1,11 @@
 #include "display/PdfPages.h"
+#include "LockedPdf.h"
 #include "QtPrinters.h"
 #include "TestSongs.h"
 
 #include <QFile>
 #include <QPainter>
+#include <QPdfDocument>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -71,6 +73,8 @@ TEST(PdfPages, FilesThatCannotBeShownGiveAMessage)
          "The PDF file \"Text.pdf\" is damaged and cannot be shown."},
         {"truncated", write("Cut.pdf", bytes.left(40)),
          "The PDF file \"Cut.pdf\" is damaged and cannot be shown."},
+        {"password", writeLockedPdf(dir.filePath("Locked.pdf"), "secret"),
+         "The PDF file \"Locked.pdf\" is protected by a password."},
     };
     PdfDocuments documents;
     PageRenderCache cache(documents);
@@ -81,6 +85,12 @@ TEST(PdfPages, FilesThatCannotBeShownGiveAMessage)
         EXPECT_EQ(d.pageCount, 0) << row.name;
         EXPECT_TRUE(cache.page({row.path, 1, QSize(300, 300)}).isNull()) << row.name;
     }
+    // The locked file is a real encrypted PDF: with its password it opens.
+    QPdfDocument locked;
+    locked.setPassword("secret");
+    EXPECT_EQ(locked.load(dir.filePath("Locked.pdf")), QPdfDocument::Error::None);
+    EXPECT_EQ(locked.pageCount(), 1);
+
     // A file that appears later is opened once its old state is forgotten.
     const QString late = dir.filePath("Gone.pdf");
     writePdf(late, 1);
