@@ -36,6 +36,9 @@ BinderWindow::BinderWindow(DisplayWindows& windows, NotificationCenter& center, 
     layout->addSpacing(12);
     layout->addWidget(title_, 1);
     layout->addWidget(tempo_);
+    // A fixed height, so that the pages' views (and the pages rendered for them) keep their
+    // size whatever the lines hold.
+    row->setFixedHeight(QFontMetrics(big).height() + 4);
     insertHeaderRow(row);
     binder_->setSceneObserver([this] {
         showHeader();
@@ -105,14 +108,21 @@ void BinderWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter_.paint(painter, *binder_, layout());
-    if (!prefetchPending_) {
-        prefetchPending_ = true;
-        // After this frame is on screen, render what the next turns need.
-        QTimer::singleShot(0, this, [this] {
-            prefetchPending_ = false;
-            prefetchAhead();
-        });
-    }
+    schedulePrefetch();
+}
+
+void BinderWindow::schedulePrefetch()
+{
+    if (prefetchPending_)
+        return;
+    prefetchPending_ = true;
+    // After this frame is on screen, one page per turn of the event loop, so that a key
+    // pressed meanwhile waits for one page at most.
+    QTimer::singleShot(0, this, [this] {
+        prefetchPending_ = false;
+        if (cache_.prefetchOne(painter_.pagesAhead(*binder_, layout())))
+            schedulePrefetch();
+    });
 }
 
 void BinderWindow::prefetchAhead()

@@ -30,7 +30,8 @@ public:
 
     // Paints exactly what the window shows into an image of the window's size.
     QImage grabScene();
-    // Renders the pages the next turns will show.
+    // Renders the pages the next turns will show, all at once (the window itself does it
+    // one page per turn of the event loop after each frame).
     void prefetchAhead();
 
     // The information lines as shown (for tests and the command line).
@@ -45,6 +46,7 @@ protected:
 
 private:
     void showHeader();
+    void schedulePrefetch();
 
     WindowPDFx* binder_;
     QLabel* id_;

@@ -22,6 +22,7 @@ DisplayWindow::DisplayWindow(std::unique_ptr<WindowPDFxSuper> logic, Notificatio
 {
     line_ = new QLabel(this);
     line_->setObjectName(QStringLiteral("noteLine"));
+    line_->setFixedHeight(line_->fontMetrics().height() + 2); // the same with or without text
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(line_);
     layout->addStretch();

@@ -106,6 +106,17 @@ void PageRenderCache::prefetch(const QList<Key>& keys)
             page(keys[i]);
 }
 
+bool PageRenderCache::prefetchOne(const QList<Key>& keys)
+{
+    for (qsizetype i = 0; i < keys.size() && i < capacity_; ++i) {
+        if (!contains(keys[i])) {
+            page(keys[i]);
+            return true;
+        }
+    }
+    return false;
+}
+
 void PageRenderCache::clear()
 {
     entries_.clear();

@@ -56,6 +56,8 @@ public:
     bool contains(const Key& key) const;
     // Renders the pages not cached yet, in order (the next pages to show first).
     void prefetch(const QList<Key>& keys);
+    // Renders the first of the keys not cached yet; false when there was none left.
+    bool prefetchOne(const QList<Key>& keys);
     void clear();
     int size() const { return int(entries_.size()); }
     // Pages rendered since the cache was made (hits are not counted).

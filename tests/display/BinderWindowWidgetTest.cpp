@@ -68,6 +68,30 @@ TEST(BinderWindowWidget, TwoPagesOfAScoreThenThePreviewOfTheNextSong)
     EXPECT_TRUE(rig.window.binder().scene().right.chordPro);
 }
 
+TEST(BinderWindowWidget, AfterEachFrameTheNextPagesAreRenderedOneAtATime)
+{
+    Rig rig;
+    QCoreApplication::processEvents(); // the window's first resize and paint
+    const auto score = song(writePdf(rig.dir.filePath("Long.pdf"), 6));
+    rig.window.binder().setPDF(score, 1, true, false, 0, nullptr, false);
+    rig.window.grabScene();
+    const int shown = rig.window.cache().renders();
+    EXPECT_EQ(shown, 2);
+    QList<int> renders;
+    for (int i = 0; i < 10; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        renders.append(rig.window.cache().renders());
+    }
+    EXPECT_EQ(renders.last(), shown + 4) << ::testing::PrintToString(renders); // pages 3 to 6
+    EXPECT_LT(renders.first(), shown + 4); // spread over turns of the event loop
+    // Turning the page paints pages already made.
+    rig.window.binder().setPDF(score, 3, true, false, 0, nullptr, false);
+    const QImage image = rig.window.grabScene();
+    EXPECT_EQ(rig.window.cache().renders(), shown + 4);
+    EXPECT_TRUE(near(rig.at(rig.window.layout().left, image), kPageColors[2]));
+}
+
 TEST(BinderWindowWidget, DamagedScoreShowsItsMessageAndTheWindowGoesOn)
 {
     Rig rig;
