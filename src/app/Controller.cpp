@@ -109,6 +109,12 @@ void Controller::chargerPages()
     showSongInWindows();
 }
 
+void Controller::updateRechInfo(bool valid, bool masquer)
+{
+    windows_.updateRechInfoX(valid, masquer, data_.rech);
+    windows_.updateRechInfo2X(currentSearchDisplay(data_));
+}
+
 void Controller::zoomStep(bool down)
 {
     afficherZoom(down ? 1 : -1);

@@ -56,6 +56,7 @@ public:
     void hideSongList() override;
     void reloadDocuments() override;
     void zoomStep(bool down) override;
+    void updateRechInfo(bool valid, bool masquer) override;
 
 private:
     void showSongInWindows();

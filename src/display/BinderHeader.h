@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/SearchText.h"
+
 #include <QColor>
 #include <QList>
 #include <QString>
@@ -24,6 +26,15 @@ struct BinderHeader {
     bool showTitle = true;
     bool showTempo = true;
     bool showNote = true;
+};
+
+// The search box of the key window while type-to-search runs: the typed text (white when
+// it matches a song, red otherwise) and the current song's title with the match lit.
+struct SearchBox {
+    bool shown = false;
+    bool valid = true;
+    QString rech;
+    SearchDisplay info;
 };
 
 // The grey of the bullet, and of the artist in title order.

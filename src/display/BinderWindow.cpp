@@ -23,6 +23,9 @@ BinderWindow::BinderWindow(DisplayWindows& windows, NotificationCenter& center, 
     id_ = new QLabel(row);
     title_ = new QLabel(row);
     tempo_ = new QLabel(row);
+    search_ = new QLabel(row);
+    search_->setTextFormat(Qt::RichText);
+    search_->hide();
     title_->setTextFormat(Qt::RichText);
     QFont big = title_->font();
     big.setPixelSize(22);
@@ -35,6 +38,8 @@ BinderWindow::BinderWindow(DisplayWindows& windows, NotificationCenter& center, 
     layout->addWidget(id_);
     layout->addSpacing(12);
     layout->addWidget(title_, 1);
+    layout->addWidget(search_);
+    layout->addSpacing(12);
     layout->addWidget(tempo_);
     // A fixed height, so that the pages' views (and the pages rendered for them) keep their
     // size whatever the lines hold.
@@ -56,6 +61,29 @@ QString colored(const HeaderPart& part)
 {
     return QStringLiteral("<span style=\"color:%1\">%2</span>")
         .arg(part.color.name(), part.text.toHtmlEscaped());
+}
+
+QColor searchColor(SearchColor c)
+{
+    switch (c) {
+    case SearchColor::White:
+        return Qt::white;
+    case SearchColor::Blue:
+        return alternateFoundBlue();
+    case SearchColor::Grey:
+        break;
+    }
+    return headerGrey();
+}
+
+// The typed text, then the song's title with the match lit.
+QString searchHtml(const SearchBox& box)
+{
+    QString html = colored({box.rech, box.valid ? QColor(Qt::white) : QColor(Qt::red)});
+    html += QStringLiteral("&nbsp;&nbsp;");
+    for (const SearchRun& run : box.info.runs)
+        html += colored({box.info.text.mid(run.start, run.length), searchColor(run.color)});
+    return html;
 }
 
 void showPart(QLabel* label, const HeaderPart& part, bool shown)
@@ -80,6 +108,9 @@ void BinderWindow::showHeader()
     showPart(id_, header.id, true);
     showPart(tempo_, header.tempo, header.showTempo);
     setNoteLineHidden(!header.showNote);
+    search_->setVisible(!binder_->isBoxRechHidden());
+    if (!search_->isHidden())
+        search_->setText(searchHtml(binder_->searchBox()));
     setWindowTitle(binder_->obtenirTitle()); // the title the window list shows
 }
 
@@ -92,6 +123,12 @@ QString BinderWindow::shownTitle() const
 QString BinderWindow::shownId() const
 {
     return id_->text();
+}
+
+QString BinderWindow::shownSearch() const
+{
+    return search_->isHidden() ? QString()
+                               : QTextDocumentFragment::fromHtml(search_->text()).toPlainText();
 }
 
 QString BinderWindow::shownTempo() const

@@ -38,6 +38,8 @@ public:
     QString shownTitle() const;
     QString shownId() const;
     QString shownTempo() const;
+    // The search box's text; "" while it is hidden.
+    QString shownSearch() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -52,6 +54,7 @@ private:
     QLabel* id_;
     QLabel* title_;
     QLabel* tempo_;
+    QLabel* search_;
     PageRenderCache cache_;
     BinderScenePainter painter_;
     bool prefetchPending_ = false;

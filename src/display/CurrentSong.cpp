@@ -4,8 +4,18 @@
 #include "display/WindowPDFxSuper.h"
 #include "library/Data.h"
 #include "library/Pieces.h"
+#include "library/PiecesDet.h"
 
 namespace partivo {
+
+SearchDisplay currentSearchDisplay(const Data& data)
+{
+    const auto piece = data.getPiece(data.songNoG);
+    if (!piece || !piece->pieceDet)
+        return {};
+    return searchDisplayFor(piece->pieceDet->titre, piece->pieceDet->auteur, data.currentSort == 1,
+                            data.rech);
+}
 
 DisplayWindows::SongCall currentSongCall(const Data& data, int pageNo, bool zoomOn)
 {
@@ -15,6 +25,7 @@ DisplayWindows::SongCall currentSongCall(const Data& data, int pageNo, bool zoom
     call.pieceNext = data.getPiece(data.songNoG + 1);
     call.zoomOn = zoomOn;
     call.currentSort = data.currentSort;
+    call.rechInfo = currentSearchDisplay(data);
     return call;
 }
 

@@ -6,6 +6,8 @@ namespace partivo {
 
 class Data;
 
+// The search display of the data's current song for the typed text.
+SearchDisplay currentSearchDisplay(const Data& data);
 // The data's current song at the page, as the windows are given it (upper half).
 DisplayWindows::SongCall currentSongCall(const Data& data, int pageNo, bool zoomOn);
 

@@ -28,6 +28,16 @@ bool DisplayWindows::setPDFx(const SongCall& call)
     return newSong;
 }
 
+void DisplayWindows::updateRechInfoX(bool valid, bool masquer, const QString& rech)
+{
+    forEachWindow([&](WindowPDFxSuper* window) { window->updateRechInfo(valid, masquer, rech); });
+}
+
+void DisplayWindows::updateRechInfo2X(const SearchDisplay& info)
+{
+    forEachWindow([&](WindowPDFxSuper* window) { window->updateRechInfo2(info); });
+}
+
 void DisplayWindows::refreshX()
 {
     forEachWindow([&](WindowPDFxSuper* window) { window->refreshPDF(); });

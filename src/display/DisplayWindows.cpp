@@ -66,6 +66,22 @@ WindowPDFxSuper* DisplayWindows::getKeyWin() const
     return nullptr;
 }
 
+WindowPDFxSuper* DisplayWindows::keyOrFirstBinderWindow() const
+{
+    if (WindowPDFxSuper* key = getKeyWin())
+        return key;
+    WindowPDFxSuper* first = nullptr;
+    for (WindowPDFxSuper* window : windows_) {
+        if (window->settings().winType != WinTypeBinder)
+            continue;
+        if (window->settings().keywin)
+            return window;
+        if (!first)
+            first = window;
+    }
+    return first;
+}
+
 WindowPDFxSuper* DisplayWindows::getWinController() const
 {
     for (WindowPDFxSuper* window : windows_)

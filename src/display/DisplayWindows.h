@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/WinID.h"
+#include "library/SearchText.h"
 
 #include <QList>
 #include <QString>
@@ -37,6 +38,9 @@ public:
 
     // Key window bookkeeping.
     WindowPDFxSuper* getKeyWin() const;
+    // The window keys act on: the key window, else the binder window marked as the one keys
+    // go to, else the first binder window; none without one.
+    WindowPDFxSuper* keyOrFirstBinderWindow() const;
     WindowPDFxSuper* getWinController() const;
     WindowPDFxSuper* getWinControllerForWin(const PlatformWindow* platform) const;
     void clearKeyWin();
@@ -67,13 +71,17 @@ public:
         bool zoomTop = true;
         std::shared_ptr<Pieces> pieceNext;
         bool autom = false;
-        bool zoomOn = false; // the controller's zoom flag
-        int currentSort = 0; // the order on Data
-        QString rechInfo;    // the search-info text
+        bool zoomOn = false;    // the controller's zoom flag
+        int currentSort = 0;    // the order on Data
+        SearchDisplay rechInfo; // the search display of the song
     };
     // Answers whether the song differs from the last one shown (the controller then starts
     // the note and played-mark timers and resets the page count).
     bool setPDFx(const SongCall& call);
+    // The search display: valid (the typed text matches) or not, hidden or shown, with the
+    // typed text and the current song's highlighted title.
+    void updateRechInfoX(bool valid, bool masquer, const QString& rech);
+    void updateRechInfo2X(const SearchDisplay& info);
     void refreshX();
     void refreshinfoX();
     void afficherTocX(bool show);

@@ -1,24 +1,12 @@
 #include "display/HalfPageZoom.h"
 
 #include "display/WindowPDFxSuper.h"
-#include "display/WindowTypes.h"
 
 namespace partivo {
 
 WindowPDFxSuper* HalfPageZoom::keyWindow() const
 {
-    if (WindowPDFxSuper* key = windows_.getKeyWin())
-        return key;
-    WindowPDFxSuper* first = nullptr;
-    for (WindowPDFxSuper* window : windows_.nsMutaryOfWindows()) {
-        if (window->settings().winType != WinTypeBinder)
-            continue;
-        if (window->settings().keywin)
-            return window;
-        if (!first)
-            first = window;
-    }
-    return first;
+    return windows_.keyOrFirstBinderWindow();
 }
 
 void HalfPageZoom::keyWindowToMode(int mode)

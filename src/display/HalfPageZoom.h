@@ -26,8 +26,7 @@ public:
                            DisplayWindows::SongCall song);
     ZoomState masquerZoom(ZoomState state, DisplayWindows::SongCall song);
 
-    // The window the zoom commands act on alone: the key window, else the binder window
-    // marked as the one keys go to, else the first binder window; none without one.
+    // The window the zoom commands act on alone.
     WindowPDFxSuper* keyWindow() const;
 
 private:

@@ -103,6 +103,25 @@ void WindowPDFx::refreshInfo()
     changed();
 }
 
+void WindowPDFx::updateRechInfo(bool valid, bool masquer, const QString& rech)
+{
+    search_.shown = !masquer;
+    search_.valid = valid;
+    search_.rech = rech;
+    changed();
+}
+
+void WindowPDFx::updateRechInfo2(const SearchDisplay& info)
+{
+    search_.info = info;
+    changed();
+}
+
+bool WindowPDFx::isBoxRechHidden() const
+{
+    return !search_.shown || windows_.keyOrFirstBinderWindow() != this;
+}
+
 void WindowPDFx::colorChanged(int, bool)
 {
     refreshInfo();

@@ -58,6 +58,7 @@ public:
     const BinderScene& scene() const { return scene_; }
     // The information lines above the pages.
     const BinderHeader& header() const { return header_; }
+    const SearchBox& searchBox() const { return search_; }
     // Runs after every change of the scene.
     void setSceneObserver(std::function<void()> observer) { sceneObserver_ = std::move(observer); }
     int nbrPages() const { return settings_.nbrPages; }
@@ -77,6 +78,10 @@ public:
                 int currSort, const std::shared_ptr<Pieces>& pieceNext, bool autom) override;
     void refreshPiece() override;
     void refreshInfo() override;
+    void updateRechInfo(bool valid, bool masquer, const QString& rech) override;
+    void updateRechInfo2(const SearchDisplay& info) override;
+    // Only the key window shows the search box.
+    bool isBoxRechHidden() const override;
     void refreshPDF() override;
     void pageUpDown(bool down) override;
     void afficherZoomHaut(bool force) override;
@@ -105,6 +110,7 @@ private:
     PageCounts& counts_;
     BinderScene scene_;
     BinderHeader header_;
+    SearchBox search_;
     std::function<void()> sceneObserver_;
     std::function<QSizeF()> textViewSize_;
     int typeFichierCour_ = 0; // 0 PDF, 1 ChordPro

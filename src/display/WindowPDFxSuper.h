@@ -3,6 +3,7 @@
 #include "display/MessageLine.h"
 #include "display/WindowFlag.h"
 #include "display/WindowSettings.h"
+#include "library/SearchText.h"
 
 #include <QSizeF>
 #include <QString>
@@ -118,10 +119,8 @@ public:
     {
     }
     virtual void updateMetroWithNbTick(int /*ticks*/, bool /*masquer*/, bool /*reset*/) {}
-    virtual void updateRechInfo(const QString& /*info*/, bool /*masquer*/, const QString& /*rech*/)
-    {
-    }
-    virtual void updateRechInfo2(const QString& /*info*/) {}
+    virtual void updateRechInfo(bool /*valid*/, bool /*masquer*/, const QString& /*rech*/) {}
+    virtual void updateRechInfo2(const SearchDisplay& /*info*/) {}
     virtual void ajusterDimmer(double /*dimmer*/, double /*inactive*/) {}
     virtual void afficherMasquerOnglets(bool /*show*/) {}
     virtual void afficherToc(bool /*show*/) {}

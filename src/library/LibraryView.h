@@ -19,6 +19,9 @@ public:
     virtual void afficherToc() {}
     // Turns the page of the song list panel forward or backward, round at the ends.
     virtual void turnTocPage(bool /*forward*/) {}
+    // The search display: the typed text (Data::rech) matches a song (valid) or not;
+    // masquer hides it.
+    virtual void updateRechInfo(bool /*valid*/, bool /*masquer*/) {}
     // Moves the half-page zoom one step down or up.
     virtual void zoomStep(bool /*down*/) {}
     // Every binder window reloads its document (its file may have changed).

@@ -335,6 +335,7 @@ void Navigator::endSearch()
 {
     data_.rech.clear();
     rechBloque = false;
+    view_.updateRechInfo(true, true);
 }
 
 void Navigator::afficherInfoRech(bool found)
@@ -343,6 +344,7 @@ void Navigator::afficherInfoRech(bool found)
     timers_.start(QLatin1String(kSearchTimer), found ? kSearchFoundMs : kSearchNotFoundMs, false,
                   [this, found] { searchTimerFired(found); });
     rechBloque = !found;
+    view_.updateRechInfo(found, false);
 }
 
 void Navigator::searchTimerFired(bool afterFound)
@@ -353,12 +355,14 @@ void Navigator::searchTimerFired(bool afterFound)
         data_.rech.clear();
         if (data_.onglNoG == 0)
             data_.onglNoGuser = 0;
+        view_.updateRechInfo(true, true);
         return;
     }
     if (rechBloque) {
         data_.rech.clear();
         rechBloque = false;
     }
+    view_.updateRechInfo(true, false);
     timers_.start(QLatin1String(kSearchTimer), kSearchFoundMs, false,
                   [this] { searchTimerFired(true); });
 }

@@ -158,6 +158,24 @@ TEST(BinderWindowWidget, ReferenceSizeIsTheTextViewOfTheMode)
     EXPECT_DOUBLE_EQ(rig.window.binder().obtenirRefSize().height(), twoPages.height());
 }
 
+TEST(BinderWindowWidget, SearchBoxShowsInTheKeyWindowOnly)
+{
+    Rig rig;
+    BinderWindow second{rig.windows, rig.center, rig.timers, rig.pages};
+    rig.windows.append(&second.logic());
+    const SearchDisplay info = searchDisplayFor("Be Mine", "Band", false, "be");
+    rig.windows.updateRechInfoX(true, false, "be");
+    rig.windows.updateRechInfo2X(info);
+    // Without a key window on this platform the first binder window takes the keys.
+    EXPECT_EQ(rig.window.shownSearch(), "be  Be Mine");
+    EXPECT_EQ(second.shownSearch(), "");
+    rig.windows.updateRechInfoX(false, false, "bz");
+    EXPECT_EQ(rig.window.shownSearch(), "bz  Be Mine");
+    EXPECT_FALSE(rig.window.binder().searchBox().valid); // drawn red
+    rig.windows.updateRechInfoX(true, true, "");
+    EXPECT_EQ(rig.window.shownSearch(), "");
+}
+
 TEST(BinderWindowWidget, IdLabelFollowsTheWindowId)
 {
     Rig rig;

@@ -165,7 +165,7 @@ TEST(DisplayWindows, SongAndRefreshBroadcastsReachEveryWindowInOrder)
     rig.add(WinTypeBinder);
     rig.add(WinTypeTitle);
     const auto song = std::make_shared<Pieces>();
-    DisplayWindows::SongCall call{song, 4, false, nullptr, false, true, 1, "A.."};
+    DisplayWindows::SongCall call{song, 4, false, nullptr, false, true, 1, {"A..", {}, true}};
     EXPECT_TRUE(rig.windows.setPDFx(call));
     EXPECT_FALSE(rig.windows.setPDFx(call)); // the same song again
     call.piece = std::make_shared<Pieces>();

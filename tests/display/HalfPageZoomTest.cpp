@@ -19,7 +19,7 @@ public:
         WindowPDFxSuper::setPDF(piece, pageNo, zoomTop, zoomOn, sort, next, autom);
         log << QStringLiteral("page %1 %2").arg(pageNo).arg(zoomTop ? "top" : "bottom");
     }
-    void updateRechInfo2(const QString&) override {} // every broadcast carries it
+    void updateRechInfo2(const SearchDisplay&) override {} // every broadcast carries it
     void afficherZoomHaut(bool) override { log << "top"; }
     void afficherZoomBas(bool) override { log << "bottom"; }
     void ajusterSelonModeAffichageWithRefresh(bool) override {}

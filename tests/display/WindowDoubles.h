@@ -79,7 +79,7 @@ public:
     {
         log << QStringLiteral("dimmer %1 %2").arg(d).arg(i);
     }
-    void updateRechInfo2(const QString& info) override { log << "rech " + info; }
+    void updateRechInfo2(const SearchDisplay& info) override { log << "rech " + info.text; }
 
 protected:
     void flagChanged(WindowFlag flag) override { log << QStringLiteral("flag %1").arg(int(flag)); }

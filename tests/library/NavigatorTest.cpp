@@ -30,6 +30,12 @@ struct CountingView : LibraryView {
     void afficherToc() override { ++tocRefreshed; }
     void hideSongList() override { ++tocHidden; }
     void editTab(int tab) override { editedTabs.append(tab); }
+    QStringList search; // search display calls: valid or invalid, shown or hidden
+    void updateRechInfo(bool valid, bool masquer) override
+    {
+        search << QStringLiteral("%1 %2").arg(valid ? "valid" : "invalid",
+                                             masquer ? "hidden" : "shown");
+    }
 };
 
 // A binder of the given files; tab t (1..9) is a setlist of the given lines.
@@ -274,6 +280,10 @@ TEST(Navigator, SearchTimersBlockAndReset)
     b.timers.advance(kSearchFoundMs);
     EXPECT_TRUE(b.data.rech.isEmpty());
     EXPECT_FALSE(b.nav.rechShown);
+    // Not found shows red (also for the refused letter); the block ends after 0.5 s and the
+    // box goes 2 s after the last letter found.
+    EXPECT_EQ(b.view.search, QStringList({"invalid shown", "invalid shown", "valid shown",
+                                          "valid shown", "valid shown", "valid hidden"}));
 }
 
 TEST(Navigator, TheEleventhTypedCharacterIsRefused)
