@@ -1,13 +1,12 @@
 #pragma once
 
+#include "display/BinderHeaderRow.h"
 #include "display/BinderScenePainter.h"
 #include "display/DisplayWindow.h"
 #include "display/PdfPages.h"
 #include "display/WindowPDFx.h"
 
 #include <QRectF>
-
-class QLabel;
 
 namespace partivo {
 
@@ -34,12 +33,13 @@ public:
     // one page per turn of the event loop after each frame).
     void prefetchAhead();
 
-    // The information lines as shown (for tests and the command line).
-    QString shownTitle() const;
-    QString shownId() const;
-    QString shownTempo() const;
+    // The information lines as shown.
+    BinderHeaderRow& headerRow() { return *header_; }
+    QString shownTitle() const { return header_->shownTitle(); }
+    QString shownId() const { return header_->shownId(); }
+    QString shownTempo() const { return header_->shownTempo(); }
     // The search box's text; "" while it is hidden.
-    QString shownSearch() const;
+    QString shownSearch() const { return header_->shownSearch(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,10 +51,7 @@ private:
     void schedulePrefetch();
 
     WindowPDFx* binder_;
-    QLabel* id_;
-    QLabel* title_;
-    QLabel* tempo_;
-    QLabel* search_;
+    BinderHeaderRow* header_;
     PageRenderCache cache_;
     BinderScenePainter painter_;
     bool prefetchPending_ = false;

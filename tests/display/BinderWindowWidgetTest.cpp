@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace partivo {
@@ -176,6 +177,37 @@ TEST(BinderWindowWidget, SearchBoxShowsInTheKeyWindowOnly)
     EXPECT_EQ(rig.window.shownSearch(), "");
 }
 
+TEST(BinderWindowWidget, HeaderButtonsPostTheirCommands)
+{
+    Rig rig;
+    QList<int> posted;
+    rig.center.addObserver(QLatin1String(kActionKeyNotification), [&](const QVariant& p) {
+        posted.append(p.toMap().value(QLatin1String(kActionKeyParam)).toInt());
+    });
+    const QList<int> commands = {kNoteWindowKey, kSongListKey, kFilterKey, kExportListKey};
+    for (int command : commands) {
+        QToolButton* button = rig.window.headerRow().commandButton(command);
+        ASSERT_NE(button, nullptr) << command;
+        button->click();
+    }
+    EXPECT_EQ(posted, commands);
+
+    // The recording button shows while a note is recorded and ends the recording.
+    QToolButton* rec = rig.window.headerRow().recordingButton();
+    EXPECT_TRUE(rec->isHidden());
+    rig.window.binder().setPDF(rig.pdf, 1, true, false, 0, nullptr, false);
+    rig.windows.recOn = true; // the note window started recording
+    rig.windows.refreshinfoX();
+    EXPECT_FALSE(rec->isHidden());
+    rec->click();
+    EXPECT_FALSE(rig.windows.recOn);
+    EXPECT_TRUE(rec->isHidden());
+    rig.windows.recOn = true;
+    rig.window.binder().setPDF(rig.chordPro, 1, true, false, 0, nullptr, false);
+    EXPECT_FALSE(rig.windows.recOn); // a new song ends the recording
+    EXPECT_TRUE(rec->isHidden());
+}
+
 TEST(BinderWindowWidget, IdLabelFollowsTheWindowId)
 {
     Rig rig;
@@ -183,8 +215,8 @@ TEST(BinderWindowWidget, IdLabelFollowsTheWindowId)
     drum.idWin = "Drum";
     rig.windows.setWinIDs({drum});
     rig.window.binder().selectNextDir();
-    EXPECT_EQ(rig.window.shownId(), "Drum"); // shown at once, with no song
-    rig.window.binder().selectNextDir();
+    EXPECT_EQ(rig.window.shownId(), "Drum");    // shown at once, with no song
+    rig.window.headerRow().idButton()->click(); // the button steps to the next ID too
     EXPECT_EQ(rig.window.shownId(), "Master");
 }
 

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "display/BinderHeader.h"
+
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QToolButton;
+
+namespace partivo {
+
+// The information lines of a binder window as a row of widgets: the window-ID button, the
+// title line, the search box, the tempo, and the buttons of the note window, list panel,
+// filter, export and (while a note is recorded) recording. It keeps one height whatever it
+// holds, so that the page views below it keep their size.
+class BinderHeaderRow : public QWidget {
+    Q_OBJECT
+public:
+    explicit BinderHeaderRow(QWidget* parent = nullptr);
+
+    // The ID button was pressed.
+    std::function<void()> onNextId;
+    // A button posting a key command was pressed.
+    std::function<void(int command)> onCommand;
+    // The recording button was pressed.
+    std::function<void()> onEndRecording;
+
+    // searchShown: this window shows the search box; recording: a note is being recorded.
+    void showHeader(const BinderHeader& header, const SearchBox& search, bool searchShown,
+                    bool recording);
+
+    QString shownTitle() const;
+    QString shownId() const;
+    QString shownTempo() const;
+    QString shownSearch() const;
+    // The button posting the command; none for another number.
+    QToolButton* commandButton(int command) const;
+    QToolButton* idButton() const { return id_; }
+    QToolButton* recordingButton() const { return rec_; }
+
+private:
+    QToolButton* id_;
+    QLabel* title_;
+    QLabel* search_;
+    QLabel* tempo_;
+    QList<QToolButton*> commands_;
+    QToolButton* rec_;
+};
+
+} // namespace partivo
