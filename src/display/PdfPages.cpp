@@ -98,21 +98,36 @@ QImage PageRenderCache::page(const Key& key)
     return image;
 }
 
+void PageRenderCache::keepAhead(const QList<Key>& keys)
+{
+    // Pages still needed count as recently used, the first needed most recently, so that
+    // rendering the missing ones evicts pages no longer needed first.
+    for (qsizetype i = std::min<qsizetype>(keys.size(), capacity_) - 1; i >= 0; --i) {
+        for (qsizetype e = 0; e < entries_.size(); ++e) {
+            if (entries_[e].key == keys[i]) {
+                entries_.move(e, entries_.size() - 1);
+                break;
+            }
+        }
+    }
+}
+
 void PageRenderCache::prefetch(const QList<Key>& keys)
 {
-    // The cache keeps the pages about to be shown: never prefetch more than it holds.
-    for (qsizetype i = 0; i < keys.size() && i < capacity_; ++i)
-        if (!contains(keys[i]))
-            page(keys[i]);
+    while (prefetchOne(keys)) {
+    }
 }
 
 bool PageRenderCache::prefetchOne(const QList<Key>& keys)
 {
+    // The cache keeps the pages about to be shown: never prefetch more than it holds.
+    keepAhead(keys);
     for (qsizetype i = 0; i < keys.size() && i < capacity_; ++i) {
-        if (!contains(keys[i])) {
-            page(keys[i]);
-            return true;
-        }
+        if (contains(keys[i]) || unrenderable_.contains(keys[i]))
+            continue;
+        if (page(keys[i]).isNull())
+            unrenderable_.append(keys[i]); // not tried again until the cache is cleared
+        return true;
     }
     return false;
 }
@@ -120,6 +135,7 @@ bool PageRenderCache::prefetchOne(const QList<Key>& keys)
 void PageRenderCache::clear()
 {
     entries_.clear();
+    unrenderable_.clear();
 }
 
 QImage PageRenderCache::render(const Key& key)

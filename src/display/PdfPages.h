@@ -69,10 +69,12 @@ private:
         QImage image;
     };
     QImage render(const Key& key);
+    void keepAhead(const QList<Key>& keys);
 
     PdfDocuments& documents_;
     int capacity_;
     QList<Entry> entries_; // most recently used last
+    QList<Key> unrenderable_;
     int renders_ = 0;
 };
 

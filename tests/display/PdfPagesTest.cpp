@@ -47,6 +47,39 @@ TEST(PdfPages, RendersFittedPagesOnceAndKeepsTheRecentOnes)
     EXPECT_EQ(cache.size(), 0);
 }
 
+TEST(PdfPages, PagesAheadStayWhilePagesLeftBehindGo)
+{
+    QTemporaryDir dir;
+    const QString score = writePdf(dir.filePath("Score.pdf"), 6);
+    const QString next = writePdf(dir.filePath("Next.pdf"), 1);
+    PdfDocuments documents;
+    PageRenderCache cache(documents, 4);
+    const QSize view(200, 200);
+    const auto key = [&](const QString& path, int page) {
+        return PageRenderCache::Key{path, page, view};
+    };
+    // Turning page by page with the next song's first page always ahead: it is rendered
+    // once, and every page shown was rendered ahead.
+    for (int shown = 1; shown <= 6; ++shown) {
+        const int before = cache.renders();
+        cache.page(key(score, shown));
+        if (shown > 1) {
+            EXPECT_EQ(cache.renders(), before) << "page " << shown << " was not ready";
+        }
+        QList<PageRenderCache::Key> ahead;
+        for (int p = shown + 1; p <= std::min(6, shown + 2); ++p)
+            ahead.append(key(score, p));
+        ahead.append(key(next, 1));
+        cache.prefetch(ahead);
+    }
+    EXPECT_EQ(cache.renders(), 7); // six pages and the next song's first
+    // A page that cannot be rendered is tried once, not again at every step.
+    const QList<PageRenderCache::Key> missing = {key(score, 9), key(dir.filePath("Gone.pdf"), 1)};
+    EXPECT_TRUE(cache.prefetchOne(missing));
+    EXPECT_TRUE(cache.prefetchOne(missing));
+    EXPECT_FALSE(cache.prefetchOne(missing));
+}
+
 TEST(PdfPages, FilesThatCannotBeShownGiveAMessage)
 {
     QTemporaryDir dir;
