@@ -135,8 +135,11 @@ BinderHeaderRow::BinderHeaderRow(QWidget* parent) : QWidget(parent)
 }
 
 void BinderHeaderRow::showHeader(const BinderHeader& header, const SearchBox& search,
-                                 bool searchShown, bool recording)
+                                 bool searchShown, bool recording, const QColor& text)
 {
+    for (QToolButton* button : commands_)
+        showPart(button, {button->text(), text}, true);
+    showPart(rec_, {rec_->text(), QColor(Qt::red)}, recording);
     QString title;
     for (const HeaderPart& part : header.title)
         title += colored(part);
@@ -149,7 +152,6 @@ void BinderHeaderRow::showHeader(const BinderHeader& header, const SearchBox& se
     search_->setVisible(searchShown);
     if (searchShown)
         search_->setText(searchHtml(search));
-    rec_->setVisible(recording);
 }
 
 QString BinderHeaderRow::shownTitle() const

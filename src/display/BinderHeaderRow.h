@@ -26,9 +26,10 @@ public:
     // The recording button was pressed.
     std::function<void()> onEndRecording;
 
-    // searchShown: this window shows the search box; recording: a note is being recorded.
+    // searchShown: this window shows the search box; recording: a note is being recorded;
+    // the buttons are drawn in the text colour.
     void showHeader(const BinderHeader& header, const SearchBox& search, bool searchShown,
-                    bool recording);
+                    bool recording, const QColor& text);
 
     QString shownTitle() const;
     QString shownId() const;

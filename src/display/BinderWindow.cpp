@@ -40,8 +40,9 @@ void BinderWindow::showHeader()
 {
     const BinderHeader& header = binder_->header();
     header_->showHeader(header, binder_->searchBox(), !binder_->isBoxRechHidden(),
-                        binder_->windows().recOn);
+                        binder_->windows().recOn, binder_->settings().colors.colorForObj(ActColor));
     setNoteLineHidden(!header.showNote);
+    showNoteLine();                          // the colours may have changed
     setWindowTitle(binder_->obtenirTitle()); // the title the window list shows
 }
 

@@ -30,7 +30,7 @@ DisplayWindow::DisplayWindow(std::unique_ptr<WindowPDFxSuper> logic, Notificatio
     setAutoFillBackground(true);
 
     logic_->setPlatformWindow(this);
-    logic_->setNoteLineObserver([this] { line_->setText(logic_->shownLine()); });
+    logic_->setNoteLineObserver([this] { showNoteLine(); });
     logic_->iniTransparent(logic_->settings().transparent);
     logic_->iniAlwaysOnTop(logic_->settings().alwaysOnTop);
     setShadow(!logic_->settings().noShadow);
@@ -44,6 +44,14 @@ DisplayWindow::~DisplayWindow()
 {
     logic_->setPlatformWindow(nullptr);
     logic_->setNoteLineObserver(nullptr);
+}
+
+void DisplayWindow::showNoteLine()
+{
+    QPalette palette = line_->palette();
+    palette.setColor(QPalette::WindowText, logic_->settings().colors.colorForObj(ActColor));
+    line_->setPalette(palette);
+    line_->setText(logic_->shownLine());
 }
 
 int DisplayWindow::headerBottom() const

@@ -55,6 +55,8 @@ protected:
     // Puts a row of information above the note line.
     void insertHeaderRow(QWidget* row);
     void setNoteLineHidden(bool hidden);
+    // Shows the note line (or the message over it) in the window's text colour.
+    void showNoteLine();
     // A key this kind of window handles itself before the key tables; true when handled.
     virtual bool windowKey(const KeyPress& /*key*/) { return false; }
     void changeEvent(QEvent* event) override;

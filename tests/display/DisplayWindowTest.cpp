@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QVariantMap>
+#include <QLabel>
 #include <gtest/gtest.h>
 
 namespace partivo {
@@ -43,6 +44,11 @@ TEST(DisplayWindow, MessageLineShowsOverTheNoteAndHidesAfterThreeSeconds)
     Rig rig;
     rig.window.logic().setNoteLine(QStringLiteral("Capo on 2"));
     EXPECT_EQ(rig.window.shownLine(), QStringLiteral("Capo on 2"));
+    // In the window's text colour, never the platform's black on the black background.
+    const auto* line = rig.window.findChild<QLabel*>(QStringLiteral("noteLine"));
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->palette().color(QPalette::WindowText),
+              rig.window.settings().colors.colorForObj(ActColor));
     rig.window.logic().setMsg(QStringLiteral("Key change"), false);
     EXPECT_EQ(rig.window.shownLine(), QStringLiteral("Key change"));
     rig.window.logic().setNoteLine(QStringLiteral("Next song's note")); // the message stays on top
