@@ -12,6 +12,6 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec "$APP" "$@"
 fi
 
-# No display: run under a virtual X server and leave a screenshot of the start-up state.
-echo "No display found: starting Partivo under Xvfb; the screenshot goes to partivo-screenshot.png"
+# No display: run under a virtual X server, leave a screenshot of the binder window and quit.
+echo "No display found: starting Partivo under Xvfb; it writes partivo-screenshot.png and quits"
 exec xvfb-run -a -s "-screen 0 1600x1000x24" "$APP" --screenshot partivo-screenshot.png "$@"
