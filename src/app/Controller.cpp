@@ -168,7 +168,7 @@ void Controller::reloadDocuments()
 {
     pages_.clear();
     if (binderWindow_)
-        binderWindow_->cache().clear();
+        binderWindow_->reloadDocuments();
 }
 
 void Controller::afficherToc()

@@ -63,13 +63,19 @@ void BinderWindow::schedulePrefetch()
     if (prefetchPending_)
         return;
     prefetchPending_ = true;
-    // After this frame is on screen, one page per turn of the event loop, so that a key
-    // pressed meanwhile waits for one page at most.
+    // After this frame is on screen, the pages ahead one after the other on the render
+    // thread; each result asks for the next (with the position as it is then).
     QTimer::singleShot(0, this, [this] {
         prefetchPending_ = false;
-        if (cache_.prefetchOne(painter_.pagesAhead(*binder_, layout())))
-            schedulePrefetch();
+        cache_.prefetchOneInBackground(painter_.pagesAhead(*binder_, layout()), renderThread_,
+                                       [this] { schedulePrefetch(); });
     });
+}
+
+void BinderWindow::reloadDocuments()
+{
+    cache_.clear();
+    renderThread_.forgetDocuments();
 }
 
 void BinderWindow::prefetchAhead()

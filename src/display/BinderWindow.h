@@ -3,6 +3,7 @@
 #include "display/BinderHeaderRow.h"
 #include "display/BinderScenePainter.h"
 #include "display/DisplayWindow.h"
+#include "display/PageRenderThread.h"
 #include "display/PdfPages.h"
 #include "display/WindowPDFx.h"
 
@@ -29,9 +30,13 @@ public:
 
     // Paints exactly what the window shows into an image of the window's size.
     QImage grabScene();
-    // Renders the pages the next turns will show, all at once (the window itself does it
-    // one page per turn of the event loop after each frame).
+    // Renders the pages the next turns will show, all at once, here (the window itself has
+    // them rendered on its render thread, one after the other, after each frame).
     void prefetchAhead();
+    // Waits until the render thread has rendered what it was asked for and caches it.
+    void finishRendering() { renderThread_.finish(); }
+    // The song files changed on disk.
+    void reloadDocuments();
 
     // The information lines as shown.
     BinderHeaderRow& headerRow() { return *header_; }
@@ -53,6 +58,7 @@ private:
     WindowPDFx* binder_;
     BinderHeaderRow* header_;
     PageRenderCache cache_;
+    PageRenderThread renderThread_; // before the cache goes, so that no result reaches it
     BinderScenePainter painter_;
     bool prefetchPending_ = false;
 };

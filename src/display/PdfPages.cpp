@@ -1,5 +1,7 @@
 #include "display/PdfPages.h"
 
+#include "display/PageRenderThread.h"
+
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfDocument>
@@ -136,24 +138,70 @@ void PageRenderCache::clear()
 {
     entries_.clear();
     unrenderable_.clear();
+    ++generation_; // a page being rendered for the old state is not kept
 }
 
 QImage PageRenderCache::render(const Key& key)
 {
-    const PdfDocuments::Document& document = documents_.open(key.path);
-    if (!document.pdf || key.page < 1 || key.page > document.pageCount)
+    QImage image = renderFittedPage(documents_, key.path, key.page, key.size);
+    if (!image.isNull())
+        ++renders_;
+    return image;
+}
+
+void PageRenderCache::insert(const Key& key, const QImage& image)
+{
+    if (contains(key))
+        return;
+    ++renders_;
+    entries_.append({key, image});
+    while (entries_.size() > capacity_)
+        entries_.removeFirst();
+}
+
+bool PageRenderCache::prefetchOneInBackground(const QList<Key>& keys, PageRenderThread& thread,
+                                              std::function<void()> ready)
+{
+    if (inFlight_)
+        return false; // its result brings the next one
+    keepAhead(keys);
+    for (qsizetype i = 0; i < keys.size() && i < capacity_; ++i) {
+        const Key key = keys[i];
+        if (contains(key) || unrenderable_.contains(key))
+            continue;
+        inFlight_ = true;
+        thread.render(key.path, key.page, key.size,
+                      [this, key, generation = generation_, ready](const QImage& image) {
+                          inFlight_ = false;
+                          if (generation == generation_) { // not cleared meanwhile
+                              if (image.isNull())
+                                  unrenderable_.append(key);
+                              else
+                                  insert(key, image);
+                          }
+                          if (ready)
+                              ready();
+                      });
+        return true;
+    }
+    return false;
+}
+
+QImage renderFittedPage(PdfDocuments& documents, const QString& path, int page, const QSize& view)
+{
+    const PdfDocuments::Document& document = documents.open(path);
+    if (!document.pdf || page < 1 || page > document.pageCount)
         return {};
-    const QSize size = fittedPageSize(document.pdf->pagePointSize(key.page - 1), key.size);
+    const QSize size = fittedPageSize(document.pdf->pagePointSize(page - 1), view);
     if (size.isEmpty())
         return {};
-    ++renders_;
     // Pages come out on a transparent image: white goes underneath.
-    QImage page(size, QImage::Format_ARGB32_Premultiplied);
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    painter.drawImage(0, 0, document.pdf->render(key.page - 1, size));
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.drawImage(0, 0, document.pdf->render(page - 1, size));
     painter.end();
-    return page;
+    return image;
 }
 
 } // namespace partivo

@@ -5,11 +5,14 @@
 #include <QList>
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QPdfDocument;
 
 namespace partivo {
+
+class PageRenderThread;
 
 // PDF song files opened once and kept open, each with its page count or the reason it
 // cannot be shown. Damaged, empty, password-protected and missing files give a message and
@@ -58,6 +61,11 @@ public:
     void prefetch(const QList<Key>& keys);
     // Renders the first of the keys not cached yet; false when there was none left.
     bool prefetchOne(const QList<Key>& keys);
+    // The same on the render thread: ready runs once the page is in the cache (or could
+    // not be rendered). One page at a time: false while one is being rendered, or when
+    // none is missing.
+    bool prefetchOneInBackground(const QList<Key>& keys, PageRenderThread& thread,
+                                 std::function<void()> ready);
     void clear();
     int size() const { return int(entries_.size()); }
     // Pages rendered since the cache was made (hits are not counted).
@@ -69,14 +77,21 @@ private:
         QImage image;
     };
     QImage render(const Key& key);
+    void insert(const Key& key, const QImage& image);
     void keepAhead(const QList<Key>& keys);
 
     PdfDocuments& documents_;
     int capacity_;
     QList<Entry> entries_; // most recently used last
     QList<Key> unrenderable_;
+    bool inFlight_ = false;
+    int generation_ = 0; // counts clear()s
     int renders_ = 0;
 };
+
+// Page `page` (1-based) of the file fitted into the view, painted on white; null when the
+// page does not exist or the file cannot be shown.
+QImage renderFittedPage(PdfDocuments& documents, const QString& path, int page, const QSize& view);
 
 // The size of a page fitted into a view, keeping its proportions.
 QSize fittedPageSize(const QSizeF& pagePoints, const QSize& view);

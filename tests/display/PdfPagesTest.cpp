@@ -2,6 +2,7 @@
 #include "LockedPdf.h"
 #include "QtPrinters.h"
 #include "TestSongs.h"
+#include "display/PageRenderThread.h"
 
 #include <QFile>
 #include <QPainter>
@@ -78,6 +79,46 @@ TEST(PdfPages, PagesAheadStayWhilePagesLeftBehindGo)
     EXPECT_TRUE(cache.prefetchOne(missing));
     EXPECT_TRUE(cache.prefetchOne(missing));
     EXPECT_FALSE(cache.prefetchOne(missing));
+}
+
+TEST(PdfPages, PagesAheadRenderedOnTheRenderThreadOneAtATime)
+{
+    QTemporaryDir dir;
+    const QString score = writePdf(dir.filePath("Score.pdf"), 3);
+    PdfDocuments documents;
+    PageRenderCache cache(documents);
+    PageRenderThread thread;
+    const QSize view(200, 200);
+    const QList<PageRenderCache::Key> ahead = {
+        {score, 2, view}, {dir.filePath("Gone.pdf"), 1, view}, {score, 3, view}};
+    int ready = 0;
+    const auto step = [&] {
+        return cache.prefetchOneInBackground(ahead, thread, [&] { ++ready; });
+    };
+
+    EXPECT_TRUE(step());
+    EXPECT_FALSE(step()); // one at a time
+    thread.finish();
+    EXPECT_EQ(ready, 1);
+    const QImage second = cache.page(ahead[0]);
+    EXPECT_TRUE(near(second.pixelColor(second.width() / 2, 100), kPageColors[1]));
+    EXPECT_TRUE(step()); // the missing file: tried once
+    thread.finish();
+    EXPECT_TRUE(step());
+    thread.finish();
+    EXPECT_FALSE(step()); // nothing left
+    EXPECT_EQ(ready, 3);
+    EXPECT_EQ(cache.renders(), 2);
+
+    // A page asked for before the cache was cleared (a resize) is not kept.
+    const PageRenderCache::Key first{score, 1, view};
+    EXPECT_TRUE(cache.prefetchOneInBackground({first}, thread, nullptr));
+    cache.clear();
+    thread.finish();
+    EXPECT_FALSE(cache.contains(first));
+    EXPECT_TRUE(cache.prefetchOneInBackground({first}, thread, nullptr));
+    thread.finish();
+    EXPECT_TRUE(cache.contains(first));
 }
 
 TEST(PdfPages, FilesThatCannotBeShownGiveAMessage)
