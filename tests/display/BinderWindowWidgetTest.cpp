@@ -30,9 +30,13 @@ struct Rig {
     BinderWindow window{windows, center, timers, pages};
     std::shared_ptr<Pieces> pdf;
     std::shared_ptr<Pieces> chordPro;
+    QList<int> posted; // key commands the window posted
 
     Rig()
     {
+        center.addObserver(QLatin1String(kActionKeyNotification), [this](const QVariant& p) {
+            posted.append(p.toMap().value(QLatin1String(kActionKeyParam)).toInt());
+        });
         pdf = song(writePdf(dir.filePath("Score.pdf"), 3));
         QFile cho(dir.filePath("Chords.chopro"));
         EXPECT_TRUE(cho.open(QIODevice::WriteOnly));
@@ -180,10 +184,8 @@ TEST(BinderWindowWidget, SearchBoxShowsInTheKeyWindowOnly)
 TEST(BinderWindowWidget, HeaderButtonsPostTheirCommands)
 {
     Rig rig;
-    QList<int> posted;
-    rig.center.addObserver(QLatin1String(kActionKeyNotification), [&](const QVariant& p) {
-        posted.append(p.toMap().value(QLatin1String(kActionKeyParam)).toInt());
-    });
+    QList<int>& posted = rig.posted;
+    posted.clear(); // what the window posted while it was set up
     const QList<int> commands = {kNoteWindowKey, kSongListKey, kFilterKey, kExportListKey};
     for (int command : commands) {
         QToolButton* button = rig.window.headerRow().commandButton(command);
@@ -223,10 +225,8 @@ TEST(BinderWindowWidget, IdLabelFollowsTheWindowId)
 TEST(BinderWindowWidget, SectionKeyTogglesTheTabBarsAndTellsTheController)
 {
     Rig rig;
-    QList<int> posted;
-    rig.center.addObserver(QLatin1String(kActionKeyNotification), [&](const QVariant& p) {
-        posted.append(p.toMap().value(QLatin1String(kActionKeyParam)).toInt());
-    });
+    QList<int>& posted = rig.posted;
+    posted.clear(); // what the window posted while it was set up
     const auto press = [&](Qt::KeyboardModifiers modifiers) {
         QKeyEvent event(QEvent::KeyPress, Qt::Key_section, modifiers, 41 + 8, 0, 0);
         QCoreApplication::sendEvent(&rig.window, &event);
