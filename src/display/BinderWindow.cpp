@@ -4,6 +4,7 @@
 #include "display/SongPages.h"
 #include "platform/NotificationCenter.h"
 
+#include <QNativeGestureEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QTimer>
@@ -13,13 +14,13 @@ namespace partivo {
 BinderWindow::BinderWindow(DisplayWindows& windows, NotificationCenter& center, Timers& timers,
                            SongPages& pages, QWidget* parent)
     : DisplayWindow(std::make_unique<WindowPDFx>(windows, center, timers, pages), center, parent),
-      binder_(static_cast<WindowPDFx*>(&logic())), cache_(pages.documents()),
+      center_(center), binder_(static_cast<WindowPDFx*>(&logic())), cache_(pages.documents()),
       painter_(cache_, pages)
 {
     header_ = new BinderHeaderRow(this);
     header_->onNextId = [this] { binder_->selectNextDir(); };
-    header_->onCommand = [&center](int command) {
-        center.postParam(QLatin1String(kActionKeyNotification), command);
+    header_->onCommand = [this](int command) {
+        center_.postParam(QLatin1String(kActionKeyNotification), command);
     };
     header_->onEndRecording = [this, &windows] {
         windows.recOn = false;
@@ -88,6 +89,21 @@ void BinderWindow::resizeEvent(QResizeEvent* event)
     DisplayWindow::resizeEvent(event);
     cache_.clear(); // pages rendered for the old size no longer fit
     binder_->resized(event->size().width(), event->size().height(), true);
+}
+
+bool BinderWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::NativeGesture) {
+        const auto* gesture = static_cast<QNativeGestureEvent*>(event);
+        if (gesture->gestureType() == Qt::BeginNativeGesture)
+            pinch_.begin();
+        if (gesture->gestureType() == Qt::ZoomNativeGesture) {
+            if (const int command = pinch_.step(gesture->value()))
+                center_.postParam(QLatin1String(kActionKeyNotification), command);
+            return true;
+        }
+    }
+    return DisplayWindow::event(event);
 }
 
 bool BinderWindow::windowKey(const KeyPress& key)

@@ -3,6 +3,7 @@
 #include "display/BinderHeaderRow.h"
 #include "display/BinderScenePainter.h"
 #include "display/DisplayWindow.h"
+#include "display/GestureCommands.h"
 #include "display/PageRenderThread.h"
 #include "display/PdfPages.h"
 #include "display/WindowPDFx.h"
@@ -50,17 +51,20 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool windowKey(const KeyPress& key) override;
+    bool event(QEvent* event) override;
 
 private:
     void showHeader();
     void schedulePrefetch();
 
+    NotificationCenter& center_;
     WindowPDFx* binder_;
     BinderHeaderRow* header_;
     PageRenderCache cache_;
     PageRenderThread renderThread_; // before the cache goes, so that no result reaches it
     BinderScenePainter painter_;
     bool prefetchPending_ = false;
+    PinchZoom pinch_;
 };
 
 } // namespace partivo

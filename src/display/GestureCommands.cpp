@@ -74,4 +74,15 @@ int WheelSwipe::event(Phase phase, double deltaX, double deltaY)
     return y > 0 ? 3 : 4;
 }
 
+int PinchZoom::step(double value)
+{
+    if (done_ || !std::isfinite(value))
+        return 0;
+    sum_ += value;
+    if (std::abs(sum_) < kThreshold)
+        return 0;
+    done_ = true;
+    return sum_ > 0 ? 52 : 53;
+}
+
 } // namespace partivo

@@ -51,4 +51,21 @@ private:
     double sumY_ = 0.0;
 };
 
+// A pinch on the pages: spreading the fingers enters half-page zoom (52), pinching them
+// together leaves it (53), once per gesture.
+class PinchZoom {
+public:
+    // Summed magnification (Qt's zoom gesture values) a pinch must pass.
+    static constexpr double kThreshold = 0.15;
+
+    void begin() { sum_ = 0, done_ = false; }
+    // One step of the gesture; answers 52 or 53 the first time the sum passes the
+    // threshold, else 0.
+    int step(double value);
+
+private:
+    double sum_ = 0.0;
+    bool done_ = false;
+};
+
 } // namespace partivo

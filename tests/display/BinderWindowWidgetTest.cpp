@@ -12,8 +12,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QNativeGestureEvent>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPointingDevice>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -208,6 +210,26 @@ TEST(BinderWindowWidget, HeaderButtonsPostTheirCommands)
     rig.window.binder().setPDF(rig.chordPro, 1, true, false, 0, nullptr, false);
     EXPECT_FALSE(rig.windows.recOn); // a new song ends the recording
     EXPECT_TRUE(rec->isHidden());
+}
+
+TEST(BinderWindowWidget, PinchesEnterAndLeaveHalfPageZoom)
+{
+    Rig rig;
+    rig.posted.clear();
+    const auto gesture = [&](Qt::NativeGestureType type, double value) {
+        QNativeGestureEvent event(type, QPointingDevice::primaryPointingDevice(), 2,
+                                  QPointF(100, 100), QPointF(100, 100), QPointF(100, 100), value,
+                                  QPointF());
+        QCoreApplication::sendEvent(&rig.window, &event);
+    };
+    gesture(Qt::BeginNativeGesture, 0);
+    gesture(Qt::ZoomNativeGesture, 0.1);
+    gesture(Qt::ZoomNativeGesture, 0.1);
+    gesture(Qt::ZoomNativeGesture, 0.1);
+    gesture(Qt::EndNativeGesture, 0);
+    gesture(Qt::BeginNativeGesture, 0);
+    gesture(Qt::ZoomNativeGesture, -0.5);
+    EXPECT_EQ(rig.posted, (QList<int>{kEnterZoomKey, kLeaveZoomKey}));
 }
 
 TEST(BinderWindowWidget, IdLabelFollowsTheWindowId)

@@ -206,5 +206,35 @@ TEST_F(DimmerBoxTest, SwipesPostTheirCodeAndAskForTheRecentredPointer)
     EXPECT_EQ(posts, QStringList({"mySwipe 5", "mySwipe 5", "mySwipe 1"}));
 }
 
+TEST(PinchZoom, OneCommandPerPinchOnceItIsLargeEnough)
+{
+    struct Case {
+        const char* name;
+        QList<double> steps;
+        QList<int> commands; // what each step answers
+    };
+    const Case cases[] = {
+        {"spread", {0.05, 0.05, 0.1, 0.2}, {0, 0, 52, 0}},
+        {"pinch", {-0.1, -0.1}, {0, 53}},
+        {"too small", {0.05, 0.05, -0.02}, {0, 0, 0}},
+        {"back and forth", {0.1, -0.1, -0.1, -0.1}, {0, 0, 0, 53}},
+        {"not a number", {qQNaN(), 0.2}, {0, 52}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PinchZoom pinch;
+        pinch.begin();
+        QList<int> commands;
+        for (double step : c.steps)
+            commands.append(pinch.step(step));
+        EXPECT_EQ(commands, c.commands);
+    }
+    PinchZoom pinch;
+    pinch.begin();
+    EXPECT_EQ(pinch.step(0.3), 52);
+    pinch.begin(); // a new gesture
+    EXPECT_EQ(pinch.step(-0.3), 53);
+}
+
 } // namespace
 } // namespace partivo
