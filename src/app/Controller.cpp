@@ -3,7 +3,6 @@
 #include "app/LibraryWindow.h"
 #include "display/BinderWindow.h"
 #include "display/CurrentSong.h"
-#include "display/Dimmer.h"
 #include "display/DisplayCommands.h"
 #include "library/KeyCommands.h"
 #include "library/Pieces.h"
@@ -149,12 +148,9 @@ void Controller::showSongInWindows()
     if (!binderWindow_) {
         binderWindow_ = std::make_unique<BinderWindow>(windows_, center_, timers_, pages_);
         windows_.append(&binderWindow_->logic());
-        binderWindow_->binder().iniZoomMarkers(data_.prefs);
+        binderWindow_->applyOptions(data_.prefs);
         binderWindow_->resize(1280, 800);
         binderWindow_->show();
-        // A new window gets the dimmer of the options.
-        const DimmerValues dimmer = ajusterDimmer(dimmerOptions(data_.prefs));
-        windows_.ajusterDimmerX(dimmer.dimmer, dimmer.inactive);
     }
     showCurrentSong(windows_, data_, navigator_.pageNo1, navigator_.zoomON);
 }

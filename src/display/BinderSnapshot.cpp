@@ -2,7 +2,6 @@
 
 #include "display/BinderWindow.h"
 #include "display/CurrentSong.h"
-#include "display/Dimmer.h"
 #include "display/DisplayWindows.h"
 #include "display/SongPages.h"
 #include "library/Data.h"
@@ -31,13 +30,11 @@ Snapshot snapshotBinder(const Data& data, const SnapshotRequest& request)
     // As the window inspector sets it: "Single Page" keeps its mode in a wide window.
     binder.iniFlag(WindowFlag::singlePageForce, request.mode == ModeSinglePage);
     binder.iniModeAffichage(request.mode, false);
-    binder.iniZoomMarkers(data.prefs);
+    window.applyOptions(data.prefs);
     // The size is taken as a resize of the window, with its rule for the mode.
     window.resize(request.size);
     window.show();
     QCoreApplication::processEvents();
-    const DimmerValues dimmer = ajusterDimmer(dimmerOptions(data.prefs));
-    windows.ajusterDimmerX(dimmer.dimmer, dimmer.inactive);
     showCurrentSong(windows, data, request.pageNo, windows.isUneFenetreEstZoomDemiPage());
     QCoreApplication::processEvents(); // the information lines are laid out again
 

@@ -1,5 +1,6 @@
 #include "display/BinderWindow.h"
 
+#include "display/Dimmer.h"
 #include "display/DisplayWindows.h"
 #include "display/SongPages.h"
 #include "platform/NotificationCenter.h"
@@ -14,13 +15,13 @@ namespace partivo {
 BinderWindow::BinderWindow(DisplayWindows& windows, NotificationCenter& center, Timers& timers,
                            SongPages& pages, QWidget* parent)
     : DisplayWindow(std::make_unique<WindowPDFx>(windows, center, timers, pages), center, parent),
-      center_(center), binder_(static_cast<WindowPDFx*>(&logic())), cache_(pages.documents()),
+      binder_(static_cast<WindowPDFx*>(&logic())), cache_(pages.documents()),
       painter_(cache_, pages)
 {
     header_ = new BinderHeaderRow(this);
     header_->onNextId = [this] { binder_->selectNextDir(); };
     header_->onCommand = [this](int command) {
-        center_.postParam(QLatin1String(kActionKeyNotification), command);
+        this->center().postParam(QLatin1String(kActionKeyNotification), command);
     };
     header_->onEndRecording = [this, &windows] {
         windows.recOn = false;
@@ -73,6 +74,13 @@ void BinderWindow::schedulePrefetch()
     });
 }
 
+void BinderWindow::applyOptions(const Prefs& prefs)
+{
+    binder_->iniZoomMarkers(prefs);
+    const DimmerValues dimmer = ajusterDimmer(dimmerOptions(prefs));
+    binder_->ajusterDimmer(dimmer.dimmer, dimmer.inactive);
+}
+
 void BinderWindow::reloadDocuments()
 {
     cache_.clear();
@@ -99,7 +107,7 @@ bool BinderWindow::event(QEvent* event)
             pinch_.begin();
         if (gesture->gestureType() == Qt::ZoomNativeGesture) {
             if (const int command = pinch_.step(gesture->value()))
-                center_.postParam(QLatin1String(kActionKeyNotification), command);
+                this->center().postParam(QLatin1String(kActionKeyNotification), command);
             return true;
         }
     }

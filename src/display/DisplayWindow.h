@@ -50,6 +50,7 @@ public:
     void showFullScreenState(bool fullScreen);
 
 protected:
+    NotificationCenter& center() const { return center_; }
     // Bottom of the information lines: content goes below them.
     int headerBottom() const;
     // Puts a row of information above the note line.
