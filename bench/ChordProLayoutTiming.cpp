@@ -18,14 +18,14 @@ const QStringList kChords = {"C",   "G",   "Am",    "F",  "Dm7",    "E7", "Bb",
 
 constexpr int kWarmUpRuns = 5;
 
+} // namespace
+
 double percentile(std::vector<double> values, double fraction)
 {
     std::sort(values.begin(), values.end());
     const auto index = static_cast<size_t>(fraction * double(values.size() - 1) + 0.5);
     return values[std::min(index, values.size() - 1)];
 }
-
-} // namespace
 
 QString makeLayoutSong(int lines)
 {

@@ -3,6 +3,7 @@
 #include "chordpro/ChordProLayout.h"
 
 #include <QString>
+#include <vector>
 
 namespace partivo::bench {
 
@@ -15,6 +16,10 @@ struct LayoutTiming {
 
 // A ChordPro song of `lines` source lines: metadata, verse comments, choruses with highlights
 // and chord-over-lyrics lines long enough that some wrap at the default reference width.
+// The value at that fraction (0.5 the median) of the sorted values, rounded to the nearest
+// rank; the values must not be empty.
+double percentile(std::vector<double> values, double fraction);
+
 QString makeLayoutSong(int lines);
 
 // Times whole passes (parse and layout) of the song against the start-up reference page with

@@ -47,20 +47,13 @@ struct Stats {
     int runs = 0;
 };
 
-double percentile(std::vector<double> values, double fraction)
-{
-    std::sort(values.begin(), values.end());
-    const auto index = static_cast<size_t>(fraction * double(values.size() - 1) + 0.5);
-    return values[std::min(index, values.size() - 1)];
-}
-
 Stats statsOf(const std::vector<double>& ms)
 {
     Stats s;
     s.runs = int(ms.size());
     if (!ms.empty()) {
-        s.medianMs = percentile(ms, 0.5);
-        s.p95Ms = percentile(ms, 0.95);
+        s.medianMs = bench::percentile(ms, 0.5);
+        s.p95Ms = bench::percentile(ms, 0.95);
     }
     return s;
 }
