@@ -5,6 +5,7 @@
 #include "platform/TextDecode.h"
 
 #include "QtPrinters.h"
+#include "TestData.h"
 
 #include <QDirIterator>
 #include <gtest/gtest.h>
@@ -27,7 +28,7 @@ QString q(const char* text)
 QStringList corpusFiles()
 {
     QStringList files;
-    QDirIterator it(QStringLiteral(PARTIVO_TEST_DATA_DIR "/corpus"), QDir::Files,
+    QDirIterator it(testDataPath(QStringLiteral("corpus")), QDir::Files,
                     QDirIterator::Subdirectories);
     while (it.hasNext())
         files << it.next();

@@ -4,6 +4,7 @@
 #include "library/PiecesDet.h"
 #include "library/TabDet.h"
 
+#include "TestData.h"
 #include "library/TestFolder.h"
 
 #include <QDir>
@@ -231,7 +232,7 @@ TEST(Entry, CorpusSongs)
         {"ChordPro Meta.cho", "Meta Title", "Meta Artist", "", "", "", 4},
         {"Latin1 Chords.cho", "Ça va", "Léa", "", "", "", 4},
     };
-    const QDir corpus(QStringLiteral(PARTIVO_TEST_DATA_DIR "/corpus"));
+    const QDir corpus(testDataPath(QStringLiteral("corpus")));
     ASSERT_TRUE(corpus.exists());
     for (const CorpusCase& c : cases) {
         SCOPED_TRACE(c.file);
@@ -250,7 +251,7 @@ TEST(Entry, CorpusSongs)
 
 TEST(Entry, CorpusWindows1252NoteIsDecoded)
 {
-    const QString path = QStringLiteral(PARTIVO_TEST_DATA_DIR "/corpus/Latin1 Note.pdf");
+    const QString path = testDataPath(QStringLiteral("corpus/Latin1 Note.pdf"));
     const auto entry = entryFor(path);
     ASSERT_TRUE(entry);
     EXPECT_TRUE(entry->pieceDet->note);

@@ -1,5 +1,6 @@
 #include "library/FileNames.h"
 
+#include "TestData.h"
 #include "library/TestFolder.h"
 
 #include <QDir>
@@ -272,7 +273,7 @@ TEST(FileNames, AlternateVersionLookUp)
 // The same look-ups on the loader corpus (read only).
 TEST(FileNames, CorpusCompanions)
 {
-    const QDir corpus(QStringLiteral(PARTIVO_TEST_DATA_DIR "/corpus"));
+    const QDir corpus(testDataPath(QStringLiteral("corpus")));
     ASSERT_TRUE(corpus.exists());
     EXPECT_EQ(u8(obtenirPathPourAltDir(corpus.filePath(QStringLiteral("Song.pdf")),
                                        QStringLiteral("Live"))),

@@ -5,6 +5,7 @@
 #include "platform/ScriptedDialogs.h"
 
 #include "QtPrinters.h"
+#include "TestData.h"
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -56,7 +57,7 @@ struct Library {
 
 QString corpus()
 {
-    return QStringLiteral(PARTIVO_TEST_DATA_DIR "/corpus");
+    return testDataPath(QStringLiteral("corpus"));
 }
 
 } // namespace
