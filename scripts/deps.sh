@@ -6,6 +6,8 @@ set -euo pipefail
 PACKAGES=(
     cmake
     ninja-build
+    ccache
+    clang-format
     g++
     clang
     libclang-rt-14-dev
