@@ -6,9 +6,9 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QVariantMap>
-#include <QLabel>
 #include <gtest/gtest.h>
 
 namespace partivo {

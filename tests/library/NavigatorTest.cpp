@@ -34,7 +34,7 @@ struct CountingView : LibraryView {
     void updateRechInfo(bool valid, bool masquer) override
     {
         search << QStringLiteral("%1 %2").arg(valid ? "valid" : "invalid",
-                                             masquer ? "hidden" : "shown");
+                                              masquer ? "hidden" : "shown");
     }
 };
 
