@@ -3,12 +3,12 @@
 #include "app/LibraryWindow.h"
 #include "display/BinderWindow.h"
 #include "display/CurrentSong.h"
-#include "display/DisplayCommands.h"
 #include "library/KeyCommands.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
 #include "midi/Midi.h"
 #include "midi/MidiSetupWatcher.h"
+#include "platform/Commands.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Prefs.h"
 
@@ -30,10 +30,9 @@ Controller::Controller(Prefs& prefs, Dialogs& dialogs, Midi& midi, NotificationC
       midiWatcher_(std::make_unique<MidiSetupWatcher>(midi, center)), data_(prefs, dialogs),
       binders_(data_, *this), navigator_(data_, *this, timers), windows_(center)
 {
-    keyObserver_ =
-        center_.addObserver(QLatin1String(kActionKeyNotification), [this](const QVariant& param) {
-            actionKeyReceived(param.toMap().value(QLatin1String(kActionKeyParam)).toInt());
-        });
+    keyObserver_ = center_.addObserver(QLatin1String(action::Key), [this](const QVariant& param) {
+        actionKeyReceived(param.toMap().value(QLatin1String(kCommandParam)).toInt());
+    });
 }
 
 Controller::~Controller()
@@ -61,18 +60,18 @@ void Controller::actionKeyReceived(int command)
         // Windows turning their own pages take the paging keys first.
         const bool down = command == kPageDownKey;
         if (!windows_.traiterPageUpDown(down))
-            runNavigationKey(navigator_, down ? kKeyNextPage : kKeyPrevPage);
+            runNavigationKey(navigator_, down ? cmd::NextPage : cmd::PrevPage);
         return;
     }
-    if (command == kReloadAllPagesKey) {
+    if (command == cmd::ReloadAllPages) {
         chargerPages();
         return;
     }
-    if (command == kEnterZoomKey) {
+    if (command == cmd::EnterZoom) {
         afficherZoom(0);
         return;
     }
-    if (command == kLeaveZoomKey) {
+    if (command == cmd::LeaveZoom) {
         masquerZoom();
         return;
     }

@@ -36,9 +36,9 @@ Step stepFor(const QString& command)
     }
     // Words that name a key command run it; the others have no key of their own.
     static const QHash<QString, int> keyWords = {
-        {QStringLiteral("next"), kKeyNextSong},     {QStringLiteral("prev"), kKeyPrevSong},
-        {QStringLiteral("pageDown"), kKeyNextPage}, {QStringLiteral("pageUp"), kKeyPrevPage},
-        {QStringLiteral("home"), kKeyFirstSong},    {QStringLiteral("end"), kKeyLastSong},
+        {QStringLiteral("next"), cmd::NextSong},     {QStringLiteral("prev"), cmd::PrevSong},
+        {QStringLiteral("pageDown"), cmd::NextPage}, {QStringLiteral("pageUp"), cmd::PrevPage},
+        {QStringLiteral("home"), cmd::FirstSong},    {QStringLiteral("end"), cmd::LastSong},
     };
     if (const auto it = keyWords.constFind(command); it != keyWords.constEnd()) {
         const int key = it.value();

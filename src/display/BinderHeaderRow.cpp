@@ -1,6 +1,6 @@
 #include "display/BinderHeaderRow.h"
 
-#include "display/DisplayCommands.h"
+#include "platform/Commands.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,10 +20,10 @@ const struct {
     const char* tip;
     int command;
 } kCommandButtons[] = {
-    {"Note", "Show or hide the note window", kNoteWindowKey},
-    {"List", "Show or hide the song list", kSongListKey},
-    {"Filter", "Filter the song list", kFilterKey},
-    {"Export", "Export the current list", kExportListKey},
+    {"Note", "Show or hide the note window", cmd::NoteWindow},
+    {"List", "Show or hide the song list", cmd::CmdEnter},
+    {"Filter", "Filter the song list", cmd::SongList},
+    {"Export", "Export the current list", cmd::ExportList},
 };
 
 QString colored(const HeaderPart& part)

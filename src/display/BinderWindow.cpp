@@ -21,7 +21,7 @@ BinderWindow::BinderWindow(DisplayWindows& windows, NotificationCenter& center, 
     header_ = new BinderHeaderRow(this);
     header_->onNextId = [this] { binder_->selectNextDir(); };
     header_->onCommand = [this](int command) {
-        this->center().postParam(QLatin1String(kActionKeyNotification), command);
+        this->center().postParam(QLatin1String(action::Key), command);
     };
     header_->onEndRecording = [this, &windows] {
         windows.recOn = false;
@@ -107,7 +107,7 @@ bool BinderWindow::event(QEvent* event)
             pinch_.begin();
         if (gesture->gestureType() == Qt::ZoomNativeGesture) {
             if (const int command = pinch_.step(gesture->value()))
-                this->center().postParam(QLatin1String(kActionKeyNotification), command);
+                this->center().postParam(QLatin1String(action::Key), command);
             return true;
         }
     }

@@ -10,8 +10,8 @@ DimmerBoxInput::Outcome DimmerBoxInput::click(QPointF pos, QSizeF windowSize,
     if (!options.hiddenRegions)
         return {};
     const int command = hiddenRegionCommand(pos, windowSize);
-    if (command != HiddenRegionNone)
-        center_.postParam(QLatin1String(kActionKeyNotification), command);
+    if (command != kNoHiddenRegion)
+        center_.postParam(QLatin1String(action::Key), command);
     return {command, false};
 }
 
@@ -32,7 +32,7 @@ DimmerBoxInput::Outcome DimmerBoxInput::postSwipe(int code, const Options& optio
 {
     if (code == 0)
         return {};
-    center_.postParam(QLatin1String(kSwipeNotification), code);
+    center_.postParam(QLatin1String(action::Swipe), code);
     return {code, options.centerMouse};
 }
 

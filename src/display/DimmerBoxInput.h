@@ -6,8 +6,6 @@ namespace partivo {
 
 class NotificationCenter;
 
-inline constexpr char kSwipeNotification[] = "mySwipe";
-
 // Pointer and trackpad input of the box lying over a binder window: clicks in the hidden
 // regions and swipes become commands on the notification bus.
 class DimmerBoxInput {

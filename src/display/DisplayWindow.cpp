@@ -190,6 +190,7 @@ void DisplayWindow::keyPressEvent(QKeyEvent* event)
     key.qtKey = event->key();
     key.shift = event->modifiers().testFlag(Qt::ShiftModifier);
     key.control = event->modifiers().testFlag(Qt::ControlModifier);
+    key.alt = event->modifiers().testFlag(Qt::AltModifier);
     // X11 and Wayland hand out evdev codes plus 8.
     key.evdevCode = event->nativeScanCode() > 8 ? event->nativeScanCode() - 8 : 0;
     if (windowKey(key)) {
@@ -203,7 +204,7 @@ void DisplayWindow::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    center_.postParam(QLatin1String(kActionKeyNotification), command);
+    center_.postParam(QLatin1String(action::Key), command);
     event->accept();
 }
 

@@ -1,9 +1,9 @@
 #include "display/DisplayWindows.h"
 
-#include "display/DisplayCommands.h"
 #include "display/KeyWindow.h"
 #include "display/PlatformWindow.h"
 #include "display/WindowPDFxSuper.h"
+#include "platform/Commands.h"
 #include "platform/NotificationCenter.h"
 
 namespace partivo {
@@ -21,7 +21,7 @@ void DisplayWindows::append(WindowPDFxSuper* window)
 void DisplayWindows::winClose(WindowPDFxSuper* window)
 {
     forget(window);
-    center_.postParam(QLatin1String(kActionKeyNotification), kWindowsChangedKey);
+    center_.postParam(QLatin1String(action::Key), cmd::WindowsChanged);
     activateKeywin();
 }
 

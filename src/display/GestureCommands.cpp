@@ -9,12 +9,12 @@ int hiddenRegionCommand(QPointF pos, QSizeF windowSize)
     const double width = windowSize.width();
     const double height = windowSize.height();
     if (pos.x() <= kHiddenRegionMargin || pos.x() >= width - kHiddenRegionMargin)
-        return HiddenRegionNone;
+        return kNoHiddenRegion;
     const bool right = pos.x() + 2 > width / 2;
     const bool upper = height - pos.y() > height / 2;
     if (right)
-        return upper ? HiddenRegionNextSong : HiddenRegionPageDown;
-    return upper ? HiddenRegionPreviousSong : HiddenRegionPageUp;
+        return upper ? cmd::RegionNextSong : cmd::RegionPageDown;
+    return upper ? cmd::RegionPrevSong : cmd::RegionPageUp;
 }
 
 int swipeCode(const QHash<int, QPointF>& start, const QHash<int, QPointF>& end)

@@ -1,25 +1,23 @@
 #pragma once
 
+#include "platform/Commands.h"
+
 #include <QHash>
 #include <QPointF>
 #include <QSizeF>
 
 namespace partivo {
 
-// Key commands of the four hidden click regions of a binder window.
-enum HiddenRegionCommand {
-    HiddenRegionNone = 0,
-    HiddenRegionPreviousSong = 69, // left upper quarter
-    HiddenRegionPageUp = 70,       // left lower quarter
-    HiddenRegionNextSong = 71,     // right upper quarter
-    HiddenRegionPageDown = 72,     // right lower quarter
-};
+// A click outside the four hidden regions (the regions post cmd::RegionPrevSong (left upper
+// quarter), cmd::RegionPageUp (left lower), cmd::RegionNextSong (right upper) and
+// cmd::RegionPageDown (right lower)).
+inline constexpr int kNoHiddenRegion = 0;
 
 // Clicks this close to the left or right edge are left to the window.
 inline constexpr double kHiddenRegionMargin = 30.0;
 
 // The command of a click at pos in a window of the given size, both in window coordinates
-// as Qt gives them (y grows downward); HiddenRegionNone for a click near a side edge.
+// as Qt gives them (y grows downward); kNoHiddenRegion for a click near a side edge.
 int hiddenRegionCommand(QPointF pos, QSizeF windowSize);
 
 // Two-finger swipe codes: 1 to 4 horizontal (1 and 3 made mostly in the upper half of the

@@ -1,5 +1,7 @@
 #include "display/KeyTable.h"
 
+#include "platform/Commands.h"
+
 #include <Qt>
 #include <array>
 
@@ -31,19 +33,21 @@ struct Row {
 };
 
 const std::array<Row, 12> kRows = {{
-    {Qt::Key_Backslash, Qt::Key_Bar, kEvBackslash, Rule::Always, 83, 0},
-    {Qt::Key_Comma, Qt::Key_Less, kEvComma, Rule::CommaRule, 78, 79},
-    {Qt::Key_Slash, Qt::Key_Question, kEvSlash, Rule::Always, 84, 0},
-    {Qt::Key_Period, Qt::Key_Greater, kEvDot, Rule::ShiftOrPlain, 74, 86},
-    {Qt::Key_QuoteLeft, Qt::Key_AsciiTilde, kEvGrave, Rule::Always, 88, 0},
-    {Qt::Key_F, 0, kEvF, Rule::OnlyWithControl, 84, 0},
+    {Qt::Key_Backslash, Qt::Key_Bar, kEvBackslash, Rule::Always, cmd::LastSongAlt, 0},
+    {Qt::Key_Comma, Qt::Key_Less, kEvComma, Rule::CommaRule, cmd::Metronome,
+     cmd::NextMetronomeType},
+    {Qt::Key_Slash, Qt::Key_Question, kEvSlash, Rule::Always, cmd::Filter, 0},
+    {Qt::Key_Period, Qt::Key_Greater, kEvDot, Rule::ShiftOrPlain, cmd::DotKey, cmd::NextGenre},
+    {Qt::Key_QuoteLeft, Qt::Key_AsciiTilde, kEvGrave, Rule::Always, cmd::TildeKey, 0},
+    {Qt::Key_F, 0, kEvF, Rule::OnlyWithControl, cmd::Filter, 0},
     // The extra key of ISO keyboards ("<" or "§" on many layouts).
-    {Qt::Key_section, Qt::Key_plusminus, kEvIso102nd, Rule::OnlyWithShift, 75, 0},
-    {Qt::Key_Apostrophe, Qt::Key_QuoteDbl, kEvApostrophe, Rule::Always, 82, 0},
-    {Qt::Key_Equal, Qt::Key_Plus, kEvEqual, Rule::ControlOrPlain, 51, 52},
-    {Qt::Key_Minus, Qt::Key_Underscore, kEvMinus, Rule::ControlOrPlain, 73, 53},
-    {Qt::Key_BracketRight, Qt::Key_BraceRight, kEvRightBrace, Rule::Always, 81, 0},
-    {Qt::Key_BracketLeft, Qt::Key_BraceLeft, kEvLeftBrace, Rule::Always, 80, 0},
+    {Qt::Key_section, Qt::Key_plusminus, kEvIso102nd, Rule::OnlyWithShift, cmd::Backslash, 0},
+    {Qt::Key_Apostrophe, Qt::Key_QuoteDbl, kEvApostrophe, Rule::Always, cmd::FirstSongAlt, 0},
+    {Qt::Key_Equal, Qt::Key_Plus, kEvEqual, Rule::ControlOrPlain, cmd::SongList, cmd::EnterZoom},
+    {Qt::Key_Minus, Qt::Key_Underscore, kEvMinus, Rule::ControlOrPlain, cmd::ToggleNote,
+     cmd::LeaveZoom},
+    {Qt::Key_BracketRight, Qt::Key_BraceRight, kEvRightBrace, Rule::Always, cmd::NextFilter, 0},
+    {Qt::Key_BracketLeft, Qt::Key_BraceLeft, kEvLeftBrace, Rule::Always, cmd::PrevFilter, 0},
 }};
 
 const Row* rowFor(const KeyPress& key)

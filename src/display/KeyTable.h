@@ -11,6 +11,7 @@ struct KeyPress {
     bool shift = false;
     bool control = false; // the command modifier
     quint32 evdevCode = 0;
+    bool alt = false;
 };
 
 // Sentinel: the key goes on to the window's normal key handling.

@@ -1,12 +1,12 @@
 #include "display/WindowPDFx.h"
 
 #include "display/BinderHeader.h"
-#include "display/DisplayCommands.h"
 #include "display/DisplayWindows.h"
 #include "display/VersionSubstitution.h"
 #include "display/WindowTypes.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
+#include "platform/Commands.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Prefs.h"
 
@@ -277,7 +277,7 @@ void WindowPDFx::showHalf(bool top, bool force)
 void WindowPDFx::toggleOngletsVisibles()
 {
     iniFlag(WindowFlag::ongletsVisibles, !settings_.ongletsVisibles);
-    center_.postParam(QLatin1String(kActionKeyNotification), kWindowIdChangedKey);
+    center_.postParam(QLatin1String(action::Key), cmd::WindowIdChanged);
     changed();
 }
 
@@ -329,12 +329,12 @@ void WindowPDFx::resized(double width, double height, bool endOfLiveResize)
     const ResizeOutcome out =
         modeAfterResize(settings_.modeAffichage, settings_.singlePageForce, width, height);
     if (out.leavesZoom)
-        center_.postParam(QLatin1String(kActionKeyNotification), kLeaveZoomKey);
+        center_.postParam(QLatin1String(action::Key), cmd::LeaveZoom);
     settings_.modeAffichage = out.mode;
     ajusterSelonModeAffichageWithRefresh(endOfLiveResize);
     scene_.frame = FramePlacement(); // hidden until the next adjustment
     changed();
-    center_.postParam(QLatin1String(kActionKeyNotification), kRecountListKey);
+    center_.postParam(QLatin1String(action::Key), cmd::RecountList);
 }
 
 void WindowPDFx::flagChanged(WindowFlag flag)

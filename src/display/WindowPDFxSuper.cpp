@@ -1,8 +1,8 @@
 #include "display/WindowPDFxSuper.h"
 
-#include "display/DisplayCommands.h"
 #include "display/DisplayWindows.h"
 #include "display/PlatformWindow.h"
+#include "platform/Commands.h"
 #include "platform/NotificationCenter.h"
 
 namespace partivo {
@@ -64,7 +64,7 @@ void WindowPDFxSuper::selectNextDir()
         resetPDF();
         refreshTous();
     }
-    center_.postParam(QLatin1String(kActionKeyNotification), kWindowIdChangedKey);
+    center_.postParam(QLatin1String(action::Key), cmd::WindowIdChanged);
 }
 
 void WindowPDFxSuper::iniFlag(WindowFlag flag, bool on)
@@ -142,7 +142,7 @@ void WindowPDFxSuper::resetPDF()
 
 void WindowPDFxSuper::refreshTous()
 {
-    center_.postParam(QLatin1String(kActionKeyNotification), kReloadAllPagesKey);
+    center_.postParam(QLatin1String(action::Key), cmd::ReloadAllPages);
 }
 
 void WindowPDFxSuper::refreshZoomOn()
@@ -168,7 +168,7 @@ void WindowPDFxSuper::windowDidBecomeMain()
         windows_.clearKeyWin();
         settings_.keywin = true;
     }
-    center_.postParam(QLatin1String(kActionKeyNotification), kWindowsChangedKey);
+    center_.postParam(QLatin1String(action::Key), cmd::WindowsChanged);
 }
 
 QSizeF WindowPDFxSuper::obtenirRefSize() const

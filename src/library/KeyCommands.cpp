@@ -11,22 +11,22 @@ using Action = void (*)(Navigator&, int command);
 // The one list of the navigation key commands; null for any other number.
 Action actionFor(int command)
 {
-    if (command >= kKeyFirstLetter && command <= kKeyLastLetter)
+    if (command >= cmd::FirstLetter && command <= cmd::LastLetter)
         return [](Navigator& n, int c) { n.allerA(c + 1); };
     switch (command) {
-    case kKeyPrevSong:
+    case cmd::PrevSong:
         return [](Navigator& n, int) { n.traiterPrev(); };
-    case kKeyNextSong:
+    case cmd::NextSong:
         return [](Navigator& n, int) { n.traiterNext(); };
-    case kKeyPrevPage:
+    case cmd::PrevPage:
         return [](Navigator& n, int) { n.traiterUP(false); };
-    case kKeyNextPage:
+    case cmd::NextPage:
         return [](Navigator& n, int) { n.traiterDown(false, 0); };
-    case kKeyFirstSong:
+    case cmd::FirstSong:
         return [](Navigator& n, int) { n.actionFirst(); };
-    case kKeyLastSong:
+    case cmd::LastSong:
         return [](Navigator& n, int) { n.actionLast(); };
-    case kKeyEndSearch:
+    case cmd::EndSearch:
         return [](Navigator& n, int) { n.endSearch(); };
     default:
         return nullptr;

@@ -46,7 +46,7 @@ bool MidiSetupWatcher::poll()
     midi_.traiterMidiNotifications = false;
     midi_.unRegisterInputDevices();
     midi_.registerInputDevices();
-    center_.postParam(QLatin1String(kActionKeyNotification), kMidiSetupChangedKey);
+    center_.postParam(QLatin1String(action::Key), cmd::MidiSetupChanged);
     midi_.traiterMidiNotifications = true;
     return true;
 }

@@ -9,16 +9,14 @@ namespace partivo {
 class Midi;
 class NotificationCenter;
 
-// Key command that makes the open MIDI editors refresh their endpoint lists.
-inline constexpr int kMidiSetupChangedKey = 2003;
 inline constexpr char kMidiSetupPollTimer[] = "midiSetupPoll";
 inline constexpr int kMidiSetupPollMs = 1500;
 
 // The system's MIDI service sends no notice when devices come and go, so the port lists
 // are polled on a repeating timer. A change is handled as a set-up change: the sources are
 // connected again (a device plugged in while the program runs is heard without a restart)
-// and the key command 2003 is posted. While the engine does not handle set-up changes yet,
-// a change waits for the first poll after it does.
+// and the key command cmd::MidiSetupChanged (2003) is posted. While the engine does not handle
+// set-up changes yet, a change waits for the first poll after it does.
 class MidiSetupWatcher {
 public:
     MidiSetupWatcher(Midi& midi, NotificationCenter& center);

@@ -34,7 +34,7 @@ void NotificationCenter::post(const QString& name, const QVariant& param)
 
 void NotificationCenter::postParam(const QString& name, const QVariant& value)
 {
-    post(name, QVariantMap{{QLatin1String(kActionKeyParam), value}});
+    post(name, QVariantMap{{QLatin1String(kCommandParam), value}});
 }
 
 // Works on a copy so that handlers may add or remove observers and post again. An observer

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Commands.h"
+
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -7,11 +9,6 @@
 #include <functional>
 
 namespace partivo {
-
-// Commands travel on the bus with a map holding their value under "param" (postParam);
-// key commands go under the name "ActionKey".
-inline constexpr char kActionKeyNotification[] = "ActionKey";
-inline constexpr char kActionKeyParam[] = "param";
 
 // In-process command bus: post(name, param) runs every handler registered for the name on
 // the main thread. A post from another thread is queued to the main thread.

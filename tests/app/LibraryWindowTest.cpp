@@ -2,12 +2,12 @@
 #include "QtPrinters.h"
 #include "app/Controller.h"
 #include "display/BinderWindow.h"
-#include "display/DisplayCommands.h"
 #include "display/TestSongs.h"
 #include "library/KeyCommands.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
 #include "midi/Midi.h"
+#include "platform/Commands.h"
 #include "platform/LoopbackMidi.h"
 #include "platform/ManualTimers.h"
 #include "platform/MemoryPrefs.h"
@@ -129,12 +129,12 @@ TEST(LibraryWindow, StartFolderOpensAsBinderOneInTheBinderWindowAndKeysTurnSongs
     // An empty file is a damaged PDF: the window says so and goes on.
     EXPECT_FALSE(window->binder().scene().left.message.isEmpty());
 
-    f.center.postParam(QLatin1String(kActionKeyNotification), kKeyNextSong);
-    f.center.postParam(QLatin1String(kActionKeyNotification), kKeyNextSong);
+    f.center.postParam(QLatin1String(action::Key), cmd::NextSong);
+    f.center.postParam(QLatin1String(action::Key), cmd::NextSong);
     EXPECT_EQ(shownFile(), "Gamma.chopro");
     EXPECT_TRUE(window->binder().scene().left.chordPro);
     EXPECT_EQ(window->binder().scene().left.page, 1);
-    f.center.postParam(QLatin1String(kActionKeyNotification), 40); // first song
+    f.center.postParam(QLatin1String(action::Key), 40); // first song
     EXPECT_EQ(shownFile(), "Alpha.pdf");
     EXPECT_EQ(f.controller.data().songNoG, 1);
 }
@@ -147,9 +147,7 @@ TEST(LibraryWindow, ZoomKeysEnterStepAndLeaveHalfPageZoom)
     f.controller.awakeFromNib(dir.path());
     BinderWindow* window = f.controller.binderWindow();
     ASSERT_NE(window, nullptr);
-    const auto post = [&](int command) {
-        f.center.postParam(QLatin1String(kActionKeyNotification), command);
-    };
+    const auto post = [&](int command) { f.center.postParam(QLatin1String(action::Key), command); };
     const auto position = [&] {
         const ShownSong& shown = window->binder().shown();
         return QStringLiteral("mode %1 page %2 %3")
@@ -158,7 +156,7 @@ TEST(LibraryWindow, ZoomKeysEnterStepAndLeaveHalfPageZoom)
             .arg(shown.zoomTop ? "top" : "bottom");
     };
     EXPECT_EQ(position(), "mode 0 page 1 top");
-    post(kEnterZoomKey);
+    post(cmd::EnterZoom);
     EXPECT_TRUE(f.controller.navigator().zoomON);
     EXPECT_EQ(position(), "mode 1 page 1 top");
     post(44); // page down: half a page at a time
@@ -174,7 +172,7 @@ TEST(LibraryWindow, ZoomKeysEnterStepAndLeaveHalfPageZoom)
     EXPECT_EQ(position(), "mode 1 page 3 bottom");
     post(43);
     post(43); // page 2, upper half: leaving shows pages 1 and 2
-    post(kLeaveZoomKey);
+    post(cmd::LeaveZoom);
     EXPECT_FALSE(f.controller.navigator().zoomON);
     EXPECT_EQ(position(), "mode 0 page 1 top");
     // Only this window was in zoom: it shows the pages around the global page, which stays.

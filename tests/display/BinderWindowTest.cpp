@@ -1,10 +1,10 @@
 #include "QtPrinters.h"
 #include "TestSongs.h"
-#include "display/DisplayCommands.h"
 #include "display/DisplayWindows.h"
 #include "display/WindowPDFx.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
+#include "platform/Commands.h"
 #include "platform/ManualTimers.h"
 #include "platform/NotificationCenter.h"
 
@@ -42,8 +42,8 @@ struct Rig {
     {
         windows.append(&window);
         counts.pages = {{"/songs/A.pdf", 5}, {"/songs/B.pdf", 4}};
-        center.addObserver(QLatin1String(kActionKeyNotification), [this](const QVariant& p) {
-            keys.append(p.toMap().value(QLatin1String(kActionKeyParam)).toInt());
+        center.addObserver(QLatin1String(action::Key), [this](const QVariant& p) {
+            keys.append(p.toMap().value(QLatin1String(kCommandParam)).toInt());
         });
     }
     void show(int page, bool top = true, bool autom = false)
@@ -190,11 +190,11 @@ TEST(BinderWindow, NarrowOrTallWindowDropsToSinglePage)
     rig.window.mutableSettings().modeAffichage = ModeHalfPageZoom;
     rig.window.resized(600, 400, false);
     EXPECT_EQ(rig.window.settings().modeAffichage, ModeSinglePage);
-    EXPECT_EQ(rig.keys, (QList<int>{kLeaveZoomKey, kRecountListKey}));
+    EXPECT_EQ(rig.keys, (QList<int>{cmd::LeaveZoom, cmd::RecountList}));
     rig.keys.clear();
     rig.window.resized(1200, 700, true);
     EXPECT_EQ(rig.window.settings().modeAffichage, ModeTwoPages);
-    EXPECT_EQ(rig.keys, QList<int>{kRecountListKey});
+    EXPECT_EQ(rig.keys, QList<int>{cmd::RecountList});
     EXPECT_EQ(rig.window.obtenirTitle(), "Binder Window - Master");
 }
 

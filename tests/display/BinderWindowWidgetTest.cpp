@@ -1,11 +1,11 @@
 #include "QtPrinters.h"
 #include "TestSongs.h"
 #include "display/BinderWindow.h"
-#include "display/DisplayCommands.h"
 #include "display/DisplayWindows.h"
 #include "display/SongPages.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
+#include "platform/Commands.h"
 #include "platform/ManualTimers.h"
 #include "platform/NotificationCenter.h"
 
@@ -36,8 +36,8 @@ struct Rig {
 
     Rig()
     {
-        center.addObserver(QLatin1String(kActionKeyNotification), [this](const QVariant& p) {
-            posted.append(p.toMap().value(QLatin1String(kActionKeyParam)).toInt());
+        center.addObserver(QLatin1String(action::Key), [this](const QVariant& p) {
+            posted.append(p.toMap().value(QLatin1String(kCommandParam)).toInt());
         });
         pdf = song(writePdf(dir.filePath("Score.pdf"), 3));
         QFile cho(dir.filePath("Chords.chopro"));
@@ -188,7 +188,7 @@ TEST(BinderWindowWidget, HeaderButtonsPostTheirCommands)
     Rig rig;
     QList<int>& posted = rig.posted;
     posted.clear(); // what the window posted while it was set up
-    const QList<int> commands = {kNoteWindowKey, kSongListKey, kFilterKey, kExportListKey};
+    const QList<int> commands = {cmd::NoteWindow, cmd::CmdEnter, cmd::SongList, cmd::ExportList};
     for (int command : commands) {
         QToolButton* button = rig.window.headerRow().commandButton(command);
         ASSERT_NE(button, nullptr) << command;
@@ -229,7 +229,7 @@ TEST(BinderWindowWidget, PinchesEnterAndLeaveHalfPageZoom)
     gesture(Qt::EndNativeGesture, 0);
     gesture(Qt::BeginNativeGesture, 0);
     gesture(Qt::ZoomNativeGesture, -0.5);
-    EXPECT_EQ(rig.posted, (QList<int>{kEnterZoomKey, kLeaveZoomKey}));
+    EXPECT_EQ(rig.posted, (QList<int>{cmd::EnterZoom, cmd::LeaveZoom}));
 }
 
 TEST(BinderWindowWidget, IdLabelFollowsTheWindowId)
@@ -256,11 +256,11 @@ TEST(BinderWindowWidget, SectionKeyTogglesTheTabBarsAndTellsTheController)
     ASSERT_TRUE(rig.window.settings().ongletsVisibles);
     press(Qt::NoModifier);
     EXPECT_FALSE(rig.window.settings().ongletsVisibles);
-    EXPECT_EQ(posted, QList<int>{kWindowIdChangedKey});
+    EXPECT_EQ(posted, QList<int>{cmd::WindowIdChanged});
     press(Qt::ShiftModifier); // a key command of its own, not the tab bars
     EXPECT_FALSE(rig.window.settings().ongletsVisibles);
     EXPECT_EQ(posted.size(), 2);
-    EXPECT_NE(posted.last(), kWindowIdChangedKey);
+    EXPECT_NE(posted.last(), cmd::WindowIdChanged);
     press(Qt::NoModifier);
     EXPECT_TRUE(rig.window.settings().ongletsVisibles);
 }

@@ -1,6 +1,6 @@
 #include "display/DisplayWindow.h"
-#include "display/DisplayCommands.h"
 #include "display/DisplayWindows.h"
+#include "platform/Commands.h"
 #include "platform/ManualTimers.h"
 #include "platform/NotificationCenter.h"
 
@@ -25,8 +25,8 @@ struct Rig {
 
     Rig()
     {
-        center.addObserver(QLatin1String(kActionKeyNotification), [this](const QVariant& p) {
-            keys.append(p.toMap().value(QLatin1String(kActionKeyParam)).toInt());
+        center.addObserver(QLatin1String(action::Key), [this](const QVariant& p) {
+            keys.append(p.toMap().value(QLatin1String(kCommandParam)).toInt());
         });
         windows.append(&window.logic());
         window.resize(800, 600);
@@ -77,7 +77,7 @@ TEST(DisplayWindow, WindowKeysThenApplicationKeysPostCommandsAndOtherKeysGoOn)
     rig.press(Qt::Key_A, Qt::NoModifier, 30);
     rig.press(Qt::Key_9, Qt::NoModifier, 10);
     rig.press(Qt::Key_PageDown, Qt::NoModifier, 109);
-    rig.press(Qt::Key_A, Qt::ControlModifier, 30); // goes on
+    rig.press(Qt::Key_Q, Qt::ControlModifier, 16); // goes on
     rig.press(Qt::Key_F1, Qt::NoModifier, 59);     // goes on
     EXPECT_EQ(rig.keys, (QList<int>{74, 86, 52, 80, 37, 41, 0, 35, 44}));
 }
@@ -142,7 +142,7 @@ TEST(DisplayWindow, ClosingTheWindowTakesItOffTheList)
     EXPECT_EQ(rig.window.frameSize().width() >= 800, true);
     rig.window.close();
     EXPECT_TRUE(rig.windows.nsMutaryOfWindows().isEmpty());
-    EXPECT_EQ(rig.keys, QList<int>{kWindowsChangedKey});
+    EXPECT_EQ(rig.keys, QList<int>{cmd::WindowsChanged});
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "QtPrinters.h"
 #include "WindowDoubles.h"
 #include "display/Dimmer.h"
-#include "display/DisplayCommands.h"
 #include "library/Pieces.h"
+#include "platform/Commands.h"
 #include "platform/MemoryPrefs.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ TEST(DisplayWindows, ClosingAWindowRemovesItAndMakesABinderWindowKey)
 
     rig.windows.winClose(&title);
     EXPECT_EQ(rig.windows.nsMutaryOfWindows().size(), 2);
-    EXPECT_EQ(rig.keys, QList<int>{kWindowsChangedKey});
+    EXPECT_EQ(rig.keys, QList<int>{cmd::WindowsChanged});
     // No window marked: the last binder window on the first one's screen.
     EXPECT_TRUE(rig.platform(1).calls.contains("makeKey"));
     EXPECT_FALSE(rig.platform(0).calls.contains("makeKey"));

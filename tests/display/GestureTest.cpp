@@ -14,27 +14,27 @@ struct ClickRow {
 TEST(HiddenRegions, ClickQuartersAndSideMargins)
 {
     const ClickRow rows[] = {
-        {100, 100, HiddenRegionPreviousSong},
-        {100, 700, HiddenRegionPageUp},
-        {900, 100, HiddenRegionNextSong},
-        {900, 700, HiddenRegionPageDown},
-        {30, 100, HiddenRegionNone}, // within 30 of the left edge
-        {30.5, 100, HiddenRegionPreviousSong},
-        {970, 700, HiddenRegionNone}, // within 30 of the right edge
-        {969.5, 700, HiddenRegionPageDown},
-        {498, 100, HiddenRegionPreviousSong}, // x + 2 must exceed half the width
-        {498.5, 100, HiddenRegionNextSong},
-        {100, 400, HiddenRegionPageUp}, // the middle line belongs to the lower half
-        {100, 399.5, HiddenRegionPreviousSong},
-        {900, 0, HiddenRegionNextSong},
-        {900, 800, HiddenRegionPageDown},
+        {100, 100, cmd::RegionPrevSong},
+        {100, 700, cmd::RegionPageUp},
+        {900, 100, cmd::RegionNextSong},
+        {900, 700, cmd::RegionPageDown},
+        {30, 100, kNoHiddenRegion}, // within 30 of the left edge
+        {30.5, 100, cmd::RegionPrevSong},
+        {970, 700, kNoHiddenRegion}, // within 30 of the right edge
+        {969.5, 700, cmd::RegionPageDown},
+        {498, 100, cmd::RegionPrevSong}, // x + 2 must exceed half the width
+        {498.5, 100, cmd::RegionNextSong},
+        {100, 400, cmd::RegionPageUp}, // the middle line belongs to the lower half
+        {100, 399.5, cmd::RegionPrevSong},
+        {900, 0, cmd::RegionNextSong},
+        {900, 800, cmd::RegionPageDown},
     };
     for (const ClickRow& row : rows) {
         SCOPED_TRACE(std::to_string(row.x) + "," + std::to_string(row.y));
         EXPECT_EQ(hiddenRegionCommand({row.x, row.y}, {1000, 800}), row.command);
     }
     // A window narrower than both margins has no hidden regions.
-    EXPECT_EQ(hiddenRegionCommand({30, 10}, {50, 50}), HiddenRegionNone);
+    EXPECT_EQ(hiddenRegionCommand({30, 10}, {50, 50}), kNoHiddenRegion);
 }
 
 struct SwipeRow {
@@ -166,10 +166,10 @@ class DimmerBoxTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char* name : {kActionKeyNotification, kSwipeNotification})
+        for (const char* name : {action::Key, action::Swipe})
             center.addObserver(name, [this, name](const QVariant& param) {
                 posts << QStringLiteral("%1 %2").arg(name).arg(
-                    param.toMap().value(QLatin1String(kActionKeyParam)).toInt());
+                    param.toMap().value(QLatin1String(kCommandParam)).toInt());
             });
     }
     NotificationCenter center;
@@ -182,7 +182,7 @@ TEST_F(DimmerBoxTest, ClicksPostKeyCommandsOnlyWithHiddenRegionsOn)
     EXPECT_EQ(box.click({900, 100}, {1000, 800}, {false, true}).code, 0);
     EXPECT_TRUE(posts.isEmpty());
     const auto outcome = box.click({900, 100}, {1000, 800}, {true, true});
-    EXPECT_EQ(outcome.code, HiddenRegionNextSong);
+    EXPECT_EQ(outcome.code, cmd::RegionNextSong);
     EXPECT_FALSE(outcome.recentrePointer);
     EXPECT_EQ(box.click({10, 100}, {1000, 800}, {true, false}).code, 0);
     EXPECT_EQ(posts, QStringList({"ActionKey 71"}));

@@ -101,8 +101,8 @@ struct WindowsRig {
 
     WindowsRig()
     {
-        center.addObserver(QLatin1String(kActionKeyNotification), [this](const QVariant& p) {
-            keys.append(p.toMap().value(QLatin1String(kActionKeyParam)).toInt());
+        center.addObserver(QLatin1String(action::Key), [this](const QVariant& p) {
+            keys.append(p.toMap().value(QLatin1String(kCommandParam)).toInt());
         });
     }
     RecordingWindow& add(int winType, const QString& id = QString())

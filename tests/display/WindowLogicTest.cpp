@@ -1,7 +1,7 @@
 #include "QtPrinters.h"
 #include "WindowDoubles.h"
-#include "display/DisplayCommands.h"
 #include "library/Pieces.h"
+#include "platform/Commands.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ TEST(WindowLogic, ResetForgetsTheShownSongAndRefreshAsksForAReload)
     EXPECT_FALSE(w.messageLine().seconds30());
 
     w.refreshTous();
-    EXPECT_EQ(rig.keys, QList<int>{kReloadAllPagesKey});
+    EXPECT_EQ(rig.keys, QList<int>{cmd::ReloadAllPages});
 }
 
 TEST(WindowLogic, NextWindowIdCyclesThroughTheListAndBackToMaster)
@@ -50,13 +50,13 @@ TEST(WindowLogic, NextWindowIdCyclesThroughTheListAndBackToMaster)
     EXPECT_EQ(defPDF, (QList<int>{2, 1, 0, 2}));
     EXPECT_EQ(w.settings().altMode, 1);
     // No song shown: only the window menu is told.
-    EXPECT_EQ(rig.keys, QList<int>(4, kWindowIdChangedKey));
+    EXPECT_EQ(rig.keys, QList<int>(4, cmd::WindowIdChanged));
 
     rig.keys.clear();
     w.setPDF(std::make_shared<Pieces>(), 2, true, false, 0, nullptr, false);
     w.selectNextDir();
     EXPECT_EQ(w.shown().pieceCour, nullptr);
-    EXPECT_EQ(rig.keys, (QList<int>{kReloadAllPagesKey, kWindowIdChangedKey}));
+    EXPECT_EQ(rig.keys, (QList<int>{cmd::ReloadAllPages, cmd::WindowIdChanged}));
 }
 
 TEST(WindowLogic, RenamedIdLeavesTheWindowWithoutChoices)

@@ -106,8 +106,8 @@ struct WatchedRig : MidiRig {
 
     WatchedRig()
     {
-        center.addObserver(QLatin1String(kActionKeyNotification), [this](const QVariant& p) {
-            keys.append(p.toMap().value(QLatin1String(kActionKeyParam)).toInt());
+        center.addObserver(QLatin1String(action::Key), [this](const QVariant& p) {
+            keys.append(p.toMap().value(QLatin1String(kCommandParam)).toInt());
         });
         backend.setSources({{7, "keys", true}});
         backend.setDestinations({{1, "synth", true}});
@@ -130,7 +130,7 @@ TEST(MidiSetupWatcher, APluggedInSourceIsConnectedOnTheNextPollAndEditorsAreTold
     rig.timers.advance(kMidiSetupPollMs - 1);
     EXPECT_TRUE(rig.keys.isEmpty());
     rig.timers.advance(1);
-    EXPECT_EQ(rig.keys, QList<int>{kMidiSetupChangedKey});
+    EXPECT_EQ(rig.keys, QList<int>{cmd::MidiSetupChanged});
     EXPECT_TRUE(rig.backend.inject(9, "\xC0\x01"));
     EXPECT_EQ(heard, QList<qint32>{9});
     EXPECT_EQ(rig.midi.MIDIendpoints, (QList<qint32>{7, 9}));
@@ -164,7 +164,7 @@ TEST(MidiSetupWatcher, EveryKindOfChangeCounts)
         c.change(rig.backend);
         EXPECT_TRUE(rig.watcher.poll());
         EXPECT_FALSE(rig.watcher.poll());
-        EXPECT_EQ(rig.keys, QList<int>{kMidiSetupChangedKey});
+        EXPECT_EQ(rig.keys, QList<int>{cmd::MidiSetupChanged});
     }
 }
 
@@ -178,7 +178,7 @@ TEST(MidiSetupWatcher, AChangeDuringLaunchIsHandledOnceNotificationsAre)
     EXPECT_FALSE(rig.backend.connectedSources().contains(9));
     rig.midi.traiterMidiNotifications = true;
     rig.timers.advance(kMidiSetupPollMs);
-    EXPECT_EQ(rig.keys, QList<int>{kMidiSetupChangedKey});
+    EXPECT_EQ(rig.keys, QList<int>{cmd::MidiSetupChanged});
     EXPECT_TRUE(rig.backend.connectedSources().contains(9));
 }
 
