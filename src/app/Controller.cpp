@@ -122,7 +122,7 @@ void Controller::afficherZoom(int oper)
 {
     if (navigator_.tocON)
         hideSongList();
-    const auto piece = data_.getPiece(data_.songNoG);
+    const auto piece = data_.getPiece(data_.songNoG());
     const int pagesMax = piece && piece->pieceDet ? piece->pieceDet->nbrPagesMax : 1;
     const ZoomState state =
         zoom_.afficherZoom({navigator_.pageNo1, navigator_.zoomON, zoomTop_}, oper, pagesMax,

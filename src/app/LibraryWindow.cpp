@@ -25,8 +25,8 @@ LibraryWindow::LibraryWindow(Controller& controller) : controller_(controller)
     buildMenus();
     showSongList();
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0 && row + 1 != controller_.data().songNoG) {
-            controller_.data().songNoG = row + 1;
+        if (row >= 0 && row + 1 != controller_.data().songNoG()) {
+            controller_.data().setSongNoG(row + 1);
             showCurrentSong();
         }
     });
@@ -73,7 +73,7 @@ void LibraryWindow::showSongList()
     const Data& data = controller_.data();
     const QSignalBlocker block(list_);
     list_->clear();
-    for (int n = 1; n <= data.songNbrG; ++n) {
+    for (int n = 1; n <= data.songNbrG(); ++n) {
         const auto entry = data.getPiece(n);
         if (!entry)
             break;
@@ -82,13 +82,13 @@ void LibraryWindow::showSongList()
                            .arg(n)
                            .arg(entry->pieceDet->titre, entry->pieceDet->auteur, tab));
     }
-    list_->setCurrentRow(data.songNoG - 1);
+    list_->setCurrentRow(data.songNoG() - 1);
 }
 
 void LibraryWindow::showCurrentSong()
 {
     const Data& data = controller_.data();
-    const auto entry = data.getPiece(data.songNoG);
+    const auto entry = data.getPiece(data.songNoG());
     if (!entry) {
         current_->setText(QStringLiteral("No song"));
         return;
@@ -99,7 +99,7 @@ void LibraryWindow::showCurrentSong()
                                det.fichier.toHtmlEscaped(),
                                entry->notetxtForDir(QString(), 0, 0).toHtmlEscaped()));
     const QSignalBlocker block(list_);
-    list_->setCurrentRow(data.songNoG - 1);
+    list_->setCurrentRow(data.songNoG() - 1);
 }
 
 } // namespace partivo

@@ -32,11 +32,8 @@ HeadlessBinder::~HeadlessBinder() = default;
 
 void HeadlessBinder::load(const QString& folder, int binder)
 {
-    data_->chargerTabsForDirNo(binder, false);
     data_->resetNavigation();
-    data_->chargerFichiers(QFileInfo(folder).absoluteFilePath(), true);
-    data_->songNbrG = int(data_->listePiecesByTitle.size());
-    data_->songNoG = data_->songNbrG > 0 ? 1 : 0;
+    data_->chargerBinder(binder, QFileInfo(folder).absoluteFilePath(), true);
 }
 
 } // namespace partivo::cli

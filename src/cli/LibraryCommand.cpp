@@ -101,8 +101,8 @@ int runLibrary(const QStringList& args)
                                 {QStringLiteral("count"), data.getNbrPiecesOng(t)}});
     }
     const QJsonObject out{
-        {QStringLiteral("songNbrG"), data.songNbrG},
-        {QStringLiteral("songNoG"), data.songNoG},
+        {QStringLiteral("songNbrG"), data.songNbrG()},
+        {QStringLiteral("songNoG"), data.songNoG()},
         {QStringLiteral("currentSort"), data.currentSort},
         {QStringLiteral("indexInTitleArrayG"), intArray(data.indexInTitleArrayG)},
         {QStringLiteral("indexInAuthorArrayG"), intArray(data.indexInAuthorArrayG)},

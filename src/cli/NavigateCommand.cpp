@@ -74,10 +74,10 @@ Step stepFor(const QString& command)
 QJsonObject stateJson(const QString& command, const Data& data, const Navigator& nav,
                       const QDir& root)
 {
-    const auto entry = data.getPiece(data.songNoG);
+    const auto entry = data.getPiece(data.songNoG());
     return QJsonObject{
         {QStringLiteral("command"), command},
-        {QStringLiteral("songNoG"), data.songNoG},
+        {QStringLiteral("songNoG"), data.songNoG()},
         {QStringLiteral("currentSort"), data.currentSort},
         {QStringLiteral("onglNoGuser"), data.onglNoGuser},
         {QStringLiteral("fichier"),

@@ -82,7 +82,7 @@ QString parseArgs(const QStringList& args, RenderArgs& r)
 int songOfFile(const Data& data, const QString& path)
 {
     const QString wanted = QFileInfo(path).absoluteFilePath();
-    for (int n = 1; n <= data.songNbrG; ++n) {
+    for (int n = 1; n <= data.songNbrG(); ++n) {
         const auto piece = data.getPiece(n);
         if (piece && piece->pieceDet &&
             QFileInfo(piece->pieceDet->fichier).absoluteFilePath() == wanted)
@@ -104,9 +104,9 @@ QJsonObject viewJson(const ViewContent& view, const QDir& root)
 
 QJsonObject snapshotJson(const RenderArgs& r, const Data& data, const Snapshot& s, const QDir& root)
 {
-    const auto piece = data.getPiece(data.songNoG);
+    const auto piece = data.getPiece(data.songNoG());
     QJsonObject json{
-        {QStringLiteral("song"), data.songNoG},
+        {QStringLiteral("song"), data.songNoG()},
         {QStringLiteral("titre"), piece ? piece->pieceDet->titre : QString()},
         {QStringLiteral("mode"), s.mode},
         {QStringLiteral("size"), QJsonArray{s.image.width(), s.image.height()}},
@@ -146,16 +146,17 @@ int runRender(const QStringList& args)
     binder.load(folder, 0);
     Data& data = binder.data();
     if (isFile) {
-        data.songNoG = songOfFile(data, r.source);
-        if (data.songNoG == 0)
+        const int song = songOfFile(data, r.source);
+        if (song == 0)
             return fail(QStringLiteral("'%1' is not a song file (PDF or ChordPro)").arg(r.source));
-    } else if (data.songNbrG == 0) {
+        data.setSongNoG(song);
+    } else if (data.songNbrG() == 0) {
         return fail(QStringLiteral("the folder '%1' holds no songs").arg(r.source));
-    } else if (r.song > data.songNbrG) {
+    } else if (r.song > data.songNbrG()) {
         return fail(
-            QStringLiteral("--song %1: the binder has %2 songs").arg(r.song).arg(data.songNbrG));
+            QStringLiteral("--song %1: the binder has %2 songs").arg(r.song).arg(data.songNbrG()));
     } else if (r.song > 0) {
-        data.songNoG = r.song;
+        data.setSongNoG(r.song);
     }
 
     const Snapshot snapshot = snapshotBinder(data, r.request);

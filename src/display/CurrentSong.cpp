@@ -10,7 +10,7 @@ namespace partivo {
 
 SearchDisplay currentSearchDisplay(const Data& data)
 {
-    const auto piece = data.getPiece(data.songNoG);
+    const auto piece = data.getPiece(data.songNoG());
     if (!piece || !piece->pieceDet)
         return {};
     return searchDisplayFor(piece->pieceDet->titre, piece->pieceDet->auteur, data.currentSort == 1,
@@ -20,9 +20,9 @@ SearchDisplay currentSearchDisplay(const Data& data)
 DisplayWindows::SongCall currentSongCall(const Data& data, int pageNo, bool zoomOn)
 {
     DisplayWindows::SongCall call;
-    call.piece = data.getPiece(data.songNoG);
+    call.piece = data.getPiece(data.songNoG());
     call.pageNo = pageNo;
-    call.pieceNext = data.getPiece(data.songNoG + 1);
+    call.pieceNext = data.getPiece(data.songNoG() + 1);
     call.zoomOn = zoomOn;
     call.currentSort = data.currentSort;
     call.rechInfo = currentSearchDisplay(data);

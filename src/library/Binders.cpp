@@ -143,7 +143,7 @@ void Binders::keepBookMark(int k)
     if (!isBinderNo(k))
         return;
     sortBookMark[k] = data_.currentSort;
-    songNoBookMark[k] = data_.songNoG;
+    songNoBookMark[k] = data_.songNoG();
 }
 
 void Binders::gotoBookMark(int k)
@@ -151,8 +151,8 @@ void Binders::gotoBookMark(int k)
     if (!isBinderNo(k))
         return;
     data_.currentSort = sortBookMark[k];
-    if (data_.songNbrG >= songNoBookMark[k])
-        data_.songNoG = std::max(1, songNoBookMark[k]);
+    if (data_.songNbrG() >= songNoBookMark[k])
+        data_.setSongNoG(std::max(1, songNoBookMark[k]));
 }
 
 void Binders::loadHelpBinder()
@@ -169,8 +169,7 @@ void Binders::reloadCurrent()
         loadHelpBinder();
         return;
     }
-    data_.chargerTabsForDirNo(currentDirNo, false);
-    data_.chargerFichiers(folder, false);
+    data_.chargerBinder(currentDirNo, folder, false);
 }
 
 bool Binders::offerSampleFile(const QString& folder)
@@ -188,8 +187,7 @@ bool Binders::offerSampleFile(const QString& folder)
 
 bool Binders::loadFolder(int k, const QString& folder, bool offerSample)
 {
-    data_.chargerTabsForDirNo(k, false);
-    if (data_.chargerFichiers(folder, offerSample))
+    if (data_.chargerBinder(k, folder, offerSample))
         return true;
     return offerSample && offerSampleFile(folder);
 }
@@ -215,7 +213,7 @@ void Binders::doRefresh(int k, int code, bool refreshOnly)
     data_.filterField = 0;
     view_.setDirButton(k);
     data_.setOnglet(0);
-    if (data_.songNoG > 0)
+    if (data_.songNoG() > 0)
         keepBookMark(currentDirNo);
     view_.resetSongProgress();
     data_.onglNoG = 0;
@@ -261,12 +259,9 @@ void Binders::doRefresh(int k, int code, bool refreshOnly)
     }
 
     view_.setDirButton(currentDirNo);
-    if (data_.songNoG == 0)
-        data_.songNoG = 1;
-    data_.songNbrG = int(data_.listePiecesByTitle.size());
-    if (refreshOnly || data_.songNoG == 1)
+    // The load left the current song within the lists (1 at the least).
+    if (refreshOnly || data_.songNoG() == 1)
         gotoBookMark(currentDirNo);
-    data_.songNoG = std::min(data_.songNoG, data_.songNbrG);
     data_.listePiecesPrec.clear();
     view_.chargerPages();
     view_.afficherToc();

@@ -57,10 +57,9 @@ void Data::resetNavigation()
     filterNoG = -1;
     filterType = 0;
     filterField = 0;
-    songNbrG = 0;
     songNbrGPrec = 0;
     currentSort = 0;
-    songNoG = 0;
+    songNo_ = 0;
     onglNoG = 0;
     nbTocG = 36;
     resetTabStarts();
@@ -244,9 +243,9 @@ bool Data::chargerFichiers(const QString& folder, bool noMsg)
     }
 
     int maxPrec = -1;
-    if (listsExist && songNbrG > 0) {
+    if (listsExist && songNbrG() > 0) {
         listePiecesPrec = listePiecesByTitle;
-        songNbrGPrec = songNbrG;
+        songNbrGPrec = songNbrG();
         maxPrec = songNbrGPrec - 1;
         clearLists();
     } else {
@@ -278,7 +277,19 @@ bool Data::chargerFichiers(const QString& folder, bool noMsg)
     for (const LogPieces& line : log)
         listePiecesLog.append(line.piece);
     determinerGaucheDroite(listePiecesByAuthor, -1, 1);
+    setSongNoG(songNo_);
     return true;
+}
+
+bool Data::chargerBinder(int dirNo, const QString& folder, bool noMsg)
+{
+    chargerTabsForDirNo(dirNo, false);
+    return chargerFichiers(folder, noMsg);
+}
+
+void Data::setSongNoG(int n)
+{
+    songNo_ = songNbrG() == 0 ? 0 : std::clamp(n, 1, songNbrG());
 }
 
 void Data::determinerGaucheDroite(const PieceList& list, int maxPrec, int sort)
@@ -310,9 +321,9 @@ void Data::determinerGaucheDroite(const PieceList& list, int maxPrec, int sort)
     if (maxPrec < 0)
         return;
     if (difference > 0)
-        songNoG = difference;
+        songNo_ = difference;
     else if (list.size() > songNbrGPrec && songNbrGPrec >= 1)
-        songNoG = songNbrGPrec + 1;
+        songNo_ = songNbrGPrec + 1;
 }
 
 const Data::PieceList& Data::currentList() const
@@ -323,7 +334,7 @@ const Data::PieceList& Data::currentList() const
 std::shared_ptr<Pieces> Data::getPiece(int n) const
 {
     const PieceList& list = currentList();
-    if (n < 1 || n > songNbrG || n > list.size())
+    if (n < 1 || n > list.size())
         return nullptr;
     return list[n - 1];
 }
@@ -346,7 +357,7 @@ int Data::getNbrPiecesOng(int tab) const
         if (starts[next] != -1)
             return starts[next] - starts[tab];
     }
-    return songNbrG - starts[tab];
+    return songNbrG() - starts[tab];
 }
 
 void Data::setOnglet(int tab)
@@ -354,7 +365,7 @@ void Data::setOnglet(int tab)
     onglNoG = tab;
     if (tab > 0) {
         onglNoGuser = tab;
-        songNoG_ongl = songNoG;
+        songNoG_ongl = songNo_;
     }
 }
 

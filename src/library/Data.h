@@ -35,8 +35,6 @@ public:
     PieceList listePiecesPrec;  // previous title list during a reload
     bool listsExist = false;
 
-    int songNoG = 0;      // current song, 1-based in the list of the current order; 0 none
-    int songNbrG = 0;     // entries of listePiecesByTitle
     int songNbrGPrec = 0; // songNbrG before the current reload
     int currentSort = 0;  // 0 title order, 1 artist order
     std::array<int, 10> indexInTitleArrayG{};
@@ -62,12 +60,24 @@ public:
     QRandomGenerator random;
     QCollator collator;
 
+    // The current song: 1-based in the list of the current order, 0 only while the binder
+    // holds no song.
+    int songNoG() const { return songNo_; }
+    // Makes song n current, kept within 1..songNbrG().
+    void setSongNoG(int n);
+    // Entries of the lists (all tabs).
+    int songNbrG() const { return int(listePiecesByTitle.size()); }
+
     void initListePieces();
     void resetNavigation();
     void resetTabStarts();
     void chargerTabsForDirNo(int dirNo, bool initOnly);
-    // Loads every song of the folder tree; false (lists unchanged) when none is found.
+    // Loads every song of the folder tree; false (lists unchanged) when none is found. The
+    // current song stays within the new lists.
     bool chargerFichiers(const QString& folder, bool noMsg);
+    // Loads binder dirNo from its folder: its tabs from the store, then its songs. The one
+    // way a binder is loaded (the program, the command line and the tests).
+    bool chargerBinder(int dirNo, const QString& folder, bool noMsg);
     void determinerGaucheDroite(const PieceList& list, int maxPrec, int sort);
 
     const PieceList& currentList() const;
@@ -81,6 +91,8 @@ public:
 
 private:
     void clearLists();
+
+    int songNo_ = 0;
     void buildEntries(const QStringList& songs, const class CompanionIndex& notes,
                       const QStringList& logNames, QList<LogPieces>& log);
 };

@@ -19,7 +19,7 @@ Navigator::Navigator(Data& data, LibraryView& view, Timers& timers)
 
 int Navigator::pageCount() const
 {
-    const auto entry = data_.getPiece(data_.songNoG);
+    const auto entry = data_.getPiece(data_.songNoG());
     return entry ? std::max(1, entry->pieceDet->nbrPagesMax) : 1;
 }
 
@@ -49,7 +49,7 @@ void Navigator::refreshAvecReset()
 
 void Navigator::afficherInfoPiece()
 {
-    const auto entry = data_.getPiece(data_.songNoG);
+    const auto entry = data_.getPiece(data_.songNoG());
     if (!entry)
         return;
     const int before = data_.onglNoG;
@@ -65,9 +65,9 @@ void Navigator::rememberPreviousSong()
 {
     if (data_.onglNoG != data_.onglNoGuser || data_.onglNoG <= 0)
         return;
-    if (songNoG_prev != data_.songNoG)
+    if (songNoG_prev != data_.songNoG())
         songNoG_prev_prev = songNoG_prev;
-    songNoG_prev = data_.songNoG;
+    songNoG_prev = data_.songNoG();
 }
 
 void Navigator::traiterNext()
@@ -78,8 +78,8 @@ void Navigator::traiterNext()
         showSong();
         return;
     }
-    if (data_.songNoG < data_.songNbrG) {
-        ++data_.songNoG;
+    if (data_.songNoG() < data_.songNbrG()) {
+        data_.setSongNoG(data_.songNoG() + 1);
         verifTOC = true;
     }
     showSong();
@@ -87,12 +87,12 @@ void Navigator::traiterNext()
 
 void Navigator::traiterPrev()
 {
-    if (tocON && data_.songNoG != 1) {
+    if (tocON && data_.songNoG() != 1) {
         tocON = false;
         view_.hideSongList();
     }
-    if (!tocON && data_.songNoG > 1) {
-        --data_.songNoG;
+    if (!tocON && data_.songNoG() > 1) {
+        data_.setSongNoG(data_.songNoG() - 1);
         verifTOC = true;
     }
     showSong();
@@ -100,9 +100,9 @@ void Navigator::traiterPrev()
 
 void Navigator::gotoSongNo(int n)
 {
-    if (n < 1 || n > data_.songNbrG)
+    if (n < 1 || n > data_.songNbrG())
         return;
-    data_.songNoG = n;
+    data_.setSongNoG(n);
     showSong();
 }
 
@@ -186,8 +186,9 @@ void Navigator::traiterDown(bool singlePage, int extraPages)
 
 void Navigator::actionToggleSort()
 {
-    int* tracked[] = {&data_.songNoG, &songNoG_itunes,    &songNoG_ev,        &songNoG_next,
-                      &songNoG_prev,  &songNoG_prev_prev, &data_.songNoG_ongl};
+    int current = data_.songNoG();
+    int* tracked[] = {&current,      &songNoG_itunes,    &songNoG_ev,        &songNoG_next,
+                      &songNoG_prev, &songNoG_prev_prev, &data_.songNoG_ongl};
     std::shared_ptr<Pieces> entries[std::size(tracked)];
     for (size_t i = 0; i < std::size(tracked); ++i)
         entries[i] = *tracked[i] > 0 ? data_.getPiece(*tracked[i]) : nullptr;
@@ -197,6 +198,7 @@ void Navigator::actionToggleSort()
             *tracked[i] = 1 + (data_.currentSort == 1 ? entries[i]->indexInAuthorArray
                                                       : entries[i]->indexInTitleArray);
     }
+    data_.setSongNoG(current);
     showSong();
     if (tocON)
         view_.afficherToc();
@@ -208,9 +210,9 @@ void Navigator::actionGotoCur()
         tocON = false;
         view_.hideSongList();
     }
-    if (playerPlaying && songNoG_itunes > 0 && songNoG_itunes != data_.songNoG)
+    if (playerPlaying && songNoG_itunes > 0 && songNoG_itunes != data_.songNoG())
         gotoSongNo(songNoG_itunes);
-    else if (songNoG_prev > 0 && songNoG_prev != data_.songNoG)
+    else if (songNoG_prev > 0 && songNoG_prev != data_.songNoG())
         gotoSongNo(songNoG_prev);
     else if (songNoG_prev_prev >= 1)
         gotoSongNo(songNoG_prev_prev);
@@ -272,7 +274,7 @@ void Navigator::allerA(int key)
     data_.rech.append(carn(key));
     if (songNoToc >= 0) {
         afficherInfoRech(true);
-        data_.songNoG = songNoToc;
+        data_.setSongNoG(songNoToc);
         songNoToc = -1;
         showSong();
         return;
@@ -290,7 +292,7 @@ void Navigator::allerA(int key)
             return;
     }
     afficherInfoRech(true);
-    data_.songNoG = target;
+    data_.setSongNoG(target);
     if (data_.onglNoGuser >= 1 && data_.onglNoGuser <= 9) {
         const auto entry = data_.getPiece(target);
         const int inTab = entry ? entry->pieceDet->indexInTEMP[size_t(data_.onglNoGuser)] : -1;
@@ -307,8 +309,8 @@ void Navigator::prioriserPieceDansOnglet(int poolPosition)
     const auto entry = data_.getPieceTEMP(poolPosition);
     if (!entry)
         return;
-    data_.songNoG =
-        1 + (data_.currentSort == 1 ? entry->indexInAuthorArray : entry->indexInTitleArray);
+    data_.setSongNoG(
+        1 + (data_.currentSort == 1 ? entry->indexInAuthorArray : entry->indexInTitleArray));
 }
 
 int Navigator::rechercherChaine(const QString& text)
@@ -317,7 +319,7 @@ int Navigator::rechercherChaine(const QString& text)
     const int key = keyn(text);
     const auto& index = data_.currentSort == 1 ? data_.debLettre2 : data_.debLettre;
     const int start = key >= 1 && key <= kFirstLetterKeys ? std::max(1, index[size_t(key)]) : 1;
-    for (int song = start; song <= data_.songNbrG; ++song) {
+    for (int song = start; song <= data_.songNbrG(); ++song) {
         const auto entry = data_.getPiece(song);
         if (!entry)
             continue;

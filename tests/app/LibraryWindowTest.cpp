@@ -48,7 +48,7 @@ TEST(LibraryWindow, FirstStartShowsTheHelpBinder)
     ASSERT_NE(f.controller.window(), nullptr);
     EXPECT_EQ(f.menuTitle(), QStringLiteral("? ▹ Help Binder"));
     ASSERT_NE(f.list(), nullptr);
-    EXPECT_EQ(f.list()->count(), f.controller.data().songNbrG);
+    EXPECT_EQ(f.list()->count(), f.controller.data().songNbrG());
     EXPECT_GE(f.list()->count(), 8);
     EXPECT_EQ(f.list()->currentRow(), 0);
     EXPECT_FALSE(f.dialogs.hadUnscriptedCall());
@@ -74,7 +74,7 @@ TEST(LibraryWindow, FollowsTheCurrentBinderAndSong)
 
     // Picking a row makes it the current song.
     f.list()->setCurrentRow(2);
-    EXPECT_EQ(f.controller.data().songNoG, 3);
+    EXPECT_EQ(f.controller.data().songNoG(), 3);
 
     f.controller.binders().actionToggleInfo();
     EXPECT_EQ(f.menuTitle(), QStringLiteral("? ▹ Help Binder"));
@@ -136,7 +136,7 @@ TEST(LibraryWindow, StartFolderOpensAsBinderOneInTheBinderWindowAndKeysTurnSongs
     EXPECT_EQ(window->binder().scene().left.page, 1);
     f.center.postParam(QLatin1String(action::Key), 40); // first song
     EXPECT_EQ(shownFile(), "Alpha.pdf");
-    EXPECT_EQ(f.controller.data().songNoG, 1);
+    EXPECT_EQ(f.controller.data().songNoG(), 1);
 }
 
 TEST(LibraryWindow, ZoomKeysEnterStepAndLeaveHalfPageZoom)

@@ -28,11 +28,8 @@ struct SnapshotRig {
         EXPECT_TRUE(cho.open(QIODevice::WriteOnly));
         cho.write("{title: B Chords}\n[C]Hello [G]world\n");
         cho.close();
-        data.chargerTabsForDirNo(0, false);
         data.resetNavigation();
-        data.chargerFichiers(dir.path(), true);
-        data.songNbrG = int(data.listePiecesByTitle.size());
-        data.songNoG = 1;
+        data.chargerBinder(0, dir.path(), true);
     }
 };
 

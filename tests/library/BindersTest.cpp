@@ -56,7 +56,7 @@ struct App {
     }
     QString currentTitle() const
     {
-        const auto entry = data.getPiece(data.songNoG);
+        const auto entry = data.getPiece(data.songNoG());
         return entry ? entry->pieceDet->titre : QString();
     }
     // The lists shown always belong to the current binder.
@@ -96,8 +96,8 @@ TEST(Binders, FirstLaunchOpensTheHelpBinder)
     app.binders.start();
     EXPECT_EQ(app.binders.currentDirNo, -1);
     EXPECT_EQ(app.binders.nbrExec, 2);
-    EXPECT_EQ(app.data.songNoG, 1);
-    EXPECT_GE(app.data.songNbrG, 8);
+    EXPECT_EQ(app.data.songNoG(), 1);
+    EXPECT_GE(app.data.songNbrG(), 8);
     for (int k = 0; k < 8; ++k)
         EXPECT_TRUE(app.prefs.boolValue(QStringLiteral("dirIsanURL%1").arg(k)));
     EXPECT_FALSE(app.dialogs.hadUnscriptedCall());
@@ -119,11 +119,11 @@ TEST(Binders, StartOpensTheStoredBinderAtItsBookmark)
     EXPECT_EQ(app.binders.currentDirNo, 2);
     EXPECT_EQ(app.binders.nbrExec, 6);
     EXPECT_EQ(app.data.currentSort, 1);
-    EXPECT_EQ(app.data.songNoG, 3);
+    EXPECT_EQ(app.data.songNoG(), 3);
     EXPECT_TRUE(app.binders.contPlay[2]);
     app.expectConsistent();
 
-    app.data.songNoG = 2;
+    app.data.setSongNoG(2);
     app.binders.terminate();
     EXPECT_EQ(app.prefs.intValue(QStringLiteral("dirNo")), 2);
     EXPECT_EQ(app.prefs.intValue(QStringLiteral("NbrExec")), 6);
@@ -333,11 +333,11 @@ TEST(Binders, RefreshFindsTheAddedSongUnlessRefreshOnly)
         app.binders.start();
         app.binders.conserverDir(songsFolder(folder, {"A.pdf", "B.pdf", "D.pdf", "E.pdf"}), 0);
         app.binders.actionChoisirDir(0);
-        app.data.songNoG = 4;
+        app.data.setSongNoG(4);
         folder.write(QStringLiteral("C.pdf"));
         app.binders.doRefresh(0, Binders::OpenBinder, refreshOnly);
-        EXPECT_EQ(app.data.songNbrG, 5);
-        EXPECT_EQ(app.data.songNoG, refreshOnly ? 4 : 3);
+        EXPECT_EQ(app.data.songNbrG(), 5);
+        EXPECT_EQ(app.data.songNoG(), refreshOnly ? 4 : 3);
         EXPECT_TRUE(app.data.listePiecesPrec.isEmpty());
     }
 }
@@ -351,10 +351,10 @@ TEST(Binders, BookmarksFollowEachBinder)
     app.binders.conserverDir(songsFolder(first, {"A.pdf", "B.pdf", "C.pdf"}), 0);
     app.binders.conserverDir(songsFolder(second, {"X.pdf", "Y.pdf"}), 1);
     app.binders.actionChoisirDir(0);
-    app.data.songNoG = 3;
+    app.data.setSongNoG(3);
     app.binders.actionChoisirDir(1);
     EXPECT_EQ(app.currentTitle(), QStringLiteral("X"));
-    app.data.songNoG = 2;
+    app.data.setSongNoG(2);
     app.binders.actionChoisirDir(0);
     EXPECT_EQ(app.currentTitle(), QStringLiteral("C"));
     app.binders.actionChoisirDir(1);
@@ -362,5 +362,5 @@ TEST(Binders, BookmarksFollowEachBinder)
     // A bookmark beyond the end of a shrunken binder falls back to the first song.
     app.binders.songNoBookMark[0] = 9;
     app.binders.actionChoisirDir(0);
-    EXPECT_EQ(app.data.songNoG, 1);
+    EXPECT_EQ(app.data.songNoG(), 1);
 }
