@@ -295,3 +295,39 @@ TEST(Load, PlayedMarksFollowTheLogByName)
     for (const auto& entry : lib.data.listePiecesByTitle)
         EXPECT_EQ(entry->pieceDet->played, entry->pieceDet->titre != QLatin1String("Two"));
 }
+
+// The current song never leaves the lists: a number set from outside is kept within them,
+// and a reload to fewer songs brings it back within the new ones.
+TEST(Load, CurrentSongStaysWithinTheLists)
+{
+    Library lib;
+    EXPECT_EQ(lib.data.songNoG(), 0);
+    lib.data.setSongNoG(3);
+    EXPECT_EQ(lib.data.songNoG(), 0) << "no song loaded yet";
+
+    TestFolder five;
+    for (const char* name : {"A.pdf", "B.pdf", "C.pdf", "D.pdf", "E.pdf"})
+        five.write(QString::fromLatin1(name));
+    ASSERT_TRUE(lib.data.chargerBinder(0, five.path(), true));
+    EXPECT_EQ(lib.data.songNbrG(), 5);
+    EXPECT_EQ(lib.data.songNoG(), 1) << "a load makes a song current";
+
+    const struct {
+        int set;
+        int expected;
+    } cases[] = {{4, 4}, {5, 5}, {6, 5}, {99, 5}, {0, 1}, {-3, 1}};
+    for (const auto& c : cases) {
+        lib.data.setSongNoG(c.set);
+        EXPECT_EQ(lib.data.songNoG(), c.expected) << c.set;
+    }
+
+    lib.data.setSongNoG(5);
+    TestFolder two;
+    two.write(QStringLiteral("A.pdf"));
+    two.write(QStringLiteral("B.pdf"));
+    ASSERT_TRUE(lib.data.chargerBinder(0, two.path(), true));
+    EXPECT_EQ(lib.data.songNbrG(), 2);
+    EXPECT_GE(lib.data.songNoG(), 1);
+    EXPECT_LE(lib.data.songNoG(), 2);
+    EXPECT_TRUE(lib.data.getPiece(lib.data.songNoG()));
+}
