@@ -17,3 +17,21 @@ inline void PrintTo(const QStringList& list, std::ostream* os)
         *os << (i ? ", \"" : "\"") << list[i].toStdString() << '"';
     *os << ']';
 }
+
+#include "library/Position.h"
+
+namespace partivo {
+
+inline void PrintTo(const PagingInfo& info, std::ostream* os)
+{
+    *os << "{pages " << info.pages << ", singlePage " << info.singlePage << ", extraPages "
+        << info.extraPages << '}';
+}
+
+inline void PrintTo(const ZoomState& state, std::ostream* os)
+{
+    *os << "{page " << state.pageNo << ", zoomOn " << state.zoomOn << ", zoomTop " << state.zoomTop
+        << '}';
+}
+
+} // namespace partivo

@@ -30,6 +30,7 @@ Controller::Controller(Prefs& prefs, Dialogs& dialogs, Midi& midi, NotificationC
       midiWatcher_(std::make_unique<MidiSetupWatcher>(midi, center)), data_(prefs, dialogs),
       binders_(data_, *this), navigator_(data_, *this, timers), windows_(center)
 {
+    navigator_.setShownPages(&windows_);
     keyObserver_ = center_.addObserver(QLatin1String(action::Key), [this](const QVariant& param) {
         actionKeyReceived(param.toMap().value(QLatin1String(kCommandParam)).toInt());
     });
@@ -98,7 +99,6 @@ void Controller::setDirButton(int)
 
 void Controller::chargerPages()
 {
-    zoomTop_ = true; // a new page or song starts at its upper half
     if (!window_) {
         window_ = std::make_unique<LibraryWindow>(*this);
         window_->show();
@@ -122,24 +122,15 @@ void Controller::afficherZoom(int oper)
 {
     if (navigator_.tocON)
         hideSongList();
-    const auto piece = data_.getPiece(data_.songNoG());
-    const int pagesMax = piece && piece->pieceDet ? piece->pieceDet->nbrPagesMax : 1;
-    const ZoomState state =
-        zoom_.afficherZoom({navigator_.pageNo1, navigator_.zoomON, zoomTop_}, oper, pagesMax,
-                           currentSongCall(data_, navigator_.pageNo1, navigator_.zoomON));
-    navigator_.pageNo1 = state.pageNo;
-    navigator_.zoomON = state.zoomOn;
-    zoomTop_ = state.zoomTop;
+    navigator_.applyZoom(
+        zoom_.afficherZoom(navigator_.zoomState(), oper, navigator_.pageCount(),
+                           currentSongCall(data_, navigator_.pageNo1, navigator_.zoomON)));
 }
 
 void Controller::masquerZoom()
 {
-    const ZoomState state =
-        zoom_.masquerZoom({navigator_.pageNo1, navigator_.zoomON, zoomTop_},
-                          currentSongCall(data_, navigator_.pageNo1, navigator_.zoomON));
-    navigator_.pageNo1 = state.pageNo;
-    navigator_.zoomON = state.zoomOn;
-    zoomTop_ = state.zoomTop;
+    navigator_.applyZoom(zoom_.masquerZoom(
+        navigator_.zoomState(), currentSongCall(data_, navigator_.pageNo1, navigator_.zoomON)));
 }
 
 void Controller::showSongInWindows()

@@ -70,7 +70,6 @@ private:
     Navigator navigator_;
     DisplayWindows windows_;
     HalfPageZoom zoom_{windows_};
-    bool zoomTop_ = true; // the half being read in half-page zoom
     SongPages pages_;
     std::unique_ptr<LibraryWindow> window_;
     std::unique_ptr<BinderWindow> binderWindow_;

@@ -122,6 +122,20 @@ WindowPDFxSuper* DisplayWindows::activateKeywin()
     return window;
 }
 
+PagingInfo DisplayWindows::pagingInfo() const
+{
+    PagingInfo all;
+    for (const WindowPDFxSuper* window : windows_) {
+        const std::optional<PagingInfo> one = window->paging();
+        if (!one)
+            continue;
+        all.pages = std::max(all.pages, one->pages);
+        all.singlePage = all.singlePage || one->singlePage;
+        all.extraPages = std::max(all.extraPages, one->extraPages);
+    }
+    return all;
+}
+
 bool DisplayWindows::isUneFenetreEstZoomDemiPage() const
 {
     for (const WindowPDFxSuper* window : windows_) {

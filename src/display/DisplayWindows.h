@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/WinID.h"
+#include "library/Position.h"
 #include "library/SearchText.h"
 
 #include <QList>
@@ -20,7 +21,7 @@ class WindowPDFxSuper;
 // list, and the broadcasts through which the controller drives every window alike. The
 // windows are owned by whoever shows them; a window leaves the list when it closes or is
 // destroyed.
-class DisplayWindows {
+class DisplayWindows : public ShownPages {
 public:
     explicit DisplayWindows(NotificationCenter& center);
 
@@ -49,6 +50,9 @@ public:
     WindowPDFxSuper* activateKeywin();
     // Some synchronised window is in half-page zoom or shows single pages as two halves.
     bool isUneFenetreEstZoomDemiPage() const;
+    // The current song as the synchronised windows page through it: the most pages any of
+    // them shows, one page per step when any steps by one, and their extra pages.
+    PagingInfo pagingInfo() const override;
 
     // Window IDs.
     const QList<WinID>& winIDs() const { return winIDs_; }

@@ -1,18 +1,11 @@
 #pragma once
 
 #include "display/DisplayWindows.h"
+#include "library/Position.h"
 
 namespace partivo {
 
 class WindowPDFxSuper;
-
-// The global position as far as half-page zoom is concerned.
-struct ZoomState {
-    int pageNo = 1;
-    bool zoomOn = false; // some synchronised window shows half pages
-    bool zoomTop = true; // the upper half is the one being read
-    bool operator==(const ZoomState&) const = default;
-};
 
 // The controller's half-page zoom over the windows: entering it (oper 0), stepping half a
 // page down (1) or up (-1), and leaving it. `song` is the current song as the windows get

@@ -122,6 +122,21 @@ bool WindowPDFx::isBoxRechHidden() const
     return !search_.shown || windows_.keyOrFirstBinderWindow() != this;
 }
 
+std::optional<PagingInfo> WindowPDFx::paging() const
+{
+    if (!settings_.syncPageChanges || !shown_.pieceCour)
+        return std::nullopt;
+    PagingInfo info;
+    // In ratio 2:1 a song page is two PDF pages.
+    const bool halves = settings_.ratio21 && typeFichierCour_ == 0;
+    info.pages = std::max(1, halves ? settings_.nbrPages / 2 : settings_.nbrPages);
+    const int m = mode();
+    info.singlePage = m == ModeSinglePage || m == ModeAlternate || m == ModeSlideLeft;
+    // Sliding shows the page after the first one: its last step shows the last two pages.
+    info.extraPages = m == ModeSlideLeft ? 1 : 0;
+    return info;
+}
+
 void WindowPDFx::colorChanged(int, bool)
 {
     refreshInfo();
@@ -169,11 +184,6 @@ void WindowPDFx::refreshPDF()
     QString error;
     const int pages = path.isEmpty() ? 1 : counts_.pageCount(path, chordPro, settings_, &error);
     settings_.nbrPages = std::max(1, pages);
-    if (settings_.syncPageChanges && shown_.pieceCour->pieceDet) {
-        const int songPages = (settings_.ratio21 && !chordPro) ? pages / 2 : pages;
-        int& max = shown_.pieceCour->pieceDet->nbrPagesMax;
-        max = std::max(max, songPages);
-    }
 
     PlanInput in;
     in.mode = scene_.mode;

@@ -82,6 +82,7 @@ public:
     void updateRechInfo2(const SearchDisplay& info) override;
     // Only the key window shows the search box.
     bool isBoxRechHidden() const override;
+    std::optional<PagingInfo> paging() const override;
     void refreshPDF() override;
     void pageUpDown(bool down) override;
     void afficherZoomHaut(bool force) override;

@@ -3,12 +3,14 @@
 #include "display/MessageLine.h"
 #include "display/WindowFlag.h"
 #include "display/WindowSettings.h"
+#include "library/Position.h"
 #include "library/SearchText.h"
 
 #include <QSizeF>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace partivo {
 
@@ -134,6 +136,9 @@ public:
     virtual void refreshPageNo() {}
     virtual void refreshPosTitleElements() {}
     virtual bool isBoxRechHidden() const { return true; }
+    // How this window pages through the current song, when it follows the global position
+    // and shows a song; nothing otherwise (the default).
+    virtual std::optional<PagingInfo> paging() const { return std::nullopt; }
 
 protected:
     // Reactions of a window kind to a setting that was just stored.

@@ -19,9 +19,9 @@ Action actionFor(int command)
     case cmd::NextSong:
         return [](Navigator& n, int) { n.traiterNext(); };
     case cmd::PrevPage:
-        return [](Navigator& n, int) { n.traiterUP(false); };
+        return [](Navigator& n, int) { n.actionUp(); };
     case cmd::NextPage:
-        return [](Navigator& n, int) { n.traiterDown(false, 0); };
+        return [](Navigator& n, int) { n.actionDown(); };
     case cmd::FirstSong:
         return [](Navigator& n, int) { n.actionFirst(); };
     case cmd::LastSong:

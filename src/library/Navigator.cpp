@@ -17,19 +17,51 @@ Navigator::Navigator(Data& data, LibraryView& view, Timers& timers)
 {
 }
 
-int Navigator::pageCount() const
+PagingInfo Navigator::pagingInfo() const
 {
-    const auto entry = data_.getPiece(data_.songNoG());
-    return entry ? std::max(1, entry->pieceDet->nbrPagesMax) : 1;
+    PagingInfo info = shownPages_ ? shownPages_->pagingInfo() : PagingInfo();
+    info.pages = std::max(1, info.pages);
+    return info;
 }
 
-// A song is always shown from its first page; its tab becomes the current tab.
+int Navigator::pageCount() const
+{
+    return pagingInfo().pages;
+}
+
+void Navigator::applyZoom(const ZoomState& state)
+{
+    pageNo1 = state.pageNo;
+    zoomON = state.zoomOn;
+    zoomTop = state.zoomTop;
+}
+
+void Navigator::actionUp()
+{
+    traiterUP(pagingInfo().singlePage);
+}
+
+void Navigator::actionDown()
+{
+    const PagingInfo info = pagingInfo();
+    traiterDown(info.singlePage, info.extraPages);
+}
+
+// A song is always shown from its first page, at its upper half; its tab becomes the
+// current tab.
 void Navigator::showSong()
 {
     pageNo1 = 1;
-    view_.chargerPages();
+    showPage();
     afficherInfoPiece();
     startPreviousSongTimer();
+}
+
+// A page is always shown from its upper half.
+void Navigator::showPage()
+{
+    zoomTop = true;
+    view_.chargerPages();
 }
 
 void Navigator::startPreviousSongTimer()
@@ -43,7 +75,7 @@ void Navigator::refreshAvecReset()
     view_.reloadDocuments();
     if (pageNo1 > pageCount())
         pageNo1 = 1;
-    view_.chargerPages();
+    showPage();
     startPreviousSongTimer();
 }
 
@@ -151,7 +183,7 @@ void Navigator::traiterUP(bool singlePage)
     if (pageCount() > step && pageNo1 != 1) {
         // Never below page 1: a two-page view may stand on an even page.
         pageNo1 = std::max(1, pageNo1 - step);
-        view_.chargerPages();
+        showPage();
         return;
     }
     showSong();
@@ -175,12 +207,12 @@ void Navigator::traiterDown(bool singlePage, int extraPages)
     }
     if (pageNo1 + step + extraPages <= pages) {
         pageNo1 += step;
-        view_.chargerPages();
+        showPage();
     } else if (step == 2 && pageNo1 % 2 == 0 && pageNo1 + 1 + extraPages <= pages) {
         // Two pages per view on an even page (after half-page zoom) show it on the right:
         // the next page is the one left to see, or the song's last page is never reached.
         pageNo1 += 1;
-        view_.chargerPages();
+        showPage();
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/Position.h"
+
 #include <QString>
 
 namespace partivo {
@@ -23,6 +25,7 @@ class Navigator {
 public:
     Navigator(Data& data, LibraryView& view, Timers& timers);
 
+    // The position: the navigator is its one owner; the windows show it.
     int pageNo1 = 1; // first page shown of the current song
     int songNoG_prev = 0;
     int songNoG_prev_prev = 0;
@@ -36,6 +39,14 @@ public:
     int songNoToc = -1;     // song picked in the list panel, -1 none
     bool tocON = false;
     bool zoomON = false;
+    bool zoomTop = true; // the half read in half-page zoom
+
+    // The windows that answer the page count of the current song (none: one page).
+    void setShownPages(const ShownPages* pages) { shownPages_ = pages; }
+    PagingInfo pagingInfo() const;
+    ZoomState zoomState() const { return {pageNo1, zoomON, zoomTop}; }
+    // Takes the position half-page zoom has moved to.
+    void applyZoom(const ZoomState& state);
 
     void traiterNext();
     void traiterPrev();
@@ -48,6 +59,9 @@ public:
     // list panel shows, its page turns instead; in half-page zoom the zoom moves.
     void traiterUP(bool singlePage);
     void traiterDown(bool singlePage, int extraPages);
+    // Previous and next page with the step and the extra pages the windows give.
+    void actionUp();
+    void actionDown();
     void actionToggleSort();
     // Reloads the documents and shows the current song again at the same page, or at page
     // 1 when the song is shorter now; the previous-song memory starts again.
@@ -66,11 +80,12 @@ public:
     // Ends search typing: the text is emptied and unblocked.
     void endSearch();
 
-    // Page count of the current song (at least 1).
+    // Page count of the current song, as the windows show it (at least 1).
     int pageCount() const;
 
 private:
     void showSong();
+    void showPage();
     void startPreviousSongTimer();
     void afficherInfoPiece();
     void rememberPreviousSong();
@@ -81,6 +96,7 @@ private:
     Data& data_;
     LibraryView& view_;
     Timers& timers_;
+    const ShownPages* shownPages_ = nullptr;
 };
 
 } // namespace partivo

@@ -11,7 +11,6 @@ class CompanionIndex;
 struct PiecesDet {
     QString fichier;      // full path of the song file
     int typeFichier1 = 0; // 0 PDF, 1 ChordPro
-    int nbrPagesMax = 1;
     int signature = 0;    // beats per bar (2, 3, 4); 0 before the tempo computation
     int tempo = 0;        // beats per minute; 0 = none
     bool tempoOk = false; // tempo and signature are up to date with the note

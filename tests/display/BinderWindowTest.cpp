@@ -132,21 +132,55 @@ TEST(BinderWindow, RatioTwoToOneReadsHalfPages)
     EXPECT_EQ(rig.window.scene().left.page, 5);
     rig.show(3, false);
     EXPECT_EQ(rig.window.scene().left.page, 6);
-    EXPECT_EQ(rig.a->pieceDet->nbrPagesMax, 5); // a song page is two PDF pages
-    rig.window.afficherZoomHaut(true);          // the upper half is the odd page
+    EXPECT_EQ(rig.windows.pagingInfo().pages, 5); // a song page is two PDF pages
+    rig.window.afficherZoomHaut(true);            // the upper half is the odd page
     EXPECT_EQ(rig.window.scene().left.page, 5);
 }
 
-TEST(BinderWindow, PageCountRaisesTheSongsOnlyFromSynchronisedWindows)
+TEST(BinderWindow, OnlySynchronisedWindowsGiveThePageCount)
 {
     Rig rig;
     rig.show(1);
     EXPECT_EQ(rig.window.nbrPages(), 5);
-    EXPECT_EQ(rig.a->pieceDet->nbrPagesMax, 5);
+    EXPECT_EQ(rig.windows.pagingInfo(), (PagingInfo{5, false, 0}));
     Rig own;
     own.window.iniFlag(WindowFlag::syncPageChanges, false);
     own.show(1);
-    EXPECT_EQ(own.a->pieceDet->nbrPagesMax, 1);
+    EXPECT_EQ(own.windows.pagingInfo(), PagingInfo()) << "a window with its own pages says nothing";
+}
+
+// The navigator's step and page count come from how the windows page: one page at a time
+// in single, alternate and slide modes, with one extra page when sliding.
+TEST(BinderWindow, WindowsSayHowTheyPageThroughTheSong)
+{
+    struct Case {
+        const char* name;
+        int mode;
+        PagingInfo expected;
+    };
+    const Case cases[] = {
+        {"two pages", ModeTwoPages, {5, false, 0}},
+        {"single page", ModeSinglePage, {5, true, 0}},
+        {"alternate", ModeAlternate, {5, true, 0}},
+        {"slide to left", ModeSlideLeft, {5, true, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        rig.window.mutableSettings().modeAffichage = c.mode;
+        rig.show(1);
+        EXPECT_EQ(rig.windows.pagingInfo(), c.expected);
+    }
+
+    // A two-page window beside a single-page one: every page must show, so one per step.
+    Rig rig;
+    WindowPDFx single{rig.windows, rig.center, rig.timers, rig.counts};
+    single.mutableSettings().modeAffichage = ModeSinglePage;
+    rig.windows.append(&single);
+    rig.counts.pages["/songs/A.pdf"] = 7;
+    rig.show(1);
+    single.setPDF(rig.a, 1, true, false, 0, rig.b, false);
+    EXPECT_EQ(rig.windows.pagingInfo(), (PagingInfo{7, true, 0}));
 }
 
 TEST(BinderWindow, FileThatCannotBeShownGivesItsMessage)

@@ -62,7 +62,7 @@ TEST(BinderWindowWidget, TwoPagesOfAScoreThenThePreviewOfTheNextSong)
     QImage image = rig.window.grabScene();
     EXPECT_TRUE(near(rig.at(rig.window.layout().left, image), kPageColors[0]));
     EXPECT_TRUE(near(rig.at(rig.window.layout().right, image), kPageColors[1]));
-    EXPECT_EQ(rig.pdf->pieceDet->nbrPagesMax, 3);
+    EXPECT_EQ(rig.windows.pagingInfo().pages, 3);
 
     // The next turn's page is rendered ahead; showing it renders nothing new.
     rig.window.prefetchAhead();

@@ -472,7 +472,6 @@ TEST(Entry, NewDetails)
         const PiecesDet& det = *entry->pieceDet;
         EXPECT_EQ(u8(entry->getPath()), u8(c.path));
         EXPECT_EQ(det.typeFichier1, c.type);
-        EXPECT_EQ(det.nbrPagesMax, 1);
         EXPECT_EQ(det.signature, 0);
         EXPECT_EQ(det.tempo, 0);
         EXPECT_FALSE(det.tempoOk);

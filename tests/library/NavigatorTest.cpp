@@ -38,6 +38,12 @@ struct CountingView : LibraryView {
     }
 };
 
+// What the windows say of the current song, as the test sets it.
+struct FakeShownPages : ShownPages {
+    PagingInfo info;
+    PagingInfo pagingInfo() const override { return info; }
+};
+
 // A binder of the given files; tab t (1..9) is a setlist of the given lines.
 struct Binder {
     TestFolder folder;
@@ -47,6 +53,7 @@ struct Binder {
     CountingView view;
     ManualTimers timers;
     Navigator nav{data, view, timers};
+    FakeShownPages shown;
 
     Binder(std::initializer_list<const char*> files,
            std::initializer_list<std::pair<int, const char*>> setlists = {})
@@ -63,13 +70,14 @@ struct Binder {
         }
         // The tabs are set here, not read from the store: the folder alone is loaded.
         EXPECT_TRUE(data.chargerFichiers(folder.path(), true));
+        nav.setShownPages(&shown);
     }
     QString current() const
     {
         const auto entry = data.getPiece(data.songNoG());
         return entry ? QString::number(entry->ongNo) + u':' + entry->pieceDet->titre : QString();
     }
-    void setPages(int pages) { data.getPiece(data.songNoG())->pieceDet->nbrPagesMax = pages; }
+    void setPages(int pages) { shown.info.pages = pages; }
 };
 
 TEST(Navigator, NextAndPreviousWalkTheWholeListAcrossTabs)
@@ -163,6 +171,40 @@ TEST(Navigator, PagingStaysInsideTheSong)
         }
         EXPECT_EQ(seen, c.seen);
         EXPECT_EQ(b.data.songNoG(), 1);
+    }
+}
+
+// The page keys take the step and the extra pages from the windows: a window showing one
+// page at a time shows every page, and a sliding window stops when the last page shows.
+TEST(Navigator, PageKeysTakeTheStepFromTheWindows)
+{
+    struct Case {
+        const char* name;
+        PagingInfo info;
+        QList<int> downs;
+        QList<int> ups;
+    };
+    const Case cases[] = {
+        {"two pages per view", {5, false, 0}, {3, 5, 5, 5}, {3, 1}},
+        {"one page per view", {5, true, 0}, {2, 3, 4, 5}, {4, 3}},
+        {"sliding, the last two pages shown", {5, true, 1}, {2, 3, 4, 4}, {3, 2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Binder b({"Song.pdf"});
+        b.shown.info = c.info;
+        QList<int> downs;
+        for (int i = 0; i < c.downs.size(); ++i) {
+            b.nav.actionDown();
+            downs.append(b.nav.pageNo1);
+        }
+        QList<int> ups;
+        for (int i = 0; i < c.ups.size(); ++i) {
+            b.nav.actionUp();
+            ups.append(b.nav.pageNo1);
+        }
+        EXPECT_EQ(downs, c.downs);
+        EXPECT_EQ(ups, c.ups);
     }
 }
 
