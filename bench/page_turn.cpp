@@ -9,9 +9,9 @@
 // memory while turning through a 500-page PDF (target under 300 MB).
 // The songs are written into a temporary folder at start.
 #include "ChordProLayoutTiming.h"
-#include "display/BinderWindow.h"
 #include "display/DisplayWindows.h"
 #include "display/SongPages.h"
+#include "display/widgets/BinderWindow.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
 #include "platform/ManualTimers.h"

@@ -1,8 +1,8 @@
 #include "app/Controller.h"
 
 #include "app/LibraryWindow.h"
-#include "display/BinderWindow.h"
 #include "display/CurrentSong.h"
+#include "display/widgets/BinderWindow.h"
 #include "library/KeyCommands.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"

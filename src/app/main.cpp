@@ -1,7 +1,7 @@
 #include "app/Controller.h"
 #include "app/LibraryWindow.h"
 #include "app/WidgetDialogs.h"
-#include "display/BinderWindow.h"
+#include "display/widgets/BinderWindow.h"
 #include "midi/Midi.h"
 #include "platform/NotificationCenter.h"
 #include "platform/QSettingsPrefs.h"

@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/HeadlessBinder.h"
-#include "display/BinderSnapshot.h"
+#include "display/widgets/BinderSnapshot.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
 

@@ -1,4 +1,4 @@
-#include "display/BinderSnapshot.h"
+#include "display/widgets/BinderSnapshot.h"
 #include "QtPrinters.h"
 #include "TestSongs.h"
 #include "library/Data.h"

@@ -1,4 +1,4 @@
-#include "display/DisplayWindow.h"
+#include "display/widgets/DisplayWindow.h"
 #include "display/DisplayWindows.h"
 #include "platform/Commands.h"
 #include "platform/ManualTimers.h"

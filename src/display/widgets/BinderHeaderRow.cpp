@@ -1,4 +1,4 @@
-#include "display/BinderHeaderRow.h"
+#include "display/widgets/BinderHeaderRow.h"
 
 #include "platform/Commands.h"
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "display/BinderHeaderRow.h"
 #include "display/BinderScenePainter.h"
-#include "display/DisplayWindow.h"
 #include "display/GestureCommands.h"
 #include "display/PageRenderThread.h"
 #include "display/PdfPages.h"
 #include "display/WindowPDFx.h"
+#include "display/widgets/BinderHeaderRow.h"
+#include "display/widgets/DisplayWindow.h"
 
 #include <QRectF>
 

@@ -1,4 +1,4 @@
-#include "display/BinderWindow.h"
+#include "display/widgets/BinderWindow.h"
 
 #include "display/Dimmer.h"
 #include "display/DisplayWindows.h"

@@ -1,9 +1,9 @@
-#include "display/BinderSnapshot.h"
+#include "display/widgets/BinderSnapshot.h"
 
-#include "display/BinderWindow.h"
 #include "display/CurrentSong.h"
 #include "display/DisplayWindows.h"
 #include "display/SongPages.h"
+#include "display/widgets/BinderWindow.h"
 #include "library/Data.h"
 #include "platform/ManualTimers.h"
 #include "platform/NotificationCenter.h"
