@@ -19,6 +19,8 @@ PACKAGES=(
     fonts-dejavu-core
     xvfb
     xauth
+    # xdg-email and xdg-open: the song menu mails and opens files through them.
+    xdg-utils
     python3
     libgtest-dev
     libgmock-dev

@@ -1,14 +1,14 @@
 #include "app/Controller.h"
 
-#include "app/LibraryWindow.h"
 #include "display/CurrentSong.h"
-#include "display/widgets/BinderWindow.h"
-#include "library/KeyCommands.h"
+#include "display/Dimmer.h"
+#include "display/PlatformWindow.h"
+#include "display/VersionSubstitution.h"
+#include "display/WindowPDFx.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
 #include "midi/Midi.h"
 #include "midi/MidiSetupWatcher.h"
-#include "platform/Commands.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Prefs.h"
 
@@ -17,66 +17,57 @@
 
 namespace partivo {
 
-namespace {
-
-constexpr int kPageUpKey = 43;
-constexpr int kPageDownKey = 44;
-
-} // namespace
-
 Controller::Controller(Prefs& prefs, Dialogs& dialogs, Midi& midi, NotificationCenter& center,
-                       Timers& timers)
-    : center_(center), timers_(timers), midi_(midi),
+                       Timers& timers, FileServices& files, AppShell& shell)
+    : center_(center), timers_(timers), midi_(midi), files_(files), shell_(shell),
       midiWatcher_(std::make_unique<MidiSetupWatcher>(midi, center)), data_(prefs, dialogs),
       binders_(data_, *this), navigator_(data_, *this, timers), windows_(center)
 {
     navigator_.setShownPages(&windows_);
-    keyObserver_ = center_.addObserver(QLatin1String(action::Key), [this](const QVariant& param) {
-        actionKeyReceived(param.toMap().value(QLatin1String(kCommandParam)).toInt());
-    });
+    registerKeyCommands();
+    registerActions();
+    observeBus();
 }
 
 Controller::~Controller()
 {
-    center_.removeObserver(keyObserver_);
-    // The windows go before the list they are in.
-    binderWindow_.reset();
+    shell_.destroyWindows();
+    for (int id : std::as_const(observers_))
+        center_.removeObserver(id);
+    center_.setUnobservedHandler(nullptr);
+}
+
+// Every name of the command table reaches the dispatcher, and so does any other name
+// posted: the dispatcher logs what it has no handler for.
+void Controller::observeBus()
+{
+    observers_.append(center_.addObserver(
+        QLatin1String(action::Key), [this](const QVariant& p) { actionKeyReceived(paramInt(p)); }));
+    for (const ActionInfo& info : kActions) {
+        const QString name = QString::fromLatin1(info.name.data(), qsizetype(info.name.size()));
+        if (name == QLatin1String(action::Key))
+            continue;
+        observers_.append(center_.addObserver(
+            name, [this, name](const QVariant& p) { dispatcher_.dispatchAction(name, p); }));
+    }
+    center_.setUnobservedHandler([this](const QString& name, const QVariant& param) {
+        dispatcher_.dispatchAction(name, param);
+    });
 }
 
 void Controller::awakeFromNib(const QString& startFolder)
 {
     midi_.iniMidi();
-    midi_.actionMidiDelay(midiDelayOption(midi_.prefs));
+    const bool firstLaunch = data_.prefs.intValue(QStringLiteral("NbrExec")) < 1;
+    options_ = Options::load(data_.prefs, firstLaunch);
+    navigator_.nextSongAtLastPage = options_.genOptLastPageNextSong;
+    midi_.actionMidiDelay(options_.genOptMidiDelayVal);
     if (!startFolder.isEmpty() && QDir(startFolder).exists()) {
         binders_.conserverDir(QDir(startFolder).absolutePath(), 0);
         data_.prefs.setValue(QStringLiteral("dirNo"), 0);
     }
     windows_.chargerWinIDs(data_.prefs);
     binders_.start();
-}
-
-void Controller::actionKeyReceived(int command)
-{
-    if (command == kPageUpKey || command == kPageDownKey) {
-        // Windows turning their own pages take the paging keys first.
-        const bool down = command == kPageDownKey;
-        if (!windows_.traiterPageUpDown(down))
-            runNavigationKey(navigator_, down ? cmd::NextPage : cmd::PrevPage);
-        return;
-    }
-    if (command == cmd::ReloadAllPages) {
-        chargerPages();
-        return;
-    }
-    if (command == cmd::EnterZoom) {
-        afficherZoom(0);
-        return;
-    }
-    if (command == cmd::LeaveZoom) {
-        masquerZoom();
-        return;
-    }
-    runNavigationKey(navigator_, command);
 }
 
 void Controller::applicationDidFinishLaunching()
@@ -89,22 +80,92 @@ void Controller::applicationWillTerminate()
 {
     midiWatcher_->stop();
     binders_.terminate();
+    options_.save(data_.prefs);
+    data_.prefs.sync();
+    midi_.unRegisterInputDevices();
+}
+
+void Controller::appAct()
+{
+    if (shell_.folderChooserOpen())
+        return;
+    if (!launched_) {
+        launched_ = true; // the first activation is the start itself
+        return;
+    }
+    for (WindowPDFxSuper* window : windows_.nsMutaryOfWindows())
+        window->applicationActiveChanged(true);
+    // Song files may have changed while the program was in the background.
+    if (!shell_.editingWindowOpen() && data_.songNoG() > 0)
+        navigator_.refreshAvecReset();
+}
+
+void Controller::appInact()
+{
+    if (shell_.folderChooserOpen())
+        return;
+    for (WindowPDFxSuper* window : windows_.nsMutaryOfWindows())
+        window->applicationActiveChanged(false);
+}
+
+void Controller::applyOptions(const Options& options)
+{
+    options_ = options;
+    navigator_.nextSongAtLastPage = options_.genOptLastPageNextSong;
+    midi_.actionMidiDelay(options_.genOptMidiDelayVal);
+    windows_.applyWindowOptionsX(windowOptions(options_));
+    options_.save(data_.prefs);
+    windows_.activateKeywin();
+}
+
+MenuState Controller::menuState() const
+{
+    MenuState state = menuStateFor(binders_);
+    state.refreshWarning = refreshWarning_;
+    const WindowPDFxSuper* key = windows_.keyOrFirstBinderWindow();
+    state.fullScreen = key && key->settings().fullScreen;
+    return state;
+}
+
+void Controller::refreshMenus()
+{
+    shell_.refreshMenus(menuState());
+}
+
+void Controller::actionKeyReceived(int command)
+{
+    dispatcher_.dispatchKey(command);
 }
 
 void Controller::setDirButton(int)
 {
-    if (window_)
-        window_->showBinderMenu();
+    refreshWarning_ = false;
+    refreshMenus();
 }
 
 void Controller::chargerPages()
 {
-    if (!window_) {
-        window_ = std::make_unique<LibraryWindow>(*this);
-        window_->show();
-    }
-    window_->showCurrentSong();
     showSongInWindows();
+}
+
+void Controller::showSongInWindows()
+{
+    if (windows_.nsMutaryOfWindows().isEmpty()) {
+        WindowPDFx* window = shell_.newBinderWindow({windows_, center_, timers_, pages_});
+        if (window)
+            window->applyWindowOptions(windowOptions(options_));
+    }
+    showCurrentSong(windows_, data_, navigator_.pageNo1, navigator_.zoomON);
+}
+
+void Controller::refreshNoteX()
+{
+    const auto piece = data_.getPiece(data_.songNoG());
+    for (WindowPDFxSuper* window : windows_.nsMutaryOfWindows()) {
+        const WindowSettings& s = window->settings();
+        window->setNoteLine(piece ? piece->notetxtForDir(s.altDir, s.altMode, s.defNote)
+                                  : QString());
+    }
 }
 
 void Controller::updateRechInfo(bool valid, bool masquer)
@@ -133,34 +194,57 @@ void Controller::masquerZoom()
         navigator_.zoomState(), currentSongCall(data_, navigator_.pageNo1, navigator_.zoomON)));
 }
 
-void Controller::showSongInWindows()
+void Controller::traiterBackslash()
 {
-    if (!binderWindow_) {
-        binderWindow_ = std::make_unique<BinderWindow>(windows_, center_, timers_, pages_);
-        windows_.append(&binderWindow_->logic());
-        binderWindow_->applyOptions(data_.prefs);
-        binderWindow_->resize(1280, 800);
-        binderWindow_->show();
-    }
-    showCurrentSong(windows_, data_, navigator_.pageNo1, navigator_.zoomON);
+    for (WindowPDFxSuper* window : windows_.nsMutaryOfWindows())
+        window->toggleAltModeOnOff();
+    chargerPages();
 }
 
 void Controller::hideSongList()
 {
     navigator_.tocON = false;
+    windows_.afficherTocX(false);
+}
+
+void Controller::afficherToc()
+{
+    windows_.afficherTocX(navigator_.tocON);
 }
 
 void Controller::reloadDocuments()
 {
     pages_.clear();
-    if (binderWindow_)
-        binderWindow_->reloadDocuments();
+    for (WindowPDFxSuper* window : windows_.nsMutaryOfWindows())
+        window->reloadDocuments();
 }
 
-void Controller::afficherToc()
+void Controller::editTab(int tab)
 {
-    if (window_)
-        window_->showSongList();
+    dispatcher_.logNotAvailable(QStringLiteral("the tab editor"), tab);
+}
+
+int Controller::determinerNbTocG() const
+{
+    for (const WindowPDFxSuper* window : windows_.nsMutaryOfWindows()) {
+        const auto* binder = dynamic_cast<const WindowPDFx*>(window);
+        if (binder && binder->tocOn && !binder->settings().hideList && window->platformWindow() &&
+            window->platformWindow()->frameSize().width() < 640)
+            return 18;
+    }
+    return 36;
+}
+
+QString Controller::currentSongFile() const
+{
+    const auto piece = data_.getPiece(data_.songNoG());
+    if (!piece || !piece->pieceDet)
+        return QString();
+    const WindowPDFxSuper* key = windows_.keyOrFirstBinderWindow();
+    if (!key)
+        return piece->getPath();
+    const QString shown = subsPath(piece->getPath(), key->settings()).path;
+    return shown.isEmpty() ? piece->getPath() : shown;
 }
 
 } // namespace partivo

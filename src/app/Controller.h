@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/AppShell.h"
+#include "app/CommandDispatcher.h"
 #include "display/DisplayWindows.h"
 #include "display/HalfPageZoom.h"
 #include "display/SongPages.h"
@@ -7,47 +9,76 @@
 #include "library/Data.h"
 #include "library/LibraryView.h"
 #include "library/Navigator.h"
+#include "library/Options.h"
 
 #include <memory>
 
 namespace partivo {
 
-class BinderWindow;
 class Dialogs;
-class LibraryWindow;
+class FileServices;
 class Midi;
 class MidiSetupWatcher;
 class NotificationCenter;
 class Prefs;
 class Timers;
 
-// Owns the application state and runs the start and termination sequences.
+// The application controller: owns the library state, the position and the display
+// windows, runs the start and termination sequences, and takes every command of the bus
+// (key commands, remote actions, swipes) through one table to its handler.
 class Controller : public LibraryView {
 public:
     Controller(Prefs& prefs, Dialogs& dialogs, Midi& midi, NotificationCenter& center,
-               Timers& timers);
+               Timers& timers, FileServices& files, AppShell& shell);
     ~Controller() override;
+    Controller(const Controller&) = delete;
+    Controller& operator=(const Controller&) = delete;
 
-    // Start: the MIDI engine (with MIDI off when the system has none), then the binders.
-    // A start folder becomes binder 1 and is opened.
+    // Start: the MIDI engine (with MIDI off when the system has none), the options, then the
+    // binders. A start folder becomes binder 1 and is opened.
     void awakeFromNib(const QString& startFolder = QString());
     // From now on MIDI set-up changes are handled; the port lists are polled.
     void applicationDidFinishLaunching();
     void applicationWillTerminate();
+    // The program came to the front again, or went to the back.
+    void appAct();
+    void appInact();
 
     Data& data() { return data_; }
     Binders& binders() { return binders_; }
     Midi& midi() { return midi_; }
-    LibraryWindow* window() const { return window_.get(); }
-    BinderWindow* binderWindow() const { return binderWindow_.get(); }
     Navigator& navigator() { return navigator_; }
     DisplayWindows& displayWindows() { return windows_; }
+    CommandDispatcher& dispatcher() { return dispatcher_; }
+    NotificationCenter& center() { return center_; }
+    const Options& options() const { return options_; }
+    // The preferences window closed with these options: they apply at once, everywhere.
+    void applyOptions(const Options& options);
+    MenuState menuState() const;
 
-    // A key command from a window, a menu or the bus.
+    // A key command from a window, a menu, the key pad or the bus.
     void actionKeyReceived(int command);
+    // One action of the customisable inputs: code, reverse flag and parameter text.
+    void traiterKeyAction(int code, bool rev, const QString& val);
+    // A swipe: 1 left, 2 right, 3 up, 4 down.
+    void traiterSwipe(int param);
     // Half-page zoom: enter (oper 0), half a page down (1) or up (-1); and leave it.
     void afficherZoom(int oper);
     void masquerZoom();
+    // The version mode of every window is switched off or on and the song shown again.
+    void traiterBackslash();
+
+    // Song and binder file commands of the menus.
+    void actionRevealDirX();
+    void actionOpenDirX();
+    void actionRevealPDFx();
+    void actionOpenPDFx();
+    void actionOpenPDF2x();
+    void actionMailPDFx();
+    void actionPrintPDFx();
+    void openInExternalApp();
+    // The file of the current song as the key window shows it (its window ID's version).
+    QString currentSongFile() const;
 
     // LibraryView
     void setDirButton(int dirNo) override;
@@ -57,13 +88,32 @@ public:
     void reloadDocuments() override;
     void zoomStep(bool down) override;
     void updateRechInfo(bool valid, bool masquer) override;
+    void editTab(int tab) override;
 
 private:
+    void registerKeyCommands();
+    void registerActions();
+    void observeBus();
     void showSongInWindows();
+    void refreshMenus();
+    void refreshNoteX();
+    // Some window shows the search box: a blocked search is cleared.
+    void afterSongStep();
+    void inputAction(InputId input, bool rev);
+    void pageUpDownKey(bool down);
+    void goToPage(int page, bool top);
+    void message(const QString& param, bool stay);
+    void songOfCurrentTab(int offset);
+    void openFile(const QString& path, bool isNew);
+    bool inHelpBinder() const { return binders_.currentDirNo < 0; }
+    // Songs per list-panel page: 36, or 18 when a narrow binder window shows the list.
+    int determinerNbTocG() const;
 
     NotificationCenter& center_;
     Timers& timers_;
     Midi& midi_;
+    FileServices& files_;
+    AppShell& shell_;
     std::unique_ptr<MidiSetupWatcher> midiWatcher_;
     Data data_;
     Binders binders_;
@@ -71,9 +121,11 @@ private:
     DisplayWindows windows_;
     HalfPageZoom zoom_{windows_};
     SongPages pages_;
-    std::unique_ptr<LibraryWindow> window_;
-    std::unique_ptr<BinderWindow> binderWindow_;
-    int keyObserver_ = 0;
+    Options options_;
+    CommandDispatcher dispatcher_;
+    QList<int> observers_;
+    bool launched_ = false;       // the first activation after the start has happened
+    bool refreshWarning_ = false; // song information changed: the "⚠" item shows
 };
 
 } // namespace partivo

@@ -1,6 +1,6 @@
 #include "display/Dimmer.h"
 
-#include "platform/Prefs.h"
+#include "library/Options.h"
 
 #include <QtGlobal>
 #include <cmath>
@@ -18,26 +18,23 @@ double opacity(double percent)
 
 } // namespace
 
-DimmerOptions dimmerOptions(const Prefs& prefs)
-{
-    DimmerOptions options;
-    if (prefs.boolValue(QStringLiteral("OptWasSaved"))) {
-        options.genOptDimmer = prefs.intValue(QStringLiteral("genOptDimmer")) != 0;
-        options.genOptDimmerVal =
-            prefs.doubleValue(QStringLiteral("genOptDimmerVal"), options.genOptDimmerVal);
-    }
-    if (prefs.boolValue(QStringLiteral("OptWasSaved2D")))
-        options.genOptDimmerValInact =
-            prefs.doubleValue(QStringLiteral("genOptDimmerValInact"), options.genOptDimmerValInact);
-    return options;
-}
-
-DimmerValues ajusterDimmer(const DimmerOptions& options)
+DimmerValues ajusterDimmer(const Options& options)
 {
     DimmerValues values;
     values.dimmer = options.genOptDimmer ? opacity(options.genOptDimmerVal) : 0.0;
     values.inactive = opacity(options.genOptDimmerValInact);
     return values;
+}
+
+WindowOptions windowOptions(const Options& options)
+{
+    WindowOptions window;
+    window.dimmer = ajusterDimmer(options);
+    window.halfPageMarker = options.zoomOptHalfPageMarker;
+    window.redLine = options.zoomOptRedLine;
+    window.hiddenRegions = options.genOptHiddenRegions;
+    window.centerMouse = options.genOptCenterMouse;
+    return window;
 }
 
 } // namespace partivo

@@ -2,18 +2,7 @@
 
 namespace partivo {
 
-class Prefs;
-
-// The dimmer options of the general preferences.
-struct DimmerOptions {
-    bool genOptDimmer = false;
-    double genOptDimmerVal = 20.0;      // percent
-    double genOptDimmerValInact = 15.0; // percent
-};
-
-// Read from the store: the first two once the options were saved ("OptWasSaved"), the
-// inactive value once the second group was ("OptWasSaved2D"); defaults otherwise.
-DimmerOptions dimmerOptions(const Prefs& prefs);
+struct Options;
 
 // The opacities every window gets: of the box dimming the whole window, and of the boxes
 // covering an inactive half.
@@ -24,6 +13,18 @@ struct DimmerValues {
 };
 
 // Percentages become opacities from 0 to 1 (a value that is not a number counts as 0).
-DimmerValues ajusterDimmer(const DimmerOptions& options);
+DimmerValues ajusterDimmer(const Options& options);
+
+// The general options every display window takes: the dimmer, the half-page markers and
+// what clicks and swipes on the window do.
+struct WindowOptions {
+    DimmerValues dimmer;
+    int halfPageMarker = 2;
+    int redLine = 1;
+    bool hiddenRegions = false;
+    bool centerMouse = true;
+    bool operator==(const WindowOptions&) const = default;
+};
+WindowOptions windowOptions(const Options& options);
 
 } // namespace partivo

@@ -76,6 +76,11 @@ void DisplayWindows::ajusterDimmerX(double dimmer, double inactive)
     forEachWindow([&](WindowPDFxSuper* window) { window->ajusterDimmer(dimmer, inactive); });
 }
 
+void DisplayWindows::applyWindowOptionsX(const WindowOptions& options)
+{
+    forEachWindow([&](WindowPDFxSuper* window) { window->applyWindowOptions(options); });
+}
+
 void DisplayWindows::refreshDefNoteDefPDFX()
 {
     forEachWindow([&](WindowPDFxSuper* window) {

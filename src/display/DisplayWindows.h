@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/Dimmer.h"
 #include "display/WinID.h"
 #include "library/Position.h"
 #include "library/SearchText.h"
@@ -93,6 +94,8 @@ public:
     void afficherZoomBasX();
     void ajusterCadreX(bool zoomOn);
     void ajusterDimmerX(double dimmer, double inactive);
+    // The general options, to every window.
+    void applyWindowOptionsX(const WindowOptions& options);
     // Every window copies its record's choices again and forgets its song; the controller
     // then reloads the pages.
     void refreshDefNoteDefPDFX();

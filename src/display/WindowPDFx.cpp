@@ -8,7 +8,6 @@
 #include "library/PiecesDet.h"
 #include "platform/Commands.h"
 #include "platform/NotificationCenter.h"
-#include "platform/Prefs.h"
 
 namespace partivo {
 
@@ -291,10 +290,11 @@ void WindowPDFx::toggleOngletsVisibles()
     changed();
 }
 
-void WindowPDFx::iniZoomMarkers(const Prefs& prefs)
+void WindowPDFx::applyWindowOptions(const WindowOptions& options)
 {
-    optHalfPageMarker_ = prefs.intValue(QStringLiteral("zoomOptHalfPageMarker"));
-    optZoomRedLine_ = prefs.intValue(QStringLiteral("zoomOptRedLine"));
+    WindowPDFxSuper::applyWindowOptions(options);
+    optHalfPageMarker_ = options.halfPageMarker;
+    optZoomRedLine_ = options.redLine;
     scene_.markers =
         ajusterMarqueurZoom(scene_.markers, optHalfPageMarker_, optZoomRedLine_, shown_.zoomTop);
     changed();

@@ -6,8 +6,6 @@
 
 namespace partivo {
 
-class Prefs;
-
 // Page counts of the song files, and why a file cannot be shown.
 class PageCounts {
 public:
@@ -93,8 +91,7 @@ public:
     double dimmer() const { return dimmer_; }
     // Shows or hides the tab bars and tells the controller (1010).
     void toggleOngletsVisibles();
-    // The marker options "zoomOptHalfPageMarker" and "zoomOptRedLine" of the settings.
-    void iniZoomMarkers(const Prefs& prefs);
+    void applyWindowOptions(const WindowOptions& options) override;
     double inactiveDimmer() const { return inactive_; }
 
 protected:

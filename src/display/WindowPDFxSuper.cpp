@@ -134,6 +134,19 @@ void WindowPDFxSuper::iniColorForObj(int index, const QColor& color, bool refres
     colorChanged(index, refreshData);
 }
 
+void WindowPDFxSuper::applyWindowOptions(const WindowOptions& options)
+{
+    options_ = options;
+    ajusterDimmer(options.dimmer.dimmer, options.dimmer.inactive);
+}
+
+void WindowPDFxSuper::reloadDocuments()
+{
+    if (reloadObserver_)
+        reloadObserver_();
+    resetPDF();
+}
+
 void WindowPDFxSuper::resetPDF()
 {
     shown_ = ShownSong();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/Dimmer.h"
 #include "display/MessageLine.h"
 #include "display/WindowFlag.h"
 #include "display/WindowSettings.h"
@@ -87,6 +88,12 @@ public:
 
     // Forgets the shown song: the next setPDF redraws everything.
     void resetPDF();
+    // The song files may have changed on disk: forget them and what was drawn of them.
+    void reloadDocuments();
+    void setReloadObserver(std::function<void()> observer)
+    {
+        reloadObserver_ = std::move(observer);
+    }
     // Asks the controller to reload the pages of every window.
     void refreshTous();
     void refreshZoomOn();
@@ -124,6 +131,10 @@ public:
     virtual void updateRechInfo(bool /*valid*/, bool /*masquer*/, const QString& /*rech*/) {}
     virtual void updateRechInfo2(const SearchDisplay& /*info*/) {}
     virtual void ajusterDimmer(double /*dimmer*/, double /*inactive*/) {}
+    // The general options: kept here (clicks and swipes on the window read them), the
+    // dimmer and the half-page markers applied by the window kinds that show them.
+    virtual void applyWindowOptions(const WindowOptions& options);
+    const WindowOptions& windowOptions() const { return options_; }
     virtual void afficherMasquerOnglets(bool /*show*/) {}
     virtual void afficherToc(bool /*show*/) {}
     virtual void masquerObjet() {}
@@ -156,6 +167,8 @@ private:
     void applyLevel(bool floating);
 
     PlatformWindow* platform_ = nullptr;
+    WindowOptions options_;
+    std::function<void()> reloadObserver_;
     MessageLine message_;
     QString note_;
     std::function<void()> noteObserver_;

@@ -362,6 +362,9 @@ int Data::getNbrPiecesOng(int tab) const
 
 void Data::setOnglet(int tab)
 {
+    // A tab flagged by a search shows red until the next tab change.
+    ongletRed = ongletErr > 0 ? ongletErr : -1;
+    ongletErr = -1;
     onglNoG = tab;
     if (tab > 0) {
         onglNoGuser = tab;

@@ -51,6 +51,7 @@ public:
     int onglNoGuser = 0;
     int songNoG_ongl = 0;
     int ongletErr = -1;
+    int ongletRed = -1; // the tab whose button shows red (the searched song is not in it)
     int filterNoG = -1;
     int filterType = 0;
     int filterField = 0;

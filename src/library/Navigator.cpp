@@ -201,8 +201,12 @@ void Navigator::traiterDown(bool singlePage, int extraPages)
     }
     const int step = singlePage ? 1 : 2;
     const int pages = pageCount();
+    const bool lastSong = data_.songNoG() >= data_.songNbrG();
     if (pages <= step) {
-        showSong();
+        if (nextSongAtLastPage && !lastSong)
+            traiterNext();
+        else
+            showSong();
         return;
     }
     if (pageNo1 + step + extraPages <= pages) {
@@ -213,6 +217,8 @@ void Navigator::traiterDown(bool singlePage, int extraPages)
         // the next page is the one left to see, or the song's last page is never reached.
         pageNo1 += 1;
         showPage();
+    } else if (nextSongAtLastPage && !lastSong) {
+        traiterNext();
     }
 }
 
@@ -370,6 +376,37 @@ void Navigator::endSearch()
     data_.rech.clear();
     rechBloque = false;
     view_.updateRechInfo(true, true);
+}
+
+void Navigator::unlockSearch()
+{
+    if (rechBloque) {
+        data_.rech.clear();
+        rechBloque = false;
+    }
+}
+
+void Navigator::clearBlockedSearch()
+{
+    unlockSearch();
+    timers_.start(QLatin1String(kSearchTimer), kSearchFoundMs, false,
+                  [this] { searchTimerFired(true); });
+}
+
+bool Navigator::removeLastSearchCharacter()
+{
+    if (data_.rech.isEmpty())
+        return false;
+    if (rechBloque) {
+        data_.rech.clear();
+        rechBloque = false;
+    } else {
+        data_.rech.chop(1);
+    }
+    timers_.start(QLatin1String(kSearchTimer), kSearchFoundMs, false,
+                  [this] { searchTimerFired(true); });
+    view_.updateRechInfo(true, false);
+    return true;
 }
 
 void Navigator::afficherInfoRech(bool found)

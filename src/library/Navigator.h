@@ -40,6 +40,9 @@ public:
     bool tocON = false;
     bool zoomON = false;
     bool zoomTop = true; // the half read in half-page zoom
+    // Next page on the song's last page goes on to the next song (an option; off by
+    // default, where paging never leaves the song).
+    bool nextSongAtLastPage = false;
 
     // The windows that answer the page count of the current song (none: one page).
     void setShownPages(const ShownPages* pages) { shownPages_ = pages; }
@@ -79,6 +82,14 @@ public:
     int rechercherChaine(const QString& text);
     // Ends search typing: the text is emptied and unblocked.
     void endSearch();
+    // A blocked search text is emptied and unblocked.
+    void unlockSearch();
+    // After a song step while the search box shows: a blocked search is emptied and the
+    // search display goes away after the usual two seconds.
+    void clearBlockedSearch();
+    // Backspace while typing: the last character goes (a blocked text goes whole).
+    // False when no search is being typed.
+    bool removeLastSearchCharacter();
 
     // Page count of the current song, as the windows show it (at least 1).
     int pageCount() const;

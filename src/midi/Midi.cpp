@@ -112,4 +112,20 @@ bool Midi::sendDefaultGroup()
     return true;
 }
 
+int Midi::sendGroup(const QString& groupId)
+{
+    int sent = 0;
+    if (groupId.isEmpty())
+        return sent;
+    for (const MidiFavEvent& entry : std::as_const(MIDIfav)) {
+        if (entry.favEventTx.isEmpty() ||
+            entry.favEventID.compare(groupId, Qt::CaseInsensitive) != 0)
+            continue;
+        sendMIDIfromString(entry.favEventTx, QString(), true);
+        ++sent;
+    }
+    processMidiEvents();
+    return sent;
+}
+
 } // namespace partivo

@@ -84,6 +84,9 @@ public:
     // Queues the first library entry's text (not forced) when that entry is the "DEFAULT"
     // group and has a text; true when it did.
     bool sendDefaultGroup();
+    // Queues (forced) every library entry whose ID is groupId, without regard to case, and
+    // that has a text; then starts sending. Answers how many entries were queued.
+    int sendGroup(const QString& groupId);
 
     // Instruction language. fromInstruction is the group being expanded ("" from callers);
     // forced messages survive a newer batch.

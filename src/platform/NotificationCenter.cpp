@@ -46,6 +46,10 @@ void NotificationCenter::deliver(const QString& name, const QVariant& param)
         if (o.name == name)
             targets.append(o);
     }
+    if (targets.isEmpty() && unobserved_) {
+        unobserved_(name, param);
+        return;
+    }
     for (const Observer& target : std::as_const(targets)) {
         const bool stillRegistered =
             std::any_of(observers_.cbegin(), observers_.cend(),

@@ -25,6 +25,11 @@ public:
     void post(const QString& name, const QVariant& param = QVariant());
     // Posts the value the way commands travel: a map holding it under "param".
     void postParam(const QString& name, const QVariant& value);
+    // Runs for a post that no observer takes, so that nothing posted is dropped unheard.
+    void setUnobservedHandler(std::function<void(const QString& name, const QVariant& param)> h)
+    {
+        unobserved_ = std::move(h);
+    }
 
 private:
     void deliver(const QString& name, const QVariant& param);
@@ -36,6 +41,7 @@ private:
     };
     QList<Observer> observers_;
     int nextId_ = 1;
+    std::function<void(const QString&, const QVariant&)> unobserved_;
 };
 
 } // namespace partivo

@@ -159,6 +159,8 @@ TEST(BinderSnapshot, ZoomShowsEachHalfWithTheMarkersOfTheOptions)
         QPainter painter(&writer);
         painter.fillRect(QRect(0, 0, writer.width(), writer.height()), Qt::white);
     }
+    rig.prefs.setValue("OptWasSaved", true);
+    rig.prefs.setValue("zoomOptHalfPageMarker", 0);
     rig.prefs.setValue("zoomOptRedLine", 1);
     SnapshotRequest request;
     request.mode = 1;

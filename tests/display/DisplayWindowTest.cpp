@@ -92,7 +92,9 @@ TEST(DisplayWindow, HiddenRegionClicksBecomeCommandsWhenTheOptionIsOn)
     };
     click({200, 100});
     EXPECT_TRUE(rig.keys.isEmpty());
-    rig.window.inputOptions.hiddenRegions = true;
+    WindowOptions options;
+    options.hiddenRegions = true;
+    rig.window.logic().applyWindowOptions(options);
     click({200, 100}); // left upper: previous song
     click({600, 500}); // right lower: page down
     click({10, 100});  // near the left edge: passes on

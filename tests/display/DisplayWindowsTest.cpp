@@ -1,6 +1,7 @@
 #include "QtPrinters.h"
 #include "WindowDoubles.h"
 #include "display/Dimmer.h"
+#include "library/Options.h"
 #include "library/Pieces.h"
 #include "platform/Commands.h"
 #include "platform/MemoryPrefs.h"
@@ -298,10 +299,10 @@ TEST(Dimmer, OpacitiesFromTheOptions)
     };
     for (const Row& row : rows) {
         MemoryPrefs prefs(row.stored);
-        EXPECT_EQ(ajusterDimmer(dimmerOptions(prefs)), row.expected)
+        EXPECT_EQ(ajusterDimmer(Options::load(prefs, false)), row.expected)
             << row.stored.keys().join(",").toStdString();
     }
-    DimmerOptions nan;
+    Options nan;
     nan.genOptDimmer = true;
     nan.genOptDimmerVal = std::nan("");
     EXPECT_EQ(ajusterDimmer(nan).dimmer, 0.0);

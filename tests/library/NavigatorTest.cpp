@@ -349,7 +349,8 @@ TEST(Navigator, SearchInASetlistPrefersItsEntryOrFlagsTheTab)
     b.timers.advance(kSearchFoundMs);
     b.nav.allerA(keyOfChar('b'));
     EXPECT_EQ(b.current(), QStringLiteral("0:Beta"));
-    EXPECT_EQ(b.data.ongletErr, 1);
+    EXPECT_EQ(b.data.ongletRed, 1) << "the tab's button shows red";
+    EXPECT_EQ(b.data.ongletErr, -1);
 }
 
 TEST(Navigator, TabButtons)

@@ -1,10 +1,12 @@
 #include "display/widgets/BinderSnapshot.h"
 
 #include "display/CurrentSong.h"
+#include "display/Dimmer.h"
 #include "display/DisplayWindows.h"
 #include "display/SongPages.h"
 #include "display/widgets/BinderWindow.h"
 #include "library/Data.h"
+#include "library/Options.h"
 #include "platform/ManualTimers.h"
 #include "platform/NotificationCenter.h"
 
@@ -30,7 +32,7 @@ Snapshot snapshotBinder(const Data& data, const SnapshotRequest& request)
     // As the window inspector sets it: "Single Page" keeps its mode in a wide window.
     binder.iniFlag(WindowFlag::singlePageForce, request.mode == ModeSinglePage);
     binder.iniModeAffichage(request.mode, false);
-    window.applyOptions(data.prefs);
+    window.logic().applyWindowOptions(windowOptions(Options::load(data.prefs, false)));
     // The size is taken as a resize of the window, with its rule for the mode.
     window.resize(request.size);
     window.show();

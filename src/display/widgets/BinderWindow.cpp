@@ -32,6 +32,7 @@ BinderWindow::BinderWindow(DisplayWindows& windows, NotificationCenter& center, 
         showHeader();
         update();
     });
+    binder_->setReloadObserver([this] { reloadDocuments(); });
     binder_->setTextViewSize([this] {
         return BinderLayout(QSizeF(size()), headerBottom(), binder_->mode()).left.size();
     });
@@ -72,13 +73,6 @@ void BinderWindow::schedulePrefetch()
         cache_.prefetchOneInBackground(painter_.pagesAhead(*binder_, layout()), renderThread_,
                                        [this] { schedulePrefetch(); });
     });
-}
-
-void BinderWindow::applyOptions(const Prefs& prefs)
-{
-    binder_->iniZoomMarkers(prefs);
-    const DimmerValues dimmer = ajusterDimmer(dimmerOptions(prefs));
-    binder_->ajusterDimmer(dimmer.dimmer, dimmer.inactive);
 }
 
 void BinderWindow::reloadDocuments()

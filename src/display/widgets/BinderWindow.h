@@ -38,9 +38,6 @@ public:
     void finishRendering() { renderThread_.finish(); }
     // The song files changed on disk.
     void reloadDocuments();
-    // Takes the options of the settings a new binder window starts with: the dimmer and
-    // the half-page markers.
-    void applyOptions(const Prefs& prefs);
 
     // The information lines as shown.
     BinderHeaderRow& headerRow() { return *header_; }

@@ -167,11 +167,25 @@ void DisplayWindow::showFullScreenState(bool fullScreen)
                               : (windowState() & ~Qt::WindowFullScreen));
 }
 
+void DisplayWindow::setMenuBar(QWidget* menuBar)
+{
+    menuBar_ = menuBar;
+    layout()->setMenuBar(menuBar);
+    showMenuBarForState();
+}
+
+void DisplayWindow::showMenuBarForState()
+{
+    if (menuBar_)
+        menuBar_->setVisible(!isPlatformFullScreen());
+}
+
 void DisplayWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::WindowStateChange)
+    if (event->type() == QEvent::WindowStateChange) {
         logic_->iniFullScreen(isPlatformFullScreen());
-    else if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        showMenuBarForState();
+    } else if (event->type() == QEvent::ActivationChange && isActiveWindow())
         logic_->windowDidBecomeMain();
     QWidget::changeEvent(event);
 }
@@ -193,6 +207,17 @@ void DisplayWindow::keyPressEvent(QKeyEvent* event)
     key.alt = event->modifiers().testFlag(Qt::AltModifier);
     // X11 and Wayland hand out evdev codes plus 8.
     key.evdevCode = event->nativeScanCode() > 8 ? event->nativeScanCode() - 8 : 0;
+    altAlone_ = event->key() == Qt::Key_Alt && !event->isAutoRepeat();
+    if (event->key() == Qt::Key_F11 && event->modifiers() == Qt::NoModifier) {
+        showFullScreenState(!isPlatformFullScreen());
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_F10 && menuBar_) {
+        menuBar_->setVisible(!menuBar_->isVisible());
+        event->accept();
+        return;
+    }
     if (windowKey(key)) {
         event->accept();
         return;
@@ -208,9 +233,26 @@ void DisplayWindow::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
+DimmerBoxInput::Options DisplayWindow::inputOptions() const
+{
+    DimmerBoxInput::Options options;
+    options.hiddenRegions = logic_->windowOptions().hiddenRegions;
+    options.centerMouse = logic_->windowOptions().centerMouse;
+    return options;
+}
+
+void DisplayWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    // Alt pressed and released alone brings the hidden menu bar back (and hides it again).
+    if (event->key() == Qt::Key_Alt && altAlone_ && menuBar_ && isPlatformFullScreen())
+        menuBar_->setVisible(!menuBar_->isVisible());
+    altAlone_ = false;
+    QWidget::keyReleaseEvent(event);
+}
+
 void DisplayWindow::mousePressEvent(QMouseEvent* event)
 {
-    const auto outcome = input_.click(event->position(), QSizeF(size()), inputOptions);
+    const auto outcome = input_.click(event->position(), QSizeF(size()), inputOptions());
     if (outcome.code == 0)
         QWidget::mousePressEvent(event);
 }
@@ -232,7 +274,7 @@ void DisplayWindow::wheelEvent(QWheelEvent* event)
         return;
     }
     const QPointF delta = QPointF(event->angleDelta()) / 120.0;
-    input_.wheel(phase, delta.x(), delta.y(), inputOptions);
+    input_.wheel(phase, delta.x(), delta.y(), inputOptions());
 }
 
 } // namespace partivo

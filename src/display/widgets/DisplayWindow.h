@@ -30,8 +30,6 @@ public:
     QString shownLine() const;
     bool floating() const;
 
-    DimmerBoxInput::Options inputOptions;
-
     // PlatformWindow
     void setOpaqueBackground(bool opaque, const QColor& background) override;
     void setFloating(bool floating, bool hidesOnDeactivate) override;
@@ -48,6 +46,10 @@ public:
 
     // Full screen on or off; the setting follows the platform's notice.
     void showFullScreenState(bool fullScreen);
+    // The window's menu bar, above everything else. In full screen it hides; F10 or Alt
+    // alone shows it again until the next command.
+    void setMenuBar(QWidget* menuBar);
+    QWidget* menuBar() const { return menuBar_; }
 
 protected:
     NotificationCenter& center() const { return center_; }
@@ -63,10 +65,13 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    DimmerBoxInput::Options inputOptions() const;
+    void showMenuBarForState();
     void setWindowFlagKeepingVisible(Qt::WindowType flag, bool on);
 
     std::unique_ptr<WindowPDFxSuper> logic_;
@@ -74,6 +79,8 @@ private:
     DimmerBoxInput input_;
     QLabel* line_ = nullptr;
     QList<QWidget*> header_; // the rows above the pages, the note line last
+    QWidget* menuBar_ = nullptr;
+    bool altAlone_ = false; // Alt is down and no other key came with it
 };
 
 } // namespace partivo

@@ -1,6 +1,7 @@
 #include "app/Controller.h"
-#include "app/LibraryWindow.h"
-#include "app/WidgetDialogs.h"
+#include "app/widgets/DesktopFileServices.h"
+#include "app/widgets/ProgramShell.h"
+#include "app/widgets/WidgetDialogs.h"
 #include "display/widgets/BinderWindow.h"
 #include "midi/Midi.h"
 #include "platform/NotificationCenter.h"
@@ -62,22 +63,31 @@ int main(int argc, char** argv)
     partivo::WidgetDialogs dialogs;
     partivo::QtTimers timers;
     partivo::NotificationCenter center;
+    partivo::DesktopFileServices files;
+    partivo::ProgramShell shell;
     partivo::RtMidiBackend midiBackend(midiApi(app.arguments(), prefs),
                                        QStringLiteral("/dev/snd/seq"));
     partivo::Midi midi(prefs, timers, midiBackend);
-    partivo::Controller controller(prefs, dialogs, midi, center, timers);
+    partivo::Controller controller(prefs, dialogs, midi, center, timers, files, shell);
+    shell.setController(&controller);
     QObject::connect(&app, &QApplication::aboutToQuit,
                      [&controller] { controller.applicationWillTerminate(); });
+    QObject::connect(&app, &QGuiApplication::applicationStateChanged,
+                     [&controller](Qt::ApplicationState state) {
+                         if (state == Qt::ApplicationActive)
+                             controller.appAct();
+                         else
+                             controller.appInact();
+                     });
     controller.awakeFromNib(startFolder(app.arguments()));
-    dialogs.setParent(controller.window());
+    if (!shell.binderWindows().isEmpty())
+        dialogs.setParent(shell.binderWindows().first());
     QTimer::singleShot(0, &app, [&controller] { controller.applicationDidFinishLaunching(); });
 
     if (const QString shot = screenshotPath(app.arguments()); !shot.isEmpty()) {
-        QTimer::singleShot(1500, &app, [&controller, shot] {
-            QWidget* window = controller.binderWindow();
-            if (!window)
-                window = controller.window();
-            if (window && window->grab().save(shot))
+        QTimer::singleShot(1500, &app, [&shell, shot] {
+            const QList<partivo::BinderWindow*> windows = shell.binderWindows();
+            if (!windows.isEmpty() && windows.first()->grab().save(shot))
                 qInfo("Screenshot written to %s", qUtf8Printable(shot));
             else
                 qWarning("No screenshot could be written to %s", qUtf8Printable(shot));

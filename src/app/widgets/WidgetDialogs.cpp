@@ -1,4 +1,4 @@
-#include "app/WidgetDialogs.h"
+#include "app/widgets/WidgetDialogs.h"
 
 #include <QFileDialog>
 #include <QInputDialog>

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/MenuState.h"
+
+#include <QString>
+
+namespace partivo {
+
+class DisplayWindows;
+class NotificationCenter;
+class SongPages;
+class Timers;
+class WindowPDFx;
+
+// What a new binder window is made of.
+struct BinderWindowParts {
+    DisplayWindows& windows;
+    NotificationCenter& center;
+    Timers& timers;
+    SongPages& pages;
+};
+
+// The windows around the controller: the program gives it widgets, the tests and the
+// command line their own. The controller asks; the shell shows.
+class AppShell {
+public:
+    virtual ~AppShell() = default;
+
+    // Makes a binder window, appends its logic to the window list and shows it; answers
+    // the logic (owned by the shell until the window closes).
+    virtual WindowPDFx* newBinderWindow(const BinderWindowParts& parts) = 0;
+    // The controller is going: the windows it made (they use its window list and its
+    // pages) go first.
+    virtual void destroyWindows() = 0;
+    // The menus of every binder window show this state.
+    virtual void refreshMenus(const MenuState& /*state*/) {}
+    virtual void showPreferences() {}
+    virtual void showKeyPad() {}
+    // The preferences window's key test field names the key just pressed.
+    virtual void showKeyTest(const QString& /*text*/) {}
+    // A window in which the user edits something is open (the preferences): the current
+    // song's file is not reloaded behind it when the program comes back to the front.
+    virtual bool editingWindowOpen() const { return false; }
+    // The folder chooser is open: activation changes are its own.
+    virtual bool folderChooserOpen() const { return false; }
+};
+
+} // namespace partivo

@@ -1,0 +1,95 @@
+// The song and binder file commands of the menus: reveal, open, mail, print.
+#include "app/AppTexts.h"
+#include "app/Controller.h"
+
+#include "platform/Dialogs.h"
+#include "platform/FileServices.h"
+
+#include <QFileInfo>
+
+namespace partivo {
+
+namespace {
+
+constexpr char kPdfExport[] = "the ChordPro to PDF window";
+
+bool isPdf(const QString& path)
+{
+    return QFileInfo(path).suffix().toUpper() == QLatin1String("PDF");
+}
+
+} // namespace
+
+void Controller::actionRevealDirX()
+{
+    const QString folder = binders_.obtenirDir(binders_.currentDirNo);
+    if (inHelpBinder() || folder.isEmpty()) {
+        data_.dialogs.msg(QString::fromUtf8(texts::kDisabledInHelpBinder));
+        return;
+    }
+    files_.revealInFileManager(folder);
+}
+
+void Controller::actionOpenDirX()
+{
+    const QString folder = binders_.obtenirDir(binders_.currentDirNo);
+    if (!folder.isEmpty())
+        files_.openFolder(folder);
+}
+
+void Controller::actionRevealPDFx()
+{
+    const QString file = currentSongFile();
+    if (!file.isEmpty())
+        files_.revealInFileManager(file);
+}
+
+void Controller::actionOpenPDFx()
+{
+    const QString file = currentSongFile();
+    if (!file.isEmpty())
+        openFile(file, false);
+}
+
+void Controller::actionOpenPDF2x()
+{
+    const QString file = currentSongFile();
+    if (file.isEmpty())
+        return;
+    if (isPdf(file))
+        files_.openInPdfViewer(file);
+    else
+        dispatcher_.logNotAvailable(QString::fromLatin1(kPdfExport), file);
+}
+
+void Controller::actionMailPDFx()
+{
+    const QString file = currentSongFile();
+    if (!file.isEmpty())
+        files_.mailFile(file);
+}
+
+void Controller::actionPrintPDFx()
+{
+    const QString file = currentSongFile();
+    if (file.isEmpty())
+        return;
+    if (!isPdf(file)) {
+        dispatcher_.logNotAvailable(QString::fromLatin1(kPdfExport), file);
+        return;
+    }
+    if (!QFileInfo(file).isReadable())
+        data_.dialogs.msg(QString::fromUtf8(texts::kCannotPrint).arg(QFileInfo(file).fileName()));
+    else
+        files_.printPdf(file);
+}
+
+// A ChordPro song opens in the desktop's application for it; a PDF stays here.
+void Controller::openInExternalApp()
+{
+    const QString file = currentSongFile();
+    if (!file.isEmpty() && !isPdf(file))
+        files_.openWithDefaultApp(file);
+}
+
+} // namespace partivo

@@ -1,0 +1,158 @@
+// The key command table: every number of platform/Commands.h and the handler that takes
+// it. Commands whose part of the program is still to come are registered as such and log
+// that they are not available.
+#include "app/Controller.h"
+
+#include "display/WindowPDFxSuper.h"
+#include "library/KeyActions.h"
+#include "platform/Commands.h"
+
+namespace partivo {
+
+namespace {
+
+constexpr char kListPanel[] = "the song list panel";
+constexpr char kNoteWindow[] = "the note window";
+constexpr char kPlayer[] = "the backing-track player";
+constexpr char kMetronome[] = "the metronome";
+constexpr char kFilters[] = "filters";
+constexpr char kTags[] = "the tags window";
+constexpr char kMidiIn[] = "MIDI input and the MIDI editors";
+constexpr char kEditor[] = "the ChordPro editor";
+constexpr char kHelp[] = "the help topics window";
+
+} // namespace
+
+void Controller::registerKeyCommands()
+{
+    CommandDispatcher& d = dispatcher_;
+    Navigator& nav = navigator_;
+
+    // Type-to-search: a..z, 0..9 (the song list panel's entries come with the panel).
+    d.onKeys(cmd::FirstLetter, cmd::LastLetter, [this](int c) {
+        if (windows_.recOn) {
+            dispatcher_.logNotAvailable(QString::fromLatin1(kNoteWindow), c);
+            return;
+        }
+        navigator_.allerA(c + 1);
+    });
+
+    // The arrows also unlock a search that found nothing.
+    d.onKey(cmd::PrevSong, [&nav](int) {
+        nav.unlockSearch();
+        nav.traiterPrev();
+    });
+    d.onKey(cmd::NextSong, [&nav](int) {
+        nav.unlockSearch();
+        nav.traiterNext();
+    });
+    d.onKey(cmd::RegionPrevSong, [&nav](int) { nav.traiterPrev(); });
+    d.onKey(cmd::RegionNextSong, [&nav](int) { nav.traiterNext(); });
+    for (int c : {cmd::PrevPage, cmd::RegionPageUp})
+        d.onKey(c, [&nav](int) { nav.actionUp(); });
+    for (int c : {cmd::NextPage, cmd::RegionPageDown, cmd::NextPageAlt})
+        d.onKey(c, [&nav](int) { nav.actionDown(); });
+    for (int c : {cmd::FirstSong, cmd::FirstSongAlt})
+        d.onKey(c, [&nav](int) { nav.actionFirst(); });
+    for (int c : {cmd::LastSong, cmd::LastSongAlt})
+        d.onKey(c, [&nav](int) { nav.actionLast(); });
+
+    d.onKey(cmd::SpaceKey, [this](int) { inputAction(InputSpace, false); });
+    d.onKey(cmd::DotKey, [this](int) { inputAction(InputDot, false); });
+    d.onKey(cmd::TildeKey, [this](int) { inputAction(InputTilde, false); });
+    d.onKey(cmd::PageUpKey, [this](int) { pageUpDownKey(false); });
+    d.onKey(cmd::PageDownKey, [this](int) { pageUpDownKey(true); });
+
+    d.onKey(cmd::EnterKey, [this](int c) {
+        if (navigator_.tocON)
+            navigator_.traiterNext();
+        else
+            dispatcher_.logNotAvailable(QString::fromLatin1(kNoteWindow), c);
+    });
+    d.onKey(cmd::BackspaceKey, [&nav](int) {
+        if (!nav.removeLastSearchCharacter())
+            nav.actionGotoCur();
+    });
+    d.onKey(cmd::EnterZoom, [this](int) { afficherZoom(0); });
+    d.onKey(cmd::LeaveZoom, [this](int) { masquerZoom(); });
+    d.onKey(cmd::ReloadBinder, [this](int) {
+        const int k = binders_.currentDirNo;
+        binders_.doRefresh(k, k < 0 ? Binders::HelpBinder : Binders::OpenBinder, false);
+    });
+    d.onKey(cmd::Refresh, [this](int) { binders_.actionRefresh(); });
+    d.onKey(cmd::ToggleSort, [&nav](int) { nav.actionToggleSort(); });
+    d.onKey(cmd::ToggleInfo, [this](int) { binders_.actionToggleInfo(); });
+    d.onKeys(cmd::FirstBinder, cmd::LastBinder,
+             [this](int c) { binders_.actionChoisirDir(c - cmd::FirstBinder); });
+    d.onKey(cmd::Backslash, [this](int) { traiterBackslash(); });
+    d.onKey(cmd::EndSearch, [&nav](int) { nav.endSearch(); });
+
+    d.onKey(cmd::ReloadAllPages, [this](int) { chargerPages(); });
+    d.onKey(cmd::RefreshNoteNow, [this](int) { refreshNoteX(); });
+    d.onKey(cmd::RefreshNote, [this](int) { refreshNoteX(); });
+    d.onKey(cmd::RefreshNotePlayed, [this](int) { refreshNoteX(); });
+    // Posted when a MIDI editor opens and closes; there is nothing to do.
+    d.onKey(cmd::MidiEditorOpened, [](int) {});
+    d.onKey(cmd::MidiEditorClosed, [](int) {});
+    d.onKey(cmd::WindowsChanged, [this](int) {
+        navigator_.zoomON = windows_.isUneFenetreEstZoomDemiPage();
+        windows_.ajusterCadreX(navigator_.zoomON);
+        refreshMenus();
+    });
+    d.onKey(cmd::WindowIdChanged, [this](int) { refreshMenus(); });
+    d.onKey(cmd::WinIDsEdited, [this](int) {
+        windows_.refreshDefNoteDefPDFX();
+        chargerPages();
+    });
+    d.onKey(cmd::ZoomStateChanged, [this](int) {
+        navigator_.zoomON = windows_.isUneFenetreEstZoomDemiPage();
+        chargerPages();
+        windows_.ajusterCadreX(navigator_.zoomON);
+    });
+    d.onKey(cmd::ActivateKeyWindow, [this](int) { windows_.activateKeywin(); });
+    d.onKey(cmd::SongInfoChanged, [this](int) {
+        windows_.refreshinfoX();
+        refreshWarning_ = true;
+        refreshMenus();
+    });
+
+    // Still to come.
+    d.onKey(cmd::RecountList, [this](int) { data_.nbTocG = determinerNbTocG(); });
+    for (int c : {cmd::SongList, cmd::CmdEnter, cmd::TabNamesChanged, cmd::ExportList})
+        d.keyNotAvailable(c, QString::fromLatin1(kListPanel));
+    for (int c : {cmd::CloseNoteWindow, cmd::ToggleNote, cmd::CloseNote, cmd::NoteWindow,
+                  cmd::NoteBecameKey, cmd::NoteResignedKey})
+        d.keyNotAvailable(c, QString::fromLatin1(kNoteWindow));
+    d.keyNotAvailable(cmd::OpenEditor, QString::fromLatin1(kEditor));
+    d.keyNotAvailable(cmd::StopPlayer, QString::fromLatin1(kPlayer));
+    d.keyNotAvailable(cmd::NextGenre, QString::fromLatin1(kPlayer));
+    for (int c : {cmd::Metronome, cmd::NextMetronomeType, cmd::CountIn})
+        d.keyNotAvailable(c, QString::fromLatin1(kMetronome));
+    for (int c : {cmd::PrevFilter, cmd::NextFilter, cmd::Filter, cmd::ApplyFilter})
+        d.keyNotAvailable(c, QString::fromLatin1(kFilters));
+    for (int c : {cmd::ShowTags, cmd::CloseTags})
+        d.keyNotAvailable(c, QString::fromLatin1(kTags));
+    for (int c : {cmd::LastProgramChange, cmd::LastControlChange, cmd::MidiSetupChanged,
+                  cmd::MidiLearned, cmd::MidiShowReceived})
+        d.keyNotAvailable(c, QString::fromLatin1(kMidiIn));
+    for (int topic : {0, 4, 5, 7, 9, 11, 12, 13, 16, 17, 18})
+        d.keyNotAvailable(cmd::FirstHelpTopic + topic, QString::fromLatin1(kHelp));
+}
+
+// The space bar, ".", "~": the action chosen for the input, reverse clear, with its text.
+void Controller::inputAction(InputId input, bool rev)
+{
+    const InputSetting& setting = options_.inputs[size_t(input)];
+    traiterKeyAction(chooserCode(input, setting.index), rev, setting.param);
+}
+
+// Page Up and Page Down go to the windows that turn their own pages first; the chosen
+// action runs only when none of them took it.
+void Controller::pageUpDownKey(bool down)
+{
+    if (windows_.traiterPageUpDown(down))
+        return;
+    inputAction(down ? InputPageDown : InputPageUp, false);
+}
+
+} // namespace partivo

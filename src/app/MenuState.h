@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace partivo {
+
+class Binders;
+
+// One binder's item in the binder menu.
+struct BinderMenuItem {
+    QString title;   // the folder's name, or "(unassigned)"
+    QString tooltip; // the full path, or "Click to assign"
+    bool assigned = false;
+    bool current = false;
+    bool contPlay = false; // continuous play is on for it
+};
+
+// What the menus of the binder windows show.
+struct MenuState {
+    QString binderMenuTitle; // "%d ▹ %@" for the current binder, "? ▹ Help Binder" otherwise
+    std::array<BinderMenuItem, 8> binders;
+    QString songMenuTitle; // "Song", or "" (hidden) in the Help Binder
+    bool songMenuEnabled = true;
+    bool binderItemsEnabled = false; // reveal folder, export, export all, continuous play
+    bool refreshWarning = false;     // the "⚠" item: song files changed, refresh to see them
+    bool fullScreen = false;         // the key window is in full screen
+};
+
+// The binder menu and song menu for the binders as they are.
+MenuState menuStateFor(const Binders& binders);
+
+} // namespace partivo

@@ -1,0 +1,125 @@
+#include "app/widgets/BinderMenuBar.h"
+
+#include "app/Controller.h"
+#include "app/widgets/ProgramShell.h"
+#include "platform/Commands.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QStyle>
+
+namespace partivo {
+
+namespace {
+
+// A menu item that runs fn. The key after a tab is what the key table does with it; the
+// item registers no shortcut of its own, so a key never runs twice.
+QAction* item(QMenu* menu, const QString& text, const std::function<void()>& fn)
+{
+    QAction* action = menu->addAction(text);
+    QObject::connect(action, &QAction::triggered, menu, fn);
+    return action;
+}
+
+} // namespace
+
+BinderMenuBar::BinderMenuBar(Controller& controller, ProgramShell& shell, QWidget* parent)
+    : QMenuBar(parent), controller_(controller), shell_(shell)
+{
+    setNativeMenuBar(false); // each binder window carries its own
+    // The desktop's colours, not the binder window's (black by default): every role is set
+    // here, so that none is taken from the window.
+    const QPalette desktop = QApplication::style()->standardPalette();
+    QPalette own;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            own.setColor(g, r, desktop.color(g, r));
+        }
+    }
+    setPalette(own);
+    setAutoFillBackground(true);
+    buildProgramMenu();
+    binderMenu_ = addMenu(QString());
+    buildSongMenu();
+    showState(controller.menuState());
+}
+
+void BinderMenuBar::buildProgramMenu()
+{
+    programMenu_ = addMenu(QStringLiteral("Partivo"));
+    item(programMenu_, QStringLiteral("Preferences..."), [this] { shell_.showPreferences(); });
+    item(programMenu_, QStringLiteral("Key Pad"), [this] { shell_.showKeyPad(); });
+    programMenu_->addSeparator();
+    item(programMenu_, QStringLiteral("Full Screen\tF11"), [this] { shell_.toggleFullScreen(); });
+    programMenu_->addSeparator();
+    item(programMenu_, QStringLiteral("Quit\tCtrl+Q"), [] { QApplication::quit(); });
+}
+
+void BinderMenuBar::buildSongMenu()
+{
+    songMenu_ = addMenu(QStringLiteral("Song"));
+    Controller& c = controller_;
+    item(songMenu_, QStringLiteral("Open"), [&c] { c.actionOpenPDFx(); });
+    item(songMenu_, QStringLiteral("Open in PDF Viewer"), [&c] { c.actionOpenPDF2x(); });
+    item(songMenu_, QStringLiteral("Open in External Application"),
+         [&c] { c.openInExternalApp(); });
+    item(songMenu_, QStringLiteral("Show in Folder..."), [&c] { c.actionRevealPDFx(); });
+    item(songMenu_, QStringLiteral("Email..."), [&c] { c.actionMailPDFx(); });
+    item(songMenu_, QStringLiteral("Print..."), [&c] { c.actionPrintPDFx(); });
+}
+
+void BinderMenuBar::fillBinderMenu(const MenuState& state)
+{
+    Controller& c = controller_;
+    Binders& binders = c.binders();
+    QMenu* menu = binderMenu_;
+    menu->clear();
+    menu->setTitle(state.binderMenuTitle);
+    for (int k = 0; k < 8; ++k) {
+        const BinderMenuItem& b = state.binders[size_t(k)];
+        QAction* open = item(menu, QStringLiteral("%1  %2\tCtrl+%1").arg(k + 1).arg(b.title),
+                             [&binders, k] { binders.actionChoisirDir(k); });
+        open->setToolTip(b.tooltip);
+        open->setCheckable(true);
+        open->setChecked(b.current);
+    }
+    menu->addSeparator();
+    QMenu* assign = menu->addMenu(QStringLiteral("Assign Another Folder"));
+    QMenu* unassign = menu->addMenu(QStringLiteral("Unassign"));
+    for (int k = 0; k < 8; ++k) {
+        const BinderMenuItem& b = state.binders[size_t(k)];
+        const QString label = QStringLiteral("%1  %2").arg(k + 1).arg(b.title);
+        item(assign, label, [&binders, k] { binders.actionAssignerDir(k); });
+        item(unassign, label, [&binders, k] { binders.actionDeAssignerDir(k); })
+            ->setEnabled(b.assigned);
+    }
+    menu->addSeparator();
+    item(menu, QStringLiteral("Refresh\tCtrl+R"), [&c] { c.actionKeyReceived(cmd::Refresh); });
+    QAction* warning = item(menu, QStringLiteral("⚠ Song information changed: Refresh"),
+                            [&c] { c.actionKeyReceived(cmd::Refresh); });
+    warning->setVisible(state.refreshWarning);
+    const int current = binders.currentDirNo;
+    QAction* contPlay = item(menu, QStringLiteral("Continuous Play"),
+                             [&binders, current] { binders.actionContPlay(current); });
+    contPlay->setCheckable(true);
+    contPlay->setChecked(current >= 0 && state.binders[size_t(current)].contPlay);
+    contPlay->setEnabled(state.binderItemsEnabled);
+    item(menu, QStringLiteral("Show Binder Folder..."), [&c] { c.actionRevealDirX(); })
+        ->setEnabled(state.binderItemsEnabled);
+    item(menu, QStringLiteral("Open Binder Folder"), [&c] { c.actionOpenDirX(); })
+        ->setEnabled(state.binderItemsEnabled);
+    menu->addSeparator();
+    item(menu, QStringLiteral("Help Binder"), [&binders] { binders.actionToggleInfo(); });
+}
+
+void BinderMenuBar::showState(const MenuState& state)
+{
+    fillBinderMenu(state);
+    songMenu_->setTitle(state.songMenuTitle);
+    songMenu_->menuAction()->setVisible(!state.songMenuTitle.isEmpty());
+    songMenu_->setEnabled(state.songMenuEnabled);
+}
+
+} // namespace partivo

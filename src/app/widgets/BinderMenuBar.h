@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/MenuState.h"
+
+#include <QMenuBar>
+
+class QMenu;
+
+namespace partivo {
+
+class Controller;
+class ProgramShell;
+
+// The menus of a binder window: the binder menu (the eight binders, assigning and
+// unassigning, refresh, continuous play, the Help Binder and the "⚠" refresh warning), the
+// song menu with the file commands, and the program menu (preferences, key pad, full screen,
+// quit). Every binder window has one; all show the same state.
+class BinderMenuBar : public QMenuBar {
+    Q_OBJECT
+public:
+    BinderMenuBar(Controller& controller, ProgramShell& shell, QWidget* parent = nullptr);
+
+    void showState(const MenuState& state);
+    QMenu* binderMenu() const { return binderMenu_; }
+    QMenu* songMenu() const { return songMenu_; }
+
+private:
+    void buildProgramMenu();
+    void buildSongMenu();
+    void fillBinderMenu(const MenuState& state);
+
+    Controller& controller_;
+    ProgramShell& shell_;
+    QMenu* programMenu_ = nullptr;
+    QMenu* binderMenu_ = nullptr;
+    QMenu* songMenu_ = nullptr;
+};
+
+} // namespace partivo

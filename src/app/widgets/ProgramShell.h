@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/AppShell.h"
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+namespace partivo {
+
+class BinderWindow;
+class Controller;
+class KeyPadWindow;
+class PreferencesWindow;
+
+// The program's windows around the controller: binder windows with their menu bars, the
+// preferences window and the key pad.
+class ProgramShell : public QObject, public AppShell {
+    Q_OBJECT
+public:
+    ProgramShell();
+    ~ProgramShell() override;
+
+    // The controller the menus and windows act on; set once, before the first window.
+    void setController(Controller* controller) { controller_ = controller; }
+
+    WindowPDFx* newBinderWindow(const BinderWindowParts& parts) override;
+    void destroyWindows() override;
+    void refreshMenus(const MenuState& state) override;
+    void showPreferences() override;
+    void showKeyPad() override;
+    void showKeyTest(const QString& text) override;
+    bool editingWindowOpen() const override;
+
+    // Full screen on or off for the key binder window.
+    void toggleFullScreen();
+    // The binder windows that are open, in the order they were made.
+    QList<BinderWindow*> binderWindows() const;
+    PreferencesWindow* preferences() const;
+    KeyPadWindow* keyPad() const;
+
+private:
+    Controller* controller_ = nullptr;
+    QList<QPointer<BinderWindow>> windows_;
+    QPointer<PreferencesWindow> preferences_;
+    QPointer<KeyPadWindow> keyPad_;
+};
+
+} // namespace partivo

@@ -1,0 +1,215 @@
+#include "app/Controller.h"
+#include "app/widgets/BinderMenuBar.h"
+#include "app/widgets/KeyPadWindow.h"
+#include "app/widgets/PreferencesWindow.h"
+#include "app/widgets/ProgramShell.h"
+#include "display/TestSongs.h"
+#include "display/widgets/BinderWindow.h"
+#include "midi/Midi.h"
+#include "platform/Commands.h"
+#include "platform/LoopbackMidi.h"
+#include "platform/ManualTimers.h"
+#include "platform/MemoryPrefs.h"
+#include "platform/NotificationCenter.h"
+#include "platform/RecordingFileServices.h"
+#include "platform/ScriptedDialogs.h"
+
+#include "QtPrinters.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace partivo;
+
+namespace {
+
+// The program as main() puts it together, offscreen, on test doubles.
+struct Program {
+    QTemporaryDir folder;
+    MemoryPrefs prefs;
+    ScriptedDialogs dialogs;
+    ManualTimers timers;
+    LoopbackMidi midiBackend{timers};
+    Midi midi{prefs, timers, midiBackend};
+    NotificationCenter center;
+    RecordingFileServices files;
+    ProgramShell shell;
+    Controller controller{prefs, dialogs, midi, center, timers, files, shell};
+
+    explicit Program(const QList<std::pair<QString, int>>& songs = {})
+    {
+        shell.setController(&controller);
+        for (const auto& [name, pages] : songs)
+            writePdf(QDir(folder.path()).filePath(name), pages);
+        if (songs.isEmpty()) {
+            controller.awakeFromNib();
+        } else {
+            prefs.setValue(QStringLiteral("NbrExec"), 3);
+            controller.awakeFromNib(folder.path());
+        }
+    }
+    BinderWindow& window() { return *shell.binderWindows().first(); }
+    BinderMenuBar& menus() { return *qobject_cast<BinderMenuBar*>(window().menuBar()); }
+    QString title()
+    {
+        const auto piece = controller.data().getPiece(controller.data().songNoG());
+        return piece ? piece->pieceDet->titre : QString();
+    }
+    void press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QKeyEvent down(QEvent::KeyPress, key, mods);
+        QApplication::sendEvent(&window(), &down);
+        QKeyEvent up(QEvent::KeyRelease, key, mods);
+        QApplication::sendEvent(&window(), &up);
+    }
+};
+
+TEST(ProgramWindows, TheBinderWindowCarriesTheMenus)
+{
+    Program help;
+    EXPECT_EQ(help.shell.binderWindows().size(), 1);
+    EXPECT_EQ(help.menus().binderMenu()->title(), QStringLiteral("? ▹ Help Binder"));
+    EXPECT_FALSE(help.menus().songMenu()->menuAction()->isVisible());
+
+    Program app({{"Alpha.pdf", 1}, {"Beta.pdf", 2}});
+    const QString name = QDir(app.folder.path()).dirName();
+    EXPECT_EQ(app.menus().binderMenu()->title(), QStringLiteral("1 ▹ %1").arg(name));
+    EXPECT_TRUE(app.menus().songMenu()->menuAction()->isVisible());
+    const QList<QAction*> items = app.menus().binderMenu()->actions();
+    EXPECT_EQ(items[0]->toolTip(), QDir::cleanPath(app.folder.path()));
+    EXPECT_EQ(items[1]->toolTip(), QStringLiteral("Click to assign"));
+    EXPECT_TRUE(items[1]->text().contains(QLatin1String("(unassigned)")));
+
+    // The song menu's items reach the desktop with the current song.
+    for (QAction* item : app.menus().songMenu()->actions()) {
+        if (item->text() == QLatin1String("Show in Folder..."))
+            item->trigger();
+    }
+    EXPECT_EQ(app.files.requests,
+              QStringList{"reveal " + QDir(app.folder.path()).filePath("Alpha.pdf")});
+}
+
+TEST(ProgramWindows, KeysOfTheWindowReachTheController)
+{
+    Program app({{"Alpha.pdf", 1}, {"Beta.pdf", 5}, {"Gamma.pdf", 1}});
+    app.press(Qt::Key_Right);
+    EXPECT_EQ(app.title(), QStringLiteral("Beta"));
+    app.press(Qt::Key_Space);
+    EXPECT_EQ(app.controller.navigator().pageNo1, 3);
+    app.press(Qt::Key_Down);
+    EXPECT_EQ(app.controller.navigator().pageNo1, 5);
+    app.press(Qt::Key_Up);
+    EXPECT_EQ(app.controller.navigator().pageNo1, 3);
+    app.press(Qt::Key_Home);
+    EXPECT_EQ(app.title(), QStringLiteral("Alpha"));
+    app.press(Qt::Key_G);
+    EXPECT_EQ(app.title(), QStringLiteral("Gamma"));
+}
+
+TEST(ProgramWindows, FullScreenHidesTheMenuBarAndF10BringsItBack)
+{
+    Program app({{"Alpha.pdf", 1}});
+    QWidget* bar = app.window().menuBar();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_FALSE(bar->isHidden());
+    app.press(Qt::Key_F11);
+    EXPECT_TRUE(app.window().isPlatformFullScreen());
+    EXPECT_TRUE(bar->isHidden());
+    app.press(Qt::Key_F10);
+    EXPECT_FALSE(bar->isHidden());
+    app.press(Qt::Key_F10);
+    EXPECT_TRUE(bar->isHidden());
+    app.press(Qt::Key_Alt);
+    EXPECT_FALSE(bar->isHidden()) << "Alt alone shows it too";
+    app.press(Qt::Key_F11);
+    EXPECT_FALSE(app.window().isPlatformFullScreen());
+    EXPECT_FALSE(bar->isHidden());
+}
+
+TEST(ProgramWindows, KeyPadButtonsDoWhatTheirKeysDo)
+{
+    Program app({{"Alpha.pdf", 1}, {"Beta.pdf", 5}, {"Gamma.pdf", 1}});
+    app.shell.showKeyPad();
+    KeyPadWindow* pad = app.shell.keyPad();
+    ASSERT_NE(pad, nullptr);
+    QList<int> posted;
+    app.center.addObserver(QLatin1String(action::Key),
+                           [&posted](const QVariant& p) { posted << paramInt(p); });
+    for (const char* label : {"→", "Page Down", "Ctrl ←", "G", "Ctrl 1", "Escape", "Tab"})
+        pad->button(QString::fromUtf8(label))->click();
+    EXPECT_EQ(posted, (QList<int>{cmd::NextSong, cmd::PageDownKey, cmd::FirstSong, 6,
+                                  cmd::FirstBinder, cmd::EndSearch, cmd::LastSong}));
+    EXPECT_EQ(pad->keyNo(), cmd::LastSong);
+    // Every button posts a command the table knows.
+    for (const KeyPadKey& key : keyPadKeys())
+        EXPECT_NE(pad->button(key.label), nullptr) << key.label.toStdString();
+
+    pad->disableKeysForTextEdit();
+    EXPECT_FALSE(pad->button(QStringLiteral("←"))->isEnabled());
+    EXPECT_TRUE(pad->button(QStringLiteral("Space"))->isEnabled());
+    pad->enableKeysForTextEdit();
+    EXPECT_TRUE(pad->button(QStringLiteral("←"))->isEnabled());
+}
+
+TEST(ProgramWindows, ClosingThePreferencesAppliesTheOptionsEverywhere)
+{
+    Program app({{"Alpha.pdf", 1}, {"Beta.pdf", 1}});
+    app.shell.showPreferences();
+    PreferencesWindow* prefs = app.shell.preferences();
+    ASSERT_NE(prefs, nullptr);
+    // The parameter field shows only for an action that takes one.
+    QComboBox* space = prefs->chooser(InputSpace);
+    EXPECT_EQ(space->currentData().toInt(), 102);
+    EXPECT_FALSE(prefs->paramField(InputSpace)->isHidden());
+    EXPECT_EQ(prefs->paramField(InputSpace)->placeholderText(), QStringLiteral("WinID (optional)"));
+    space->setCurrentIndex(space->findData(1)); // next song
+    emit space->activated(space->currentIndex());
+    EXPECT_TRUE(prefs->paramField(InputSpace)->isHidden());
+    EXPECT_EQ(prefs->paramField(InputTilde)->text(), QStringLiteral("ARTIST"));
+
+    prefs->hiddenRegionsBox()->setChecked(true);
+    prefs->close();
+    EXPECT_TRUE(app.controller.options().genOptHiddenRegions);
+    EXPECT_EQ(app.prefs.intValue(QStringLiteral("optSpacebar")), space->currentIndex());
+
+    // Space now goes to the next song, and a click in the right upper quarter does too.
+    app.press(Qt::Key_Space);
+    EXPECT_EQ(app.title(), QStringLiteral("Beta"));
+    app.press(Qt::Key_Left);
+    BinderWindow& w = app.window();
+    const QPointF upperRight(w.width() * 0.75, w.height() * 0.25);
+    QMouseEvent click(QEvent::MouseButtonPress, upperRight, w.mapToGlobal(upperRight),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &click);
+    EXPECT_EQ(app.title(), QStringLiteral("Beta"));
+}
+
+TEST(ProgramWindows, TheKeyTestNamesTheKeyPressed)
+{
+    Program app({{"Alpha.pdf", 1}});
+    app.shell.showPreferences();
+    QLineEdit* field = app.shell.preferences()->keyTestField();
+    QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+    QApplication::sendEvent(field, &left);
+    EXPECT_EQ(field->text(), QStringLiteral("Arrow Left (previous song)"));
+    QKeyEvent pageDown(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
+    QApplication::sendEvent(field, &pageDown);
+    EXPECT_EQ(field->text(), QStringLiteral("Page Down (customizable)"));
+    QKeyEvent other(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier);
+    QApplication::sendEvent(field, &other);
+    EXPECT_EQ(field->text(), QStringLiteral("(other key)"));
+    EXPECT_EQ(app.title(), QStringLiteral("Alpha")) << "keys in the test field move nothing";
+}
+
+} // namespace
+
+
