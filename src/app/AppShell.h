@@ -41,8 +41,6 @@ public:
     // A window in which the user edits something is open (the preferences): the current
     // song's file is not reloaded behind it when the program comes back to the front.
     virtual bool editingWindowOpen() const { return false; }
-    // The folder chooser is open: activation changes are its own.
-    virtual bool folderChooserOpen() const { return false; }
 };
 
 } // namespace partivo

@@ -87,25 +87,14 @@ void Controller::applicationWillTerminate()
 
 void Controller::appAct()
 {
-    if (shell_.folderChooserOpen())
-        return;
     if (!launched_) {
         launched_ = true; // the first activation is the start itself
         return;
     }
-    for (WindowPDFxSuper* window : windows_.nsMutaryOfWindows())
-        window->applicationActiveChanged(true);
+    // (Each display window follows the activation itself for its window level.)
     // Song files may have changed while the program was in the background.
     if (!shell_.editingWindowOpen() && data_.songNoG() > 0)
         navigator_.refreshAvecReset();
-}
-
-void Controller::appInact()
-{
-    if (shell_.folderChooserOpen())
-        return;
-    for (WindowPDFxSuper* window : windows_.nsMutaryOfWindows())
-        window->applicationActiveChanged(false);
 }
 
 void Controller::applyOptions(const Options& options)

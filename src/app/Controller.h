@@ -40,9 +40,9 @@ public:
     // From now on MIDI set-up changes are handled; the port lists are polled.
     void applicationDidFinishLaunching();
     void applicationWillTerminate();
-    // The program came to the front again, or went to the back.
+    // The program came to the front again: the current song's file is read again (it may
+    // have changed meanwhile).
     void appAct();
-    void appInact();
 
     Data& data() { return data_; }
     Binders& binders() { return binders_; }

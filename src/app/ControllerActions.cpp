@@ -67,13 +67,11 @@ void Controller::registerActions()
                [this](const QVariant& p) { message(paramText(p), false); });
     d.onAction(actionName(action::MessageStay),
                [this](const QVariant& p) { message(paramText(p), true); });
-    d.onAction(actionName(action::PageUpForWinID), [this](const QVariant& p) {
-        windows_.pageUpDownforWinIDX(paramText(p), false);
-    });
+    d.onAction(actionName(action::PageUpForWinID),
+               [this](const QVariant& p) { windows_.pageUpDownforWinIDX(paramText(p), false); });
     for (const char* name : {action::PageDownForWinID, action::PageDownPreloadForWinID}) {
-        d.onAction(actionName(name), [this](const QVariant& p) {
-            windows_.pageUpDownforWinIDX(paramText(p), true);
-        });
+        d.onAction(actionName(name),
+                   [this](const QVariant& p) { windows_.pageUpDownforWinIDX(paramText(p), true); });
     }
     d.onAction(actionName(action::Open),
                [this](const QVariant& p) { openFile(paramText(p), false); });

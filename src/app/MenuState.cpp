@@ -18,12 +18,11 @@ MenuState menuStateFor(const Binders& binders)
         item.current = k == current;
         item.contPlay = binders.contPlay[size_t(k)];
     }
-    const bool assignedCurrent = current >= 0 && current < Binders::kCount &&
-                                 !binders.storedDir(current).isEmpty();
+    const bool assignedCurrent =
+        current >= 0 && current < Binders::kCount && !binders.storedDir(current).isEmpty();
     if (assignedCurrent) {
-        state.binderMenuTitle = QStringLiteral("%1 ▹ %2")
-                                    .arg(current + 1)
-                                    .arg(fileNameOf(binders.storedDir(current)));
+        state.binderMenuTitle =
+            QStringLiteral("%1 ▹ %2").arg(current + 1).arg(fileNameOf(binders.storedDir(current)));
         state.songMenuTitle = QStringLiteral("Song");
         state.binderItemsEnabled = true;
     } else {

@@ -50,14 +50,14 @@ const QList<KeyAction> kActions = {
 };
 
 // The keys: ".", 0 play; Page Up, 2 previous page; Page Down, 3 next page; space, 5 pages.
-const QList<int> kKeyChooser = {7,   0,  2, 3, 1, 102, 6,  101, 100, 103, 16,
-                                8,   4,  5, 9, 10, 11, 12, 13, 14, 15, 17};
+const QList<int> kKeyChooser = {7, 0, 2, 3, 1,  102, 6,  101, 100, 103, 16,
+                                8, 4, 5, 9, 10, 11,  12, 13,  14,  15,  17};
 // "~": 2 the list with a filter (its default parameter is "ARTIST").
-const QList<int> kTildeChooser = {7,   0,  6, 3, 1, 102, 2,  101, 100, 103, 16,
-                                  8,   4,  5, 9, 10, 11, 12, 13, 14, 15, 17};
+const QList<int> kTildeChooser = {7, 0, 6, 3, 1,  102, 2,  101, 100, 103, 16,
+                                  8, 4, 5, 9, 10, 11,  12, 13,  14,  15,  17};
 // Swipes: left and right, 2 songs; up and down, 5 pages.
-const QList<int> kSwipeChooser = {0,   1,  101, 100, 103, 102, 2,  3,  6,  7,  16,
-                                  8,   4,  5,   9,   10,  11,  12, 13, 14, 15, 17};
+const QList<int> kSwipeChooser = {0, 1, 101, 100, 103, 102, 2,  3,  6,  7,  16,
+                                  8, 4, 5,   9,   10,  11,  12, 13, 14, 15, 17};
 
 } // namespace
 

@@ -73,9 +73,12 @@ void Navigator::startPreviousSongTimer()
 void Navigator::refreshAvecReset()
 {
     view_.reloadDocuments();
-    if (pageNo1 > pageCount())
-        pageNo1 = 1;
+    // The windows count the pages of the files as they are now once they show them.
     showPage();
+    if (pageNo1 > pageCount()) {
+        pageNo1 = 1;
+        showPage();
+    }
     startPreviousSongTimer();
 }
 

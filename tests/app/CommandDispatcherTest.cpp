@@ -28,8 +28,8 @@ TEST(CommandDispatcher, RowsRunTheirHandlerAndTheRestIsLoggedOncePerName)
 
     EXPECT_TRUE(r.d.dispatchKey(37));
     EXPECT_TRUE(r.d.dispatchKey(62));
-    EXPECT_TRUE(r.d.dispatchAction(QStringLiteral("ActionMessage"),
-                                   QVariantMap{{"param", "STAGE:Hi"}}));
+    EXPECT_TRUE(
+        r.d.dispatchAction(QStringLiteral("ActionMessage"), QVariantMap{{"param", "STAGE:Hi"}}));
     EXPECT_EQ(r.ran, (QStringList{"key 37", "binder 1", "msg STAGE:Hi"}));
     EXPECT_TRUE(r.log.isEmpty());
 

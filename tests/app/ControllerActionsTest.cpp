@@ -58,8 +58,8 @@ TEST(ControllerActions, ReverseFlagPicksTheDirection)
     };
     const Case cases[] = {
         {101, false, "Gamma", "1|next"}, {101, true, "Alpha", "1|2"}, {102, false, "Beta", "3|4"},
-        {103, true, "Beta", "1|2"},  {0, false, "Alpha", "1|2"},  {1, false, "Gamma", "1|next"},
-        {3, false, "Beta", "3|4"},   {2, false, "Beta", "1|2"},
+        {103, true, "Beta", "1|2"},      {0, false, "Alpha", "1|2"},  {1, false, "Gamma", "1|next"},
+        {3, false, "Beta", "3|4"},       {2, false, "Beta", "1|2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code * 10 + c.rev);
@@ -80,8 +80,11 @@ TEST(ControllerActions, SwipesRunTheirInputsActionReversedByTheMouseOption)
         QString title;
     };
     // The horizontal swipe's default action is songs: left back, right forward.
-    const Case cases[] = {{false, 1, "Alpha"}, {false, 2, "Gamma"}, {true, 1, "Gamma"},
-                          {true, 2, "Alpha"},  {false, 9, "Beta"}};
+    const Case cases[] = {{false, 1, "Alpha"},
+                          {false, 2, "Gamma"},
+                          {true, 1, "Gamma"},
+                          {true, 2, "Alpha"},
+                          {false, 9, "Beta"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.swipe + 10 * c.reverseMouse);
         App app;
@@ -171,9 +174,12 @@ TEST(ControllerActions, SongsByOffsetInTheCurrentTab)
         QString title; // "" : unchanged
     };
     const Case cases[] = {
-        {action::ScrollCurrentOnglet, 0, "Song 01"},  {action::ScrollCurrentOnglet, 127, "Song 50"},
-        {action::ScrollCurrentOnglet, 64, "Song 25"}, {action::GoToSongNo, 5, "Song 06"},
-        {action::GoToSongNo, 49, "Song 50"},          {action::GoToSongNo, 50, ""},
+        {action::ScrollCurrentOnglet, 0, "Song 01"},
+        {action::ScrollCurrentOnglet, 127, "Song 50"},
+        {action::ScrollCurrentOnglet, 64, "Song 25"},
+        {action::GoToSongNo, 5, "Song 06"},
+        {action::GoToSongNo, 49, "Song 50"},
+        {action::GoToSongNo, 50, ""},
         {action::GoToSongNo, -1, ""},
     };
     for (const Case& c : cases) {
@@ -190,8 +196,7 @@ TEST(ControllerActions, OpeningFilesAndTheKeyTest)
     App help;
     help.startInHelpBinder();
     help.post(action::Open, QStringLiteral("/tmp/x.pdf"));
-    EXPECT_EQ(help.dialogs.texts(),
-              QStringList{"This action is disabled in the Help Binder."});
+    EXPECT_EQ(help.dialogs.texts(), QStringList{"This action is disabled in the Help Binder."});
 
     App app;
     app.start({{"Alpha.pdf", 1}, {"Beta.chopro", 1}});
@@ -238,10 +243,29 @@ TEST(ControllerActions, FileCommandsHandTheSongOrFolderToTheDesktop)
     app.c().openInExternalApp();
     app.c().traiterKeyAction(17, false, QString());
     const QString folder = QDir::cleanPath(app.folder.path());
-    EXPECT_EQ(app.files.requests,
-              (QStringList{"reveal " + pdf, "mail " + pdf, "print " + pdf, "pdfViewer " + pdf,
-                           "reveal " + folder, "openFolder " + folder, "open " + cho,
-                           "open " + cho}));
+    EXPECT_EQ(
+        app.files.requests,
+        (QStringList{"reveal " + pdf, "mail " + pdf, "print " + pdf, "pdfViewer " + pdf,
+                     "reveal " + folder, "openFolder " + folder, "open " + cho, "open " + cho}));
+}
+
+// Back at the front, the song's file is read again (it may have changed meanwhile), at the
+// same page; not on the first activation (the start) nor behind the preferences.
+TEST(ControllerActions, ComingBackToTheFrontReadsTheSongAgain)
+{
+    App app;
+    app.start({{"Alpha.pdf", 4}});
+    int reloads = 0;
+    app.window().setReloadObserver([&reloads] { ++reloads; });
+    app.c().appAct();
+    EXPECT_EQ(reloads, 0);
+    app.key(cmd::NextPage);
+    app.c().appAct();
+    EXPECT_EQ(reloads, 1);
+    EXPECT_EQ(app.pagesShown(), QStringLiteral("3|4"));
+    app.shell.editing = true;
+    app.c().appAct();
+    EXPECT_EQ(reloads, 1);
 }
 
 } // namespace

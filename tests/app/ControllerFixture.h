@@ -35,6 +35,8 @@ struct LogicShell : AppShell {
         ++menuRefreshes;
     }
     void showKeyTest(const QString& text) override { keyTest = text; }
+    bool editing = false;
+    bool editingWindowOpen() const override { return editing; }
 };
 
 // A controller on test doubles, with a binder folder of PDFs the test writes.
@@ -66,7 +68,10 @@ struct App {
     // single and zoom modes).
     QString pagesShown() const;
     void key(int command) { center.postParam(QStringLiteral("ActionKey"), command); }
-    void post(const char* name, const QVariant& param) { center.postParam(QLatin1String(name), param); }
+    void post(const char* name, const QVariant& param)
+    {
+        center.postParam(QLatin1String(name), param);
+    }
 };
 
 } // namespace partivo::test

@@ -29,8 +29,8 @@ TEST(ControllerKeys, EveryCommandOfTheTableHasItsHandler)
     }
     // And the other way round: the dispatcher knows no number the table does not.
     for (int number : d.keyNumbers()) {
-        const bool known = number <= cmd::LastLetter || keyCommandInfo(number) ||
-                           number >= cmd::FirstHelpTopic;
+        const bool known =
+            number <= cmd::LastLetter || keyCommandInfo(number) || number >= cmd::FirstHelpTopic;
         EXPECT_TRUE(known) << number;
     }
 }
@@ -71,7 +71,9 @@ TEST(ControllerKeys, KeysTurnSongsAndPages)
         {"hidden regions", {cmd::RegionNextSong, cmd::RegionPageDown}, "Beta", "3|4"},
         {"type g", {6}, "Gamma", "1|2"},
         // The previous-song memory is kept inside a setlist only.
-        {"Backspace in tab 0 stays", {cmd::NextSong, cmd::NextSong, cmd::BackspaceKey}, "Gamma",
+        {"Backspace in tab 0 stays",
+         {cmd::NextSong, cmd::NextSong, cmd::BackspaceKey},
+         "Gamma",
          "1|2"},
     };
     for (const Case& c : cases) {

@@ -1,5 +1,5 @@
-#include "library/KeyActions.h"
 #include "library/Options.h"
+#include "library/KeyActions.h"
 #include "platform/MemoryPrefs.h"
 
 #include "QtPrinters.h"
@@ -12,10 +12,8 @@ namespace {
 
 TEST(Options, FirstLaunchAndUnsavedGroupsGiveTheDefaults)
 {
-    MemoryPrefs stored({{"OptWasSaved", true},
-                        {"OptWasSaved2D", true},
-                        {"genOptDimmer", 1},
-                        {"optSpacebar", 1}});
+    MemoryPrefs stored(
+        {{"OptWasSaved", true}, {"OptWasSaved2D", true}, {"genOptDimmer", 1}, {"optSpacebar", 1}});
     EXPECT_EQ(Options::load(stored, true), Options()) << "first launch: every default";
 
     MemoryPrefs unsaved({{"genOptDimmer", 1}, {"optSpacebar", 1}, {"genOptDimmerValInact", 50.0}});
@@ -123,13 +121,13 @@ TEST(Options, EveryChooserListsEveryActionAndItsDefaultIsSensible)
         int code;
     };
     const Case cases[] = {
-        {InputPageUp, 2},          // previous page
-        {InputPageDown, 3},        // next page
-        {InputSpace, 102},         // pages: next page, reverse clear
-        {InputDot, 7},             // play or stop
-        {InputTilde, 6},           // the list with the filter "ARTIST"
+        {InputPageUp, 2},           // previous page
+        {InputPageDown, 3},         // next page
+        {InputSpace, 102},          // pages: next page, reverse clear
+        {InputDot, 7},              // play or stop
+        {InputTilde, 6},            // the list with the filter "ARTIST"
         {InputSwipeLeftRight, 101}, // songs
-        {InputSwipeUpDown, 102},   // pages
+        {InputSwipeUpDown, 102},    // pages
     };
     for (const Case& c : cases)
         EXPECT_EQ(chooserCode(c.input, d.inputs[c.input].index), c.code) << c.input;

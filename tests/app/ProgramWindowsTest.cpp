@@ -211,5 +211,3 @@ TEST(ProgramWindows, TheKeyTestNamesTheKeyPressed)
 }
 
 } // namespace
-
-

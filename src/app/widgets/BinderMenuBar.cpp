@@ -92,8 +92,9 @@ void BinderMenuBar::fillBinderMenu(const MenuState& state)
         const BinderMenuItem& b = state.binders[size_t(k)];
         const QString label = QStringLiteral("%1  %2").arg(k + 1).arg(b.title);
         item(assign, label, [&binders, k] { binders.actionAssignerDir(k); });
-        item(unassign, label, [&binders, k] { binders.actionDeAssignerDir(k); })
-            ->setEnabled(b.assigned);
+        item(unassign, label, [&binders, k] {
+            binders.actionDeAssignerDir(k);
+        })->setEnabled(b.assigned);
     }
     menu->addSeparator();
     item(menu, QStringLiteral("Refresh\tCtrl+R"), [&c] { c.actionKeyReceived(cmd::Refresh); });
@@ -106,10 +107,12 @@ void BinderMenuBar::fillBinderMenu(const MenuState& state)
     contPlay->setCheckable(true);
     contPlay->setChecked(current >= 0 && state.binders[size_t(current)].contPlay);
     contPlay->setEnabled(state.binderItemsEnabled);
-    item(menu, QStringLiteral("Show Binder Folder..."), [&c] { c.actionRevealDirX(); })
-        ->setEnabled(state.binderItemsEnabled);
-    item(menu, QStringLiteral("Open Binder Folder"), [&c] { c.actionOpenDirX(); })
-        ->setEnabled(state.binderItemsEnabled);
+    item(menu, QStringLiteral("Show Binder Folder..."), [&c] {
+        c.actionRevealDirX();
+    })->setEnabled(state.binderItemsEnabled);
+    item(menu, QStringLiteral("Open Binder Folder"), [&c] {
+        c.actionOpenDirX();
+    })->setEnabled(state.binderItemsEnabled);
     menu->addSeparator();
     item(menu, QStringLiteral("Help Binder"), [&binders] { binders.actionToggleInfo(); });
 }

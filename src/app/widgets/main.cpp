@@ -76,8 +76,6 @@ int main(int argc, char** argv)
                      [&controller](Qt::ApplicationState state) {
                          if (state == Qt::ApplicationActive)
                              controller.appAct();
-                         else
-                             controller.appInact();
                      });
     controller.awakeFromNib(startFolder(app.arguments()));
     if (!shell.binderWindows().isEmpty())

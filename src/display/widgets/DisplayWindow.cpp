@@ -6,6 +6,7 @@
 #include "platform/NotificationCenter.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -274,7 +275,8 @@ void DisplayWindow::wheelEvent(QWheelEvent* event)
         return;
     }
     const QPointF delta = QPointF(event->angleDelta()) / 120.0;
-    input_.wheel(phase, delta.x(), delta.y(), inputOptions());
+    if (input_.wheel(phase, delta.x(), delta.y(), inputOptions()).recentrePointer)
+        QCursor::setPos(mapToGlobal(rect().center()));
 }
 
 } // namespace partivo
