@@ -31,6 +31,8 @@ public:
     void keyNotAvailable(int command, const QString& what);
     void actionNotAvailable(const QString& name, const QString& what);
 
+    // Logs the line once per name.
+    void logOnce(const QString& name, const QString& line);
     // Logs once that a part of the program is not there yet.
     void logNotAvailable(const QString& what, const QVariant& param);
 
@@ -47,8 +49,6 @@ public:
     void setLogSink(LogSink sink) { log_ = std::move(sink); }
 
 private:
-    void logOnce(const QString& name, const QString& line);
-
     QHash<int, KeyHandler> keys_;
     QHash<QString, ActionHandler> actions_;
     QSet<QString> logged_;

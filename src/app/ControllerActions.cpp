@@ -278,7 +278,10 @@ void Controller::traiterSwipe(int param)
         inputAction(InputSwipeUpDown, false);
         break;
     default:
-        dispatcher_.logNotAvailable(QStringLiteral("swipe %1").arg(param), param);
+        dispatcher_.logOnce(QStringLiteral("swipe %1").arg(param),
+                            QStringLiteral("Controller traiterSwipe: swipe code %1 is not one of "
+                                           "1 to 4: ignored")
+                                .arg(param));
         break;
     }
 }

@@ -12,11 +12,17 @@ const QList<Command>& commands()
          "Loads the folder as binder N (0..7, default 0) with the tab definitions of the "
          "settings file and prints its song lists as JSON.",
          runLibrary},
-        {"navigate", "navigate <folder> [--settings FILE] [--binder N] --keys \"<commands>\"",
-         "Loads the binder and applies the commands in order (key command numbers, next, prev, "
-         "pageDown, pageUp, home, end, nextTab, prevTab, toggleSort, type:<text>, "
-         "wait:<seconds>), printing the song number, sort, user tab, current file and title, "
-         "first page and search text as one JSON line after each.",
+        {"navigate",
+         "navigate <folder> [--settings FILE] [--binder N] [--window WxH] [--mode 0|1|2|4|5] "
+         "--keys \"<commands>\"",
+         "Starts the program on the folder as binder N with a binder window of WxH (default "
+         "1280x800) in the mode, reading the options and inputs of the settings file, and "
+         "applies the commands in order: navigation key numbers, next, prev, pageDown, pageUp, "
+         "home, end, nextTab, prevTab, toggleSort, type:<text>, wait:<seconds>, "
+         "post:<action>=<param>, action:<code>[=<param>], raction:<code>[=<param>], "
+         "swipe:<n>, key:<n> (a word with blanks in double quotes). After each it prints the "
+         "song number, sort, user tab, current file and title, first page, search text, the "
+         "pages shown, the message line and the window ID as one JSON line.",
          runNavigate},
         {"note", "note <file>",
          "Reads a song's note and prints what its readers find: title, artist, tags, tempo, "
@@ -65,7 +71,8 @@ const QList<Command>& commands()
 
 ApplicationKind applicationKind(const QStringList& args)
 {
-    if (!args.isEmpty() && args[0] == QLatin1String("render"))
+    if (!args.isEmpty() &&
+        (args[0] == QLatin1String("render") || args[0] == QLatin1String("navigate")))
         return ApplicationKind::Widgets;
     if (args.size() >= 2 && args[0] == QLatin1String("chordpro") &&
         args[1] == QLatin1String("pages"))

@@ -1,82 +1,109 @@
 #include "cli/Commands.h"
 #include "cli/HeadlessBinder.h"
-#include "library/FirstLetter.h"
-#include "library/KeyCommands.h"
-#include "library/LibraryView.h"
-#include "library/Navigator.h"
+#include "cli/HeadlessDialogs.h"
+#include "cli/NavigateWords.h"
+#include "cli/OffscreenShell.h"
+#include "cli/WindowArgs.h"
+
+#include "app/Controller.h"
+#include "display/WindowPDFx.h"
+#include "display/widgets/BinderSnapshot.h"
+#include "library/Data.h"
+#include "library/Pieces.h"
+#include "library/PiecesDet.h"
+#include "midi/Midi.h"
+#include "platform/Commands.h"
+#include "platform/LoopbackMidi.h"
 #include "platform/ManualTimers.h"
+#include "platform/MemoryPrefs.h"
+#include "platform/NotificationCenter.h"
+#include "platform/QSettingsPrefs.h"
+#include "platform/RecordingFileServices.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <cmath>
 #include <cstdio>
-#include <functional>
 
 namespace partivo::cli {
 
 namespace {
 
 constexpr char kNavigateUsage[] =
-    "usage: navigate <folder> [--settings FILE] [--binder N] --keys \"<commands>\"";
+    "usage: navigate <folder> [--settings FILE] [--binder N] [--window WxH] "
+    "[--mode 0|1|2|4|5] --keys \"<commands>\"";
 
-using Step = std::function<void(Navigator&, ManualTimers&)>;
+struct NavigateArgs {
+    QString folder;
+    QString settings;
+    QString keys;
+    bool hasKeys = false;
+    int binder = 0;
+    QSize window{1280, 800};
+    int mode = 0;
+};
 
-// One command of --keys; an empty function for an unknown one.
-Step stepFor(const QString& command)
+QString parseArgs(const QStringList& args, NavigateArgs& a)
 {
-    bool isNumber = false;
-    const int code = command.toInt(&isNumber);
-    if (isNumber) {
-        if (!runNavigationKeyKnown(code))
-            return {};
-        return [code](Navigator& n, ManualTimers&) { runNavigationKey(n, code); };
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == QLatin1String("--settings") && hasValue) {
+            a.settings = args[++i];
+        } else if (arg == QLatin1String("--keys") && hasValue) {
+            a.keys = args[++i];
+            a.hasKeys = true;
+        } else if (arg == QLatin1String("--binder") && hasValue) {
+            if (!parseInt(args[++i], 0, 7, a.binder))
+                return QStringLiteral("--binder takes a binder number from 0 to 7");
+        } else if (arg == QLatin1String("--window") && hasValue) {
+            if (!parseWindowSize(args[++i], a.window))
+                return windowSizeError("--window");
+        } else if (arg == QLatin1String("--mode") && hasValue) {
+            if (!parseMode(args[++i], a.mode))
+                return QStringLiteral("--mode takes 0, 1, 2, 4 or 5");
+        } else if (arg.startsWith(QLatin1String("--")) || !a.folder.isEmpty()) {
+            return QStringLiteral("unexpected argument '%1'").arg(arg);
+        } else {
+            a.folder = arg;
+        }
     }
-    // Words that name a key command run it; the others have no key of their own.
-    static const QHash<QString, int> keyWords = {
-        {QStringLiteral("next"), cmd::NextSong},     {QStringLiteral("prev"), cmd::PrevSong},
-        {QStringLiteral("pageDown"), cmd::NextPage}, {QStringLiteral("pageUp"), cmd::PrevPage},
-        {QStringLiteral("home"), cmd::FirstSong},    {QStringLiteral("end"), cmd::LastSong},
-    };
-    if (const auto it = keyWords.constFind(command); it != keyWords.constEnd()) {
-        const int key = it.value();
-        return [key](Navigator& n, ManualTimers&) { runNavigationKey(n, key); };
-    }
-    static const QHash<QString, std::function<void(Navigator&)>> words = {
-        {QStringLiteral("nextTab"), [](Navigator& n) { n.gotoPrevNextTab(0); }},
-        {QStringLiteral("prevTab"), [](Navigator& n) { n.gotoPrevNextTab(1); }},
-        {QStringLiteral("toggleSort"), [](Navigator& n) { n.actionToggleSort(); }},
-    };
-    if (const auto it = words.constFind(command); it != words.constEnd()) {
-        const auto action = it.value();
-        return [action](Navigator& n, ManualTimers&) { action(n); };
-    }
-    if (command.startsWith(QLatin1String("type:")) && command.size() > 5) {
-        const QString text = command.mid(5);
-        return [text](Navigator& n, ManualTimers&) {
-            for (const QChar c : text)
-                n.allerA(keyn(QString(c)));
-        };
-    }
-    if (command.startsWith(QLatin1String("wait:"))) {
-        bool ok = false;
-        const double seconds = command.mid(5).toDouble(&ok);
-        if (!ok || !std::isfinite(seconds) || seconds < 0 || seconds > 86400)
-            return {};
-        const qint64 ms = std::llround(seconds * 1000);
-        return [ms](Navigator&, ManualTimers& timers) { timers.advance(ms); };
-    }
-    return {};
+    if (a.folder.isEmpty() || !a.hasKeys)
+        return QString::fromLatin1(kNavigateUsage);
+    return QString();
 }
 
-QJsonObject stateJson(const QString& command, const Data& data, const Navigator& nav,
+// The global pages of the current song the window shows (not the next song's preview).
+QJsonArray pagesShown(const WindowPDFx& window)
+{
+    const BinderScene& scene = window.scene();
+    const WindowSettings& s = window.settings();
+    QJsonArray pages;
+    auto add = [&](const ViewContent& view) {
+        if (!view.shown || view.path.isEmpty() || view.page < 1)
+            return;
+        const int global = s.ratio21 && !view.chordPro ? (view.page + 1) / 2
+                                                       : view.page - std::max(0, s.fixPageNo);
+        if (global >= 1 && !pages.contains(global))
+            pages.append(global);
+    };
+    add(scene.left);
+    if (scene.right.shown && !scene.rightIsNextSong)
+        add(scene.right);
+    return pages;
+}
+
+QJsonObject stateJson(const QString& word, Controller& c, const WindowPDFx* window,
                       const QDir& root)
 {
+    const Data& data = c.data();
+    const Navigator& nav = c.navigator();
     const auto entry = data.getPiece(data.songNoG());
-    return QJsonObject{
-        {QStringLiteral("command"), command},
+    QJsonObject json{
+        {QStringLiteral("command"), word},
         {QStringLiteral("songNoG"), data.songNoG()},
         {QStringLiteral("currentSort"), data.currentSort},
         {QStringLiteral("onglNoGuser"), data.onglNoGuser},
@@ -86,61 +113,82 @@ QJsonObject stateJson(const QString& command, const Data& data, const Navigator&
         {QStringLiteral("pageNo1"), nav.pageNo1},
         {QStringLiteral("rech"), data.rech},
     };
+    json.insert(QStringLiteral("pagesShown"), window ? pagesShown(*window) : QJsonArray());
+    json.insert(QStringLiteral("message"),
+                window ? const_cast<WindowPDFx*>(window)->messageLine().text() : QString());
+    json.insert(QStringLiteral("winID"), window ? window->settings().altDir : QString());
+    return json;
+}
+
+// The settings file is read into memory: the program may write what it likes there, the
+// user's file is never changed.
+std::unique_ptr<MemoryPrefs> readSettings(const QString& path)
+{
+    auto prefs = std::make_unique<MemoryPrefs>();
+    if (path.isEmpty())
+        return prefs;
+    QSettingsPrefs file(path);
+    for (const QString& key : file.keys())
+        prefs->setValue(key, file.value(key));
+    return prefs;
 }
 
 } // namespace
 
-// Loads the binder and applies the commands in order, printing the navigation state as one
-// JSON line after each. Time passes only through "wait:<seconds>".
+// Starts the program on the folder as binder N with a binder window of the given size and
+// mode (offscreen), applies the commands in order and prints one JSON line after each. Time
+// passes only through "wait:<seconds>".
 int runNavigate(const QStringList& args)
 {
-    QString folder;
-    QString settings;
-    QString keys;
-    bool hasKeys = false;
-    int binderNo = 0;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == QLatin1String("--settings") && hasValue) {
-            settings = args[++i];
-        } else if (arg == QLatin1String("--keys") && hasValue) {
-            keys = args[++i];
-            hasKeys = true;
-        } else if (arg == QLatin1String("--binder") && hasValue) {
-            if (!parseInt(args[++i], 0, 7, binderNo))
-                return fail(QStringLiteral("--binder takes a binder number from 0 to 7"));
-        } else if (arg.startsWith(QLatin1String("--")) || !folder.isEmpty()) {
-            return fail(QStringLiteral("unexpected argument '%1'").arg(arg));
-        } else {
-            folder = arg;
-        }
-    }
-    if (folder.isEmpty() || !hasKeys)
-        return fail(QString::fromLatin1(kNavigateUsage));
-    const QStringList commands =
-        keys.split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
-    QList<Step> steps;
-    for (const QString& command : commands) {
-        Step step = stepFor(command);
+    NavigateArgs a;
+    if (const QString problem = parseArgs(args, a); !problem.isEmpty())
+        return fail(problem);
+    QStringList words;
+    QString problem;
+    if (!splitNavigateWords(a.keys, words, problem))
+        return fail(problem);
+    QList<NavigateStep> steps;
+    for (const QString& word : words) {
+        NavigateStep step = navigateStep(word, problem);
         if (!step)
-            return fail(QStringLiteral("unknown navigation command '%1'").arg(command));
+            return fail(problem);
         steps.append(step);
     }
-    if (const QString error = HeadlessBinder::checkPaths(folder, settings); !error.isEmpty())
+    if (const QString error = HeadlessBinder::checkPaths(a.folder, a.settings); !error.isEmpty())
         return fail(error);
+    if (a.mode == ModeHalfPageZoom && a.window.width() <= a.window.height())
+        return fail(zoomNeedsWideWindowMessage());
 
-    HeadlessBinder binder(settings);
-    binder.load(folder, binderNo);
-    LibraryView view;
+    const QString folder = QDir::cleanPath(QFileInfo(a.folder).absoluteFilePath());
+    HeadlessDialogs dialogs;
+    {
+        // A folder without songs is refused before the program would offer a sample file.
+        MemoryPrefs none;
+        Data probe(none, dialogs);
+        if (!probe.chargerFichiers(folder, true))
+            return fail(QStringLiteral("the folder '%1' holds no songs").arg(a.folder));
+    }
+    std::unique_ptr<MemoryPrefs> prefs = readSettings(a.settings);
+    // The folder is binder N and the one to open.
+    prefs->setValue(QStringLiteral("url%1").arg(a.binder), folder);
+    prefs->setValue(QStringLiteral("dirIsanURL%1").arg(a.binder), true);
+    prefs->setValue(QStringLiteral("dirNo"), a.binder);
     ManualTimers timers;
-    Navigator navigator(binder.data(), view, timers);
-    const QDir root(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+    LoopbackMidi midiBackend(timers);
+    Midi midi(*prefs, timers, midiBackend);
+    NotificationCenter center;
+    RecordingFileServices files; // nothing is handed to the desktop
+    OffscreenShell shell(a.window, a.mode);
+    Controller controller(*prefs, dialogs, midi, center, timers, files, shell);
+    controller.awakeFromNib();
+    controller.actionKeyReceived(cmd::ZoomStateChanged); // the window's mode counts
+
+    const QDir root(folder);
     for (int i = 0; i < steps.size(); ++i) {
-        steps[i](navigator, timers);
-        const QByteArray line =
-            QJsonDocument(stateJson(commands[i], binder.data(), navigator, root))
-                .toJson(QJsonDocument::Compact);
+        steps[i](controller, timers);
+        shell.settle();
+        const QByteArray line = QJsonDocument(stateJson(words[i], controller, shell.binder(), root))
+                                    .toJson(QJsonDocument::Compact);
         std::printf("%s\n", line.constData());
     }
     return kOk;

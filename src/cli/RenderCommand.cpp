@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/HeadlessBinder.h"
+#include "cli/WindowArgs.h"
 #include "display/widgets/BinderSnapshot.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
@@ -18,28 +19,12 @@ namespace {
 
 constexpr char kRenderUsage[] = "usage: render <folder-or-file> [--song N] [--mode 0|1|2|4|5] "
                                 "[--size WxH] [--page P] --out page.png";
-constexpr int kMinSide = 100;
-constexpr int kMaxSide = 8000;
-
 struct RenderArgs {
     QString source;
     QString out;
     int song = 0; // 0: not given
     SnapshotRequest request;
 };
-
-bool parseSize(const QString& text, QSize& size)
-{
-    static const QRegularExpression pattern(QStringLiteral("^(\\d+)x(\\d+)$"));
-    const QRegularExpressionMatch m = pattern.match(text);
-    int width = 0;
-    int height = 0;
-    if (!m.hasMatch() || !parseInt(m.captured(1), kMinSide, kMaxSide, width) ||
-        !parseInt(m.captured(2), kMinSide, kMaxSide, height))
-        return false;
-    size = QSize(width, height);
-    return true;
-}
 
 // Empty when the arguments are usable, else the line to print.
 QString parseArgs(const QStringList& args, RenderArgs& r)
@@ -56,15 +41,11 @@ QString parseArgs(const QStringList& args, RenderArgs& r)
             if (!parseInt(args[++i], 1, 100000, r.request.pageNo))
                 return QStringLiteral("--page takes a page number from 1");
         } else if (arg == QLatin1String("--mode") && hasValue) {
-            const QString mode = args[++i];
-            if (!QStringList{"0", "1", "2", "4", "5"}.contains(mode))
+            if (!parseMode(args[++i], r.request.mode))
                 return QStringLiteral("--mode takes 0, 1, 2, 4 or 5");
-            r.request.mode = mode.toInt();
         } else if (arg == QLatin1String("--size") && hasValue) {
-            if (!parseSize(args[++i], r.request.size))
-                return QStringLiteral("--size takes WxH, each from %1 to %2")
-                    .arg(kMinSide)
-                    .arg(kMaxSide);
+            if (!parseWindowSize(args[++i], r.request.size))
+                return windowSizeError("--size");
         } else if (arg.startsWith(QLatin1String("--")) || !r.source.isEmpty()) {
             return QStringLiteral("unexpected argument '%1'").arg(arg);
         } else {

@@ -14,6 +14,7 @@ from golden_runner import run_cases  # noqa: E402
 HERE = os.path.dirname(os.path.abspath(__file__))
 CORPUS = os.path.join(HERE, "..", "library", "corpus")
 TABS = os.path.join(HERE, "data", "tabs.ini")
+INPUTS = os.path.join(HERE, "data", "inputs.ini")
 RENDER = os.path.join(HERE, "data", "render")
 SCORE = os.path.join(RENDER, "Harbour Lights(Test Band).pdf")
 SHEET = os.path.join(RENDER, "River Song(Test Band).chopro")
@@ -62,6 +63,66 @@ CASES = [
     ("navigate_no_keys", ["navigate", CORPUS], 2, None, "usage: navigate"),
     ("navigate_missing_folder", ["navigate", "/nonexistent/folder", "--keys", "next"], 2, None,
      "is not a folder"),
+    # The program's own commands through its hub, with a real binder window offscreen.
+    ("navigate_window_keys", ["navigate", RENDER, "--keys",
+                              "key:39 key:42 key:44 key:43 key:38 key:37 key:36 key:41"],
+     0, "navigate_window_keys.jsonl", None),
+    ("navigate_single_page_window", ["navigate", RENDER, "--window", "700x900", "--keys",
+                                     "key:39 key:39 key:39 key:38 key:38 key:38"], 0,
+     "navigate_single_page_window.jsonl", None),
+    ("navigate_mode", ["navigate", RENDER, "--mode", "2", "--window", "1000x700", "--keys",
+                       "pageDown pageDown pageUp"], 0, "navigate_mode.jsonl", None),
+    ("navigate_zoom", ["navigate", RENDER, "--mode", "1", "--window", "1200x700", "--keys",
+                       "key:39 key:39 key:39 key:38 key:53 key:39"], 0, "navigate_zoom.jsonl",
+     None),
+    ("navigate_post", ["navigate", RENDER, "--keys",
+                       '"post:ActionMessage=STAGE:Capo 2" "post:ActionMessage=Hello, world" '
+                       'wait:3 wait:0.1 "post:ActionMessageStay=:Stays" wait:10 '
+                       'post:ActionMessageStay= post:ActionGoToPageNo=3 post:ActionGoToPageNo=99 '
+                       'post:ActionGoToPageBottomNo=0 post:ActionGoToSongNo=1 '
+                       'post:ActionScrollCurrentOnglet=0 post:ActionOngletB=4 post:ActionKey=37'],
+     0, "navigate_post.jsonl", None),
+    ("navigate_actions", ["navigate", RENDER, "--keys",
+                          "action:3 action:2 raction:102 action:102 action:101 raction:101 "
+                          "action:10=2 action:99 action:1 action:0 swipe:2 swipe:1 swipe:4 "
+                          "swipe:3 action:11=Hello"],
+     0, "navigate_actions.jsonl", None),
+    ("navigate_inputs_from_settings", ["navigate", RENDER, "--settings", INPUTS, "--keys",
+                                       "next key:42 key:44 key:74 swipe:1 swipe:2"], 0,
+     "navigate_inputs_from_settings.jsonl", None),
+    ("navigate_open_missing", ["navigate", RENDER, "--keys", "post:ActionOpen=/no/such.pdf"], 0,
+     "navigate_open_missing.jsonl", 'The file "/no/such.pdf" cannot be found.'),
+    # Commands nobody takes, and those whose part of the program is still to come, are logged.
+    ("navigate_unhandled_key", ["navigate", RENDER, "--keys", "key:1234 key:1234"], 0,
+     "navigate_unhandled_key.jsonl", "no handler for key command 1234"),
+    ("navigate_ignored_swipe", ["navigate", RENDER, "--keys", "swipe:7"], 0,
+     "navigate_ignored_swipe.jsonl", "swipe code 7 is not one of 1 to 4"),
+    ("navigate_not_available", ["navigate", RENDER, "--keys", "key:77 key:77"], 0,
+     "navigate_not_available.jsonl", "the backing-track player (key command 77) is not available"),
+    ("navigate_unknown_action", ["navigate", RENDER, "--keys", "next post:ActionNope=1"], 2,
+     None, "unknown action 'ActionNope' in 'post:ActionNope=1'"),
+    ("navigate_post_without_name", ["navigate", RENDER, "--keys", "post:=1"], 2, None,
+     "unknown action '' in 'post:=1'"),
+    ("navigate_malformed_action", ["navigate", RENDER, "--keys", "action:x"], 2, None,
+     "malformed word 'action:x'"),
+    ("navigate_malformed_raction", ["navigate", RENDER, "--keys", "raction:=3"], 2, None,
+     "malformed word 'raction:=3'"),
+    ("navigate_malformed_swipe", ["navigate", RENDER, "--keys", "swipe:"], 2, None,
+     "malformed word 'swipe:'"),
+    ("navigate_malformed_key", ["navigate", RENDER, "--keys", "key:4x"], 2, None,
+     "malformed word 'key:4x'"),
+    ("navigate_open_quote", ["navigate", RENDER, "--keys", 'next "post:ActionMessage=Hi'], 2,
+     None, "a double quote is not closed"),
+    ("navigate_long_wait", ["navigate", RENDER, "--keys", "wait:99999999"], 2, None,
+     "a wait is at most 86400 seconds"),
+    ("navigate_bad_window", ["navigate", RENDER, "--window", "50x50", "--keys", "next"], 2,
+     None, "--window takes WxH"),
+    ("navigate_bad_mode", ["navigate", RENDER, "--mode", "3", "--keys", "next"], 2, None,
+     "--mode takes 0, 1, 2, 4 or 5"),
+    ("navigate_zoom_tall", ["navigate", RENDER, "--mode", "1", "--window", "700x900", "--keys",
+                            "next"], 2, None, "must be horizontally enlarged"),
+    ("navigate_empty_folder", ["navigate", EMPTY, "--keys", "next"], 2, None,
+     "holds no songs"),
     ("render_mode0", ["render", RENDER, "--out", png("mode0.png")], 0, "render_mode0.json",
      None),
     ("render_last_page", ["render", RENDER, "--page", "3", "--out", png("last_page.png")], 0,

@@ -20,6 +20,17 @@ QString zoomNeedsWideWindowMessage()
                           "(window width must be greater than window height).");
 }
 
+void placeBinderWindow(BinderWindow& window, int mode, const QSize& size)
+{
+    WindowPDFx& binder = window.binder();
+    // "Single Page" keeps its mode in a wide window.
+    binder.iniFlag(WindowFlag::singlePageForce, mode == ModeSinglePage);
+    binder.iniModeAffichage(mode, false);
+    window.resize(size);
+    window.show();
+    QCoreApplication::processEvents();
+}
+
 Snapshot snapshotBinder(const Data& data, const SnapshotRequest& request)
 {
     ManualTimers timers;
@@ -29,14 +40,8 @@ Snapshot snapshotBinder(const Data& data, const SnapshotRequest& request)
     BinderWindow window(windows, center, timers, pages);
     windows.append(&window.logic());
     WindowPDFx& binder = window.binder();
-    // As the window inspector sets it: "Single Page" keeps its mode in a wide window.
-    binder.iniFlag(WindowFlag::singlePageForce, request.mode == ModeSinglePage);
-    binder.iniModeAffichage(request.mode, false);
     window.logic().applyWindowOptions(windowOptions(Options::load(data.prefs, false)));
-    // The size is taken as a resize of the window, with its rule for the mode.
-    window.resize(request.size);
-    window.show();
-    QCoreApplication::processEvents();
+    placeBinderWindow(window, request.mode, request.size);
     showCurrentSong(windows, data, request.pageNo, windows.isUneFenetreEstZoomDemiPage());
     QCoreApplication::processEvents(); // the information lines are laid out again
 

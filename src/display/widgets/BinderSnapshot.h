@@ -24,6 +24,13 @@ struct Snapshot {
 // The message refusing half-page zoom in a window that is not wider than tall.
 QString zoomNeedsWideWindowMessage();
 
+class BinderWindow;
+
+// A binder window in the mode, as the window inspector sets it, then of the size (taken as
+// a resize, with the window's rule for the mode), shown (offscreen where there is no
+// screen).
+void placeBinderWindow(BinderWindow& window, int mode, const QSize& size);
+
 // Shows the data's current song at the page in a binder window of that size and mode, with
 // the dimmer of the options, and paints it as the window shows it. Needs a widget
 // application; the window is never shown on a screen of its own unless the platform has one.
