@@ -108,8 +108,7 @@ NavigateStep actionStep(const QString& word, qsizetype prefix, bool reverse, QSt
 }
 
 // "swipe:N" and "key:N": a gesture or a key command as a window posts it.
-NavigateStep postNumberStep(const QString& word, qsizetype prefix, const char* name,
-                            QString& error)
+NavigateStep postNumberStep(const QString& word, qsizetype prefix, const char* name, QString& error)
 {
     int value = 0;
     if (!wholeNumber(word.mid(prefix), value)) {

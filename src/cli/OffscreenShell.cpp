@@ -16,7 +16,8 @@ WindowPDFx* OffscreenShell::newBinderWindow(const BinderWindowParts& parts)
 {
     if (window_)
         return nullptr; // the command line shows one binder window
-    window_ = std::make_unique<BinderWindow>(parts.windows, parts.center, parts.timers, parts.pages);
+    window_ =
+        std::make_unique<BinderWindow>(parts.windows, parts.center, parts.timers, parts.pages);
     parts.windows.append(&window_->logic());
     placeBinderWindow(*window_, mode_, size_);
     return &window_->binder();

@@ -1,5 +1,7 @@
 #include "library/NoteDirectives.h"
 
+#include <QList>
+
 namespace partivo {
 
 namespace {
@@ -81,6 +83,15 @@ int scanTempoDigits(QStringView window)
     return run.size() >= 2 ? run.toInt() : 0;
 }
 
+// Only blanks stand between the start of the line and position at.
+bool startsLine(const QString& note, int at)
+{
+    int i = at;
+    while (i > 0 && (note[i - 1] == u' ' || note[i - 1] == u'\t'))
+        --i;
+    return i == 0 || note[i - 1] == u'\n' || note[i - 1] == u'\r';
+}
+
 } // namespace
 
 TempoInfo tempoFromNote(const QString& note)
@@ -90,11 +101,28 @@ TempoInfo tempoFromNote(const QString& note)
         info.signature = 2;
     else if (note.contains(QLatin1String("3/4")))
         info.signature = 3;
-    const int at = indexOfAsciiIgnoringCase(note, QLatin1StringView("TEMPO"));
-    if (at < 0 && note.contains(QLatin1Char('@')))
+    const QLatin1StringView word("TEMPO");
+    const int first = indexOfAsciiIgnoringCase(note, word);
+    if (first < 0) {
+        // Without the word, any run of digits will do, unless the note holds MIDI
+        // instructions ("@"), whose numbers are no tempo.
+        if (!note.contains(QLatin1Char('@')))
+            info.tempo = scanTempoDigits(note);
         return info;
-    const QStringView window = at >= 0 ? QStringView(note).mid(at, 11) : QStringView(note);
-    info.tempo = scanTempoDigits(window);
+    }
+    // The word is looked at where a line begins with it first (the directive "Tempo=64"),
+    // then wherever it stands; prose such as "in tempo at bar 5", with no tempo in the
+    // characters after it, does not end the search.
+    QList<int> directives;
+    QList<int> prose;
+    for (int at = first; at >= 0; at = indexOfAsciiIgnoringCase(note, word, at + 1))
+        (startsLine(note, at) ? directives : prose).append(at);
+    for (const int at : directives + prose) {
+        if (const int tempo = scanTempoDigits(QStringView(note).mid(at, 11)); tempo > 0) {
+            info.tempo = tempo;
+            break;
+        }
+    }
     return info;
 }
 

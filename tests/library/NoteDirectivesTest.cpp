@@ -147,6 +147,14 @@ TEST(NoteDirectives, TempoAndSignature)
         {"TEMPO=120 later 95", 120, 4},
         {"tempo=88 then tempo=99", 88, 4},
         {"x TEMPO", 0, 4},
+        // A line that begins with the word is read first; prose whose characters hold no
+        // tempo does not end the search.
+        {"rubato intro, in tempo at bar 5 ... Tempo=64", 64, 4},
+        {"rubato intro, in tempo at bar 5\nTempo=64\n", 64, 4},
+        {"slow tempo 60 at first\nTempo=90", 90, 4},
+        {"memo\n  Tempo: 76", 76, 4},
+        {"in tempo, then TEMPO 100", 100, 4},
+        {"in tempo\nat tempo", 0, 4},
         // Runs of digits: a one-digit run is forgotten, the third digit ends the scan.
         {"1 22 333", 22, 4},
         {"5x77", 77, 4},
