@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
 #include <QNativeGestureEvent>
 #include <QPainter>
 #include <QPdfWriter>
@@ -210,6 +212,46 @@ TEST(BinderWindowWidget, HeaderButtonsPostTheirCommands)
     rig.window.binder().setPDF(rig.chordPro, 1, true, false, 0, nullptr, false);
     EXPECT_FALSE(rig.windows.recOn); // a new song ends the recording
     EXPECT_TRUE(rec->isHidden());
+}
+
+// In a narrow window the title keeps its room and the buttons go into a menu that posts the
+// same commands; a wide window shows them again.
+TEST(BinderWindowWidget, NarrowWindowPutsTheHeaderButtonsInAMenu)
+{
+    Rig rig;
+    auto longTitle = song(writePdf(rig.dir.filePath("x.pdf"), 1));
+    longTitle->pieceDet->titre = QStringLiteral("A Rather Long Song Title For A Ballad");
+    longTitle->pieceDet->auteur = QStringLiteral("Somebody");
+    rig.window.binder().setPDF(longTitle, 1, true, false, 0, nullptr, false);
+    BinderHeaderRow& header = rig.window.headerRow();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(header.buttonsInMenu());
+    EXPECT_FALSE(header.commandButton(cmd::NoteWindow)->isHidden());
+
+    // Wide enough for the whole title once the buttons are in the menu, not for both.
+    rig.window.resize(880, 800);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(header.buttonsInMenu());
+    EXPECT_TRUE(header.commandButton(cmd::NoteWindow)->isHidden());
+    const QLabel* title = nullptr;
+    for (const QLabel* label : header.findChildren<QLabel*>()) {
+        if (label->text().contains(QLatin1String("Ballad")))
+            title = label;
+    }
+    ASSERT_NE(title, nullptr);
+    EXPECT_GE(title->width(), title->sizeHint().width()) << "the whole title shows";
+
+    rig.posted.clear();
+    const QList<QAction*> items = header.menuButton()->menu()->actions();
+    ASSERT_EQ(items.size(), 4);
+    for (QAction* item : items)
+        item->trigger();
+    EXPECT_EQ(rig.posted,
+              (QList<int>{cmd::NoteWindow, cmd::CmdEnter, cmd::SongList, cmd::ExportList}));
+
+    rig.window.resize(1400, 800);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(header.buttonsInMenu());
 }
 
 TEST(BinderWindowWidget, PinchesEnterAndLeaveHalfPageZoom)

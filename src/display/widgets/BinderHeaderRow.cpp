@@ -4,6 +4,8 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
+#include <QResizeEvent>
 #include <QTextDocumentFragment>
 #include <QToolButton>
 
@@ -131,7 +133,50 @@ BinderHeaderRow::BinderHeaderRow(QWidget* parent) : QWidget(parent)
         layout->addWidget(button);
         commands_.append(button);
     }
+    more_ = flatButton(this, QStringLiteral("☰"), small);
+    more_->setToolTip(QStringLiteral("Note, List, Filter, Export"));
+    more_->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(more_);
+    for (QToolButton* button : std::as_const(commands_)) {
+        QAction* action = menu->addAction(button->text());
+        connect(action, &QAction::triggered, button, &QToolButton::click);
+    }
+    more_->setMenu(menu);
+    more_->hide();
+    layout->addWidget(more_);
+    // The title may be cut only once the buttons are in the menu.
+    title_->setMinimumWidth(0);
+    title_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     setFixedHeight(QFontMetrics(big).height() + 4);
+}
+
+bool BinderHeaderRow::buttonsInMenu() const
+{
+    return !more_->isHidden();
+}
+
+void BinderHeaderRow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    arrangeButtons();
+}
+
+void BinderHeaderRow::arrangeButtons()
+{
+    int needed = title_->isHidden() ? 0 : title_->sizeHint().width();
+    for (QWidget* part : {static_cast<QWidget*>(id_), static_cast<QWidget*>(search_),
+                          static_cast<QWidget*>(tempo_), static_cast<QWidget*>(rec_)}) {
+        if (!part->isHidden())
+            needed += part->sizeHint().width();
+    }
+    int buttons = 0;
+    for (const QToolButton* button : std::as_const(commands_))
+        buttons += button->sizeHint().width();
+    const int spacing = layout()->spacing() * (4 + int(commands_.size())) + 24;
+    const bool inMenu = width() < needed + buttons + spacing;
+    for (QToolButton* button : std::as_const(commands_))
+        button->setVisible(!inMenu);
+    more_->setVisible(inMenu);
 }
 
 void BinderHeaderRow::showHeader(const BinderHeader& header, const SearchBox& search,
@@ -152,6 +197,8 @@ void BinderHeaderRow::showHeader(const BinderHeader& header, const SearchBox& se
     search_->setVisible(searchShown);
     if (searchShown)
         search_->setText(searchHtml(search));
+    showPart(more_, {more_->text(), text}, !more_->isHidden());
+    arrangeButtons();
 }
 
 QString BinderHeaderRow::shownTitle() const

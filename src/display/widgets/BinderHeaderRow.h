@@ -38,15 +38,25 @@ public:
     // The button posting the command; none for another number.
     QToolButton* commandButton(int command) const;
     QToolButton* idButton() const { return id_; }
+    // In a window too narrow for the title and the buttons, the buttons go into this menu.
+    QToolButton* menuButton() const { return more_; }
+    bool buttonsInMenu() const;
     QToolButton* recordingButton() const { return rec_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // The title gets its room first: the buttons go into the menu when both do not fit.
+    void arrangeButtons();
+
     QToolButton* id_;
     QLabel* title_;
     QLabel* search_;
     QLabel* tempo_;
     QList<QToolButton*> commands_;
     QToolButton* rec_;
+    QToolButton* more_;
 };
 
 } // namespace partivo
