@@ -38,6 +38,8 @@ public:
     virtual void showKeyPad() {}
     // The preferences window's key test field names the key just pressed.
     virtual void showKeyTest(const QString& /*text*/) {}
+    // How many screens the desktop has now.
+    virtual int screenCount() const { return 1; }
     // A window in which the user edits something is open (the preferences): the current
     // song's file is not reloaded behind it when the program comes back to the front.
     virtual bool editingWindowOpen() const { return false; }

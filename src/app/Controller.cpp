@@ -3,6 +3,7 @@
 #include "display/CurrentSong.h"
 #include "display/Dimmer.h"
 #include "display/PlatformWindow.h"
+#include "display/StageLayout.h"
 #include "display/VersionSubstitution.h"
 #include "display/WindowPDFx.h"
 #include "library/Pieces.h"
@@ -67,6 +68,10 @@ void Controller::awakeFromNib(const QString& startFolder)
         data_.prefs.setValue(QStringLiteral("dirNo"), 0);
     }
     windows_.chargerWinIDs(data_.prefs);
+    // The binder windows of the last run come back where they were, as they were.
+    loadStageLayout(data_.prefs, stageLayoutPrefix(shell_.screenCount()), windows_,
+                    shell_.screenCount(),
+                    [this]() -> WindowPDFxSuper* { return newBinderWindow(); });
     binders_.start();
 }
 
@@ -79,6 +84,7 @@ void Controller::applicationDidFinishLaunching()
 void Controller::applicationWillTerminate()
 {
     midiWatcher_->stop();
+    saveStageLayout(data_.prefs, stageLayoutPrefix(shell_.screenCount()), windows_);
     binders_.terminate();
     options_.save(data_.prefs);
     data_.prefs.sync();
@@ -137,13 +143,18 @@ void Controller::chargerPages()
     showSongInWindows();
 }
 
+WindowPDFx* Controller::newBinderWindow()
+{
+    WindowPDFx* window = shell_.newBinderWindow({windows_, center_, timers_, pages_});
+    if (window)
+        window->applyWindowOptions(windowOptions(options_));
+    return window;
+}
+
 void Controller::showSongInWindows()
 {
-    if (windows_.nsMutaryOfWindows().isEmpty()) {
-        WindowPDFx* window = shell_.newBinderWindow({windows_, center_, timers_, pages_});
-        if (window)
-            window->applyWindowOptions(windowOptions(options_));
-    }
+    if (windows_.nsMutaryOfWindows().isEmpty())
+        newBinderWindow();
     showCurrentSong(windows_, data_, navigator_.pageNo1, navigator_.zoomON);
 }
 

@@ -95,6 +95,7 @@ private:
     void registerActions();
     void observeBus();
     void showSongInWindows();
+    WindowPDFx* newBinderWindow();
     void refreshMenus();
     void refreshNoteX();
     // Some window shows the search box: a blocked search is cleared.

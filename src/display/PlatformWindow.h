@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QRect>
 #include <QSizeF>
 
 namespace partivo {
@@ -24,7 +25,11 @@ public:
     // Index of the window's screen in the platform's screen list.
     virtual int screenIndex() const = 0;
     virtual QSizeF frameSize() const = 0;
+    // The window's frame on the desktop, and moving it there.
+    virtual QRect frameRect() const = 0;
+    virtual void setFrameRect(const QRect& frame) = 0;
     virtual bool isPlatformFullScreen() const = 0;
+    virtual void enterFullScreen() = 0;
     virtual void exitFullScreen() = 0;
     // Closes the platform window; its display window is removed from the list by winClose.
     virtual void closeWindow() = 0;

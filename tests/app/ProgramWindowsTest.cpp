@@ -45,12 +45,16 @@ struct Program {
     ProgramShell shell;
     Controller controller{prefs, dialogs, midi, center, timers, files, shell};
 
-    explicit Program(const QList<std::pair<QString, int>>& songs = {})
+    explicit Program(const QList<std::pair<QString, int>>& songs = {},
+                     const QMap<QString, QVariant>& stored = {})
+        : prefs(stored)
     {
         shell.setController(&controller);
         for (const auto& [name, pages] : songs)
             writePdf(QDir(folder.path()).filePath(name), pages);
-        if (songs.isEmpty()) {
+        if (!stored.isEmpty()) {
+            controller.awakeFromNib();
+        } else if (songs.isEmpty()) {
             controller.awakeFromNib();
         } else {
             prefs.setValue(QStringLiteral("NbrExec"), 3);
@@ -208,6 +212,35 @@ TEST(ProgramWindows, TheKeyTestNamesTheKeyPressed)
     QApplication::sendEvent(field, &other);
     EXPECT_EQ(field->text(), QStringLiteral("(other key)"));
     EXPECT_EQ(app.title(), QStringLiteral("Alpha")) << "keys in the test field move nothing";
+}
+
+// The stage layout survives a restart: the window's frame, mode and window ID.
+TEST(ProgramWindows, TheWindowComesBackWhereItWas)
+{
+    QMap<QString, QVariant> stored;
+    QRect frame;
+    {
+        Program first({{"Alpha.pdf", 3}});
+        BinderWindow& window = first.window();
+        window.setGeometry(60, 80, 1000, 700);
+        QApplication::processEvents();
+        frame = window.frameGeometry();
+        window.binder().iniModeAffichage(ModeSlideLeft, true);
+        WinID drum;
+        drum.idWin = QStringLiteral("Drum");
+        first.controller.displayWindows().setWinIDs({drum});
+        window.binder().iniMode(1, QStringLiteral("Drum"));
+        first.controller.applicationWillTerminate();
+        for (const QString& key : first.prefs.keys())
+            stored.insert(key, first.prefs.value(key));
+    }
+    Program second({}, stored);
+    ASSERT_EQ(second.shell.binderWindows().size(), 1);
+    BinderWindow& window = second.window();
+    QApplication::processEvents();
+    EXPECT_EQ(window.frameGeometry(), frame);
+    EXPECT_EQ(window.binder().settings().modeAffichage, ModeSlideLeft);
+    EXPECT_EQ(window.binder().settings().altDir, QStringLiteral("Drum"));
 }
 
 } // namespace

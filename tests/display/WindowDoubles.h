@@ -42,7 +42,19 @@ struct FakePlatform : PlatformWindow {
     bool isMainWindow() const override { return key; }
     int screenIndex() const override { return screen; }
     QSizeF frameSize() const override { return size; }
+    QRect frame{0, 0, 800, 600};
+    QRect frameRect() const override { return frame; }
+    void setFrameRect(const QRect& f) override
+    {
+        frame = f;
+        size = f.size();
+    }
     bool isPlatformFullScreen() const override { return fullScreen; }
+    void enterFullScreen() override
+    {
+        fullScreen = true;
+        calls << "enterFullScreen";
+    }
     void exitFullScreen() override
     {
         fullScreen = false;

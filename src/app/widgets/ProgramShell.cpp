@@ -6,6 +6,8 @@
 #include "app/widgets/PreferencesWindow.h"
 #include "display/widgets/BinderWindow.h"
 
+#include <QGuiApplication>
+
 namespace partivo {
 
 ProgramShell::ProgramShell() = default;
@@ -99,6 +101,11 @@ void ProgramShell::showKeyTest(const QString& text)
 {
     if (preferences_)
         preferences_->showKeyTest(text);
+}
+
+int ProgramShell::screenCount() const
+{
+    return int(QGuiApplication::screens().size());
 }
 
 bool ProgramShell::editingWindowOpen() const

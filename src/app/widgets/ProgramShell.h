@@ -31,6 +31,7 @@ public:
     void showKeyPad() override;
     void showKeyTest(const QString& text) override;
     bool editingWindowOpen() const override;
+    int screenCount() const override;
 
     // Full screen on or off for the key binder window.
     void toggleFullScreen();

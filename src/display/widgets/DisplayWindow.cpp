@@ -147,6 +147,26 @@ QSizeF DisplayWindow::frameSize() const
     return QSizeF(frameGeometry().size());
 }
 
+QRect DisplayWindow::frameRect() const
+{
+    return frameGeometry();
+}
+
+void DisplayWindow::setFrameRect(const QRect& frame)
+{
+    // The frame includes the decoration; the widget's geometry does not.
+    const QMargins decoration(geometry().left() - frameGeometry().left(),
+                              geometry().top() - frameGeometry().top(),
+                              frameGeometry().right() - geometry().right(),
+                              frameGeometry().bottom() - geometry().bottom());
+    setGeometry(frame.marginsRemoved(decoration));
+}
+
+void DisplayWindow::enterFullScreen()
+{
+    showFullScreenState(true);
+}
+
 bool DisplayWindow::isPlatformFullScreen() const
 {
     return windowState().testFlag(Qt::WindowFullScreen);

@@ -40,7 +40,10 @@ public:
     bool isMainWindow() const override;
     int screenIndex() const override;
     QSizeF frameSize() const override;
+    QRect frameRect() const override;
+    void setFrameRect(const QRect& frame) override;
     bool isPlatformFullScreen() const override;
+    void enterFullScreen() override;
     void exitFullScreen() override;
     void closeWindow() override;
 
