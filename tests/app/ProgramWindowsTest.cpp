@@ -26,6 +26,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace partivo;
@@ -52,9 +53,7 @@ struct Program {
         shell.setController(&controller);
         for (const auto& [name, pages] : songs)
             writePdf(QDir(folder.path()).filePath(name), pages);
-        if (!stored.isEmpty()) {
-            controller.awakeFromNib();
-        } else if (songs.isEmpty()) {
+        if (songs.isEmpty()) {
             controller.awakeFromNib();
         } else {
             prefs.setValue(QStringLiteral("NbrExec"), 3);
@@ -241,6 +240,78 @@ TEST(ProgramWindows, TheWindowComesBackWhereItWas)
     EXPECT_EQ(window.frameGeometry(), frame);
     EXPECT_EQ(window.binder().settings().modeAffichage, ModeSlideLeft);
     EXPECT_EQ(window.binder().settings().altDir, QStringLiteral("Drum"));
+}
+
+// Every key the Help Binder and the README name, pressed in a binder window, does what they
+// say it does.
+TEST(ProgramWindows, EveryKeyTheHelpNamesDoesWhatItSays)
+{
+    // Tab 1 is a setlist of two songs.
+    Program app({{"Alpha.pdf", 5}, {"Beta.pdf", 1}, {"Gamma.pdf", 1}},
+                {{"0TabName1", "Gig"}, {"0OptSel1", 3}, {"0list1", "gamma\nbeta\n"}});
+    Navigator& nav = app.controller.navigator();
+    Data& data = app.controller.data();
+    struct Step {
+        const char* name;
+        int key;
+        Qt::KeyboardModifiers mods;
+        std::function<bool()> check;
+    };
+    const QList<Step> steps = {
+        {"Down: next page", Qt::Key_Down, {}, [&] { return nav.pageNo1 == 3; }},
+        {"Space: next page", Qt::Key_Space, {}, [&] { return nav.pageNo1 == 5; }},
+        {"Down on the last page stays", Qt::Key_Down, {}, [&] { return nav.pageNo1 == 5; }},
+        {"Up: previous page", Qt::Key_Up, {}, [&] { return nav.pageNo1 == 3; }},
+        {"Page Up: previous page", Qt::Key_PageUp, {}, [&] { return nav.pageNo1 == 1; }},
+        {"Page Down: next page", Qt::Key_PageDown, {}, [&] { return nav.pageNo1 == 3; }},
+        {"Ctrl and =: half a page", Qt::Key_Equal, Qt::ControlModifier, [&] { return nav.zoomON; }},
+        {"Ctrl and -: whole pages", Qt::Key_Minus, Qt::ControlModifier,
+         [&] { return !nav.zoomON; }},
+        {"Right: next song", Qt::Key_Right, {}, [&] { return app.title() == "Beta"; }},
+        {"Left: previous song", Qt::Key_Left, {}, [&] { return app.title() == "Alpha"; }},
+        {"Tab: the next tab", Qt::Key_Tab, {}, [&] { return data.onglNoG == 1; }},
+        {"Shift-Tab: back", Qt::Key_Backtab, Qt::ShiftModifier, [&] { return data.onglNoG == 0; }},
+        {"End: the next tab", Qt::Key_End, {}, [&] { return data.onglNoG == 1; }},
+        {"Home in a setlist: the tab before",
+         Qt::Key_Home,
+         {},
+         [&] { return data.onglNoG == 0 && data.songNoG() == 1; }},
+        {"Home: the first song", Qt::Key_Home, {}, [&] { return data.songNoG() == 1; }},
+        {"typing g: Gamma", Qt::Key_G, {}, [&] { return app.title() == "Gamma"; }},
+        {"Backspace takes the letter back",
+         Qt::Key_Backspace,
+         {},
+         [&] { return data.rech.isEmpty(); }},
+        {"typing x finds nothing", Qt::Key_X, {}, [&] { return nav.rechBloque; }},
+        {"Escape ends the search",
+         Qt::Key_Escape,
+         {},
+         [&] { return data.rech.isEmpty() && !nav.rechBloque; }},
+        {"Ctrl-A: artist order", Qt::Key_A, Qt::ControlModifier,
+         [&] { return data.currentSort == 1; }},
+        {"Ctrl-R: refresh", Qt::Key_R, Qt::ControlModifier,
+         [&] { return app.controller.binders().currentDirNo == 0; }},
+        {"F11: full screen", Qt::Key_F11, {}, [&] { return app.window().isPlatformFullScreen(); }},
+        {"F10: the menus in full screen",
+         Qt::Key_F10,
+         {},
+         [&] { return !app.window().menuBar()->isHidden(); }},
+        {"F11 again: a window",
+         Qt::Key_F11,
+         {},
+         [&] { return !app.window().isPlatformFullScreen(); }},
+    };
+    for (const Step& step : steps) {
+        app.press(step.key, step.mods);
+        EXPECT_TRUE(step.check()) << step.name;
+        app.timers.advance(2100); // searches end, the previous-song memory settles
+    }
+    // Ctrl-1 opens binder 1; Ctrl-2, unassigned, asks for a folder (cancelled here).
+    app.press(Qt::Key_2, Qt::ControlModifier);
+    EXPECT_EQ(app.controller.binders().currentDirNo, 0);
+    EXPECT_EQ(app.dialogs.asked().last().kind, QStringLiteral("chooseFolder"));
+    app.press(Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(app.controller.binders().currentDirNo, 0);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
+#include "display/StageLayout.h"
 #include "QtPrinters.h"
 #include "WindowDoubles.h"
-#include "display/StageLayout.h"
 #include "display/WindowTypes.h"
 #include "platform/MemoryPrefs.h"
 
