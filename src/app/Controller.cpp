@@ -10,8 +10,10 @@
 #include "library/PiecesDet.h"
 #include "midi/Midi.h"
 #include "midi/MidiSetupWatcher.h"
+#include "platform/FileServices.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Prefs.h"
+#include "platform/Timers.h"
 
 #include <QDir>
 #include <QVariantMap>
@@ -155,7 +157,21 @@ void Controller::showSongInWindows()
 {
     if (windows_.nsMutaryOfWindows().isEmpty())
         newBinderWindow();
-    showCurrentSong(windows_, data_, navigator_.pageNo1, navigator_.zoomON);
+    if (showCurrentSong(windows_, data_, navigator_.pageNo1, navigator_.zoomON)) {
+        // The note of a song that stays current for half a second is processed.
+        timers_.start(QLatin1String(kNoteTimer), kNoteTimerMs, false, [this] { processNote(); });
+    }
+}
+
+void Controller::processNote()
+{
+    const auto piece = data_.getPiece(data_.songNoG());
+    if (!piece || !piece->pieceDet)
+        return;
+    // A ChordPro song opens in its external application when the option says so.
+    if (options_.genOptAutoOpen && piece->pieceDet->typeFichier1 == 1)
+        files_.openWithDefaultApp(currentSongFile());
+    navigator_.songNoG_ev = data_.songNoG();
 }
 
 void Controller::refreshNoteX()

@@ -15,6 +15,9 @@
 
 namespace partivo {
 
+inline constexpr char kNoteTimer[] = "noteProcessing";
+inline constexpr int kNoteTimerMs = 500;
+
 class Dialogs;
 class FileServices;
 class Midi;
@@ -96,6 +99,8 @@ private:
     void observeBus();
     void showSongInWindows();
     WindowPDFx* newBinderWindow();
+    // Half a second after a song change, if it is still current: what its note asks for.
+    void processNote();
     void refreshMenus();
     void refreshNoteX();
     // Some window shows the search box: a blocked search is cleared.

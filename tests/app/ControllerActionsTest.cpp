@@ -268,5 +268,29 @@ TEST(ControllerActions, ComingBackToTheFrontReadsTheSongAgain)
     EXPECT_EQ(reloads, 1);
 }
 
+// With the option on, a ChordPro song that stays current for half a second opens in its
+// external application; a PDF, or a song left before, does not.
+TEST(ControllerActions, ChordProSongsOpenOutsideWhenTheOptionIsOn)
+{
+    App app;
+    app.start({{"Alpha.pdf", 1}, {"Beta.chopro", 1}, {"Gamma.chopro", 1}});
+    Options o = app.c().options();
+    o.genOptAutoOpen = true;
+    app.c().applyOptions(o);
+    app.timers.advance(kNoteTimerMs);
+    app.key(cmd::NextSong);
+    app.timers.advance(kNoteTimerMs - 1);
+    app.key(cmd::NextSong);
+    app.timers.advance(kNoteTimerMs);
+    const QString gamma = QDir(app.folder.path()).filePath(QStringLiteral("Gamma.chopro"));
+    EXPECT_EQ(app.files.requests, QStringList{"open " + gamma});
+    EXPECT_EQ(app.c().navigator().songNoG_ev, 3);
+    o.genOptAutoOpen = false;
+    app.c().applyOptions(o);
+    app.key(cmd::PrevSong);
+    app.timers.advance(kNoteTimerMs);
+    EXPECT_EQ(app.files.requests.size(), 1);
+}
+
 } // namespace
 } // namespace partivo

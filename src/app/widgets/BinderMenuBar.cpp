@@ -54,7 +54,10 @@ void BinderMenuBar::buildProgramMenu()
     programMenu_->addSeparator();
     item(programMenu_, QStringLiteral("Full Screen\tF11"), [this] { shell_.toggleFullScreen(); });
     programMenu_->addSeparator();
-    item(programMenu_, QStringLiteral("Quit\tCtrl+Q"), [] { QApplication::quit(); });
+    // No key of the key table quits, so this item has the shortcut itself.
+    item(programMenu_, QStringLiteral("Quit"), [] {
+        QApplication::quit();
+    })->setShortcut(QKeySequence::Quit);
 }
 
 void BinderMenuBar::buildSongMenu()

@@ -88,7 +88,8 @@ QWidget* PreferencesWindow::buildGeneral()
     hiddenRegions_ = new QCheckBox(
         QStringLiteral("Hidden regions: a click in a quarter of the window turns songs and pages"));
     form->addRow(hiddenRegions_);
-    autoOpen_ = new QCheckBox(QStringLiteral("Open the binder window automatically"));
+    autoOpen_ = new QCheckBox(QStringLiteral("Open each ChordPro song shown in its external "
+                                             "application"));
     form->addRow(autoOpen_);
     extOpen_ = new QCheckBox(QStringLiteral("Open ChordPro files in an external application"));
     form->addRow(extOpen_);
