@@ -27,6 +27,7 @@ Controller::Controller(Prefs& prefs, Dialogs& dialogs, Midi& midi, NotificationC
       binders_(data_, *this), navigator_(data_, *this, timers), windows_(center)
 {
     navigator_.setShownPages(&windows_);
+    windows_.setLastWindowClosingHook([this] { saveWindowLayout(); });
     registerKeyCommands();
     registerActions();
     observeBus();
@@ -83,10 +84,21 @@ void Controller::applicationDidFinishLaunching()
     midiWatcher_->start();
 }
 
+void Controller::saveWindowLayout()
+{
+    // Once per run: closing the windows on the way out changes their state (full screen).
+    if (layoutSaved_)
+        return;
+    layoutSaved_ = true;
+    saveStageLayout(data_.prefs, stageLayoutPrefix(shell_.screenCount()), windows_);
+}
+
 void Controller::applicationWillTerminate()
 {
     midiWatcher_->stop();
-    saveStageLayout(data_.prefs, stageLayoutPrefix(shell_.screenCount()), windows_);
+    // Windows closed on the way out have saved the layout as they were before closing.
+    if (!windows_.nsMutaryOfWindows().isEmpty())
+        saveWindowLayout();
     binders_.terminate();
     options_.save(data_.prefs);
     data_.prefs.sync();

@@ -43,6 +43,9 @@ public:
     // From now on MIDI set-up changes are handled; the port lists are polled.
     void applicationDidFinishLaunching();
     void applicationWillTerminate();
+    // The display windows' arrangement is kept for the next start (at termination, and
+    // before the program closes its windows to quit).
+    void saveWindowLayout();
     // The program came to the front again: the current song's file is read again (it may
     // have changed meanwhile).
     void appAct();
@@ -132,6 +135,7 @@ private:
     QList<int> observers_;
     bool launched_ = false;       // the first activation after the start has happened
     bool refreshWarning_ = false; // song information changed: the "⚠" item shows
+    bool layoutSaved_ = false;    // the window layout was kept for the next start
 };
 
 } // namespace partivo

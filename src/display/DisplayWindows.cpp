@@ -20,6 +20,8 @@ void DisplayWindows::append(WindowPDFxSuper* window)
 
 void DisplayWindows::winClose(WindowPDFxSuper* window)
 {
+    if (windows_.size() == 1 && windows_.first() == window && lastClosing_)
+        lastClosing_();
     forget(window);
     center_.postParam(QLatin1String(action::Key), cmd::WindowsChanged);
     activateKeywin();

@@ -32,6 +32,8 @@ public:
     // The platform window closed: the window leaves the list, the controller hears of it
     // and a binder window is made key again.
     void winClose(WindowPDFxSuper* window);
+    // Runs when the last window of the list is about to close (the program quits next).
+    void setLastWindowClosingHook(std::function<void()> hook) { lastClosing_ = std::move(hook); }
     // Removes the window without telling anyone (it is being destroyed).
     void forget(WindowPDFxSuper* window);
     void closeAllWin();
@@ -117,6 +119,7 @@ private:
     QList<WindowPDFxSuper*> windows_;
     QList<WinID> winIDs_;
     std::shared_ptr<Pieces> lastShown_;
+    std::function<void()> lastClosing_;
 };
 
 } // namespace partivo

@@ -54,10 +54,8 @@ void BinderMenuBar::buildProgramMenu()
     programMenu_->addSeparator();
     item(programMenu_, QStringLiteral("Full Screen\tF11"), [this] { shell_.toggleFullScreen(); });
     programMenu_->addSeparator();
-    // No key of the key table quits, so this item has the shortcut itself.
-    item(programMenu_, QStringLiteral("Quit"), [] {
-        QApplication::quit();
-    })->setShortcut(QKeySequence::Quit);
+    // The window itself carries Ctrl+Q, so that it also quits while the menus are hidden.
+    item(programMenu_, QStringLiteral("Quit\tCtrl+Q"), [] { ProgramShell::quit(); });
 }
 
 void BinderMenuBar::buildSongMenu()

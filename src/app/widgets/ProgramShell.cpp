@@ -6,15 +6,23 @@
 #include "app/widgets/PreferencesWindow.h"
 #include "display/widgets/BinderWindow.h"
 
+#include <QAction>
 #include <QGuiApplication>
 
 namespace partivo {
 
-ProgramShell::ProgramShell() = default;
+ProgramShell* ProgramShell::current_ = nullptr;
+
+ProgramShell::ProgramShell()
+{
+    current_ = this;
+}
 
 ProgramShell::~ProgramShell()
 {
     destroyWindows();
+    if (current_ == this)
+        current_ = nullptr;
 }
 
 void ProgramShell::destroyWindows()
@@ -33,6 +41,11 @@ WindowPDFx* ProgramShell::newBinderWindow(const BinderWindowParts& parts)
     parts.windows.append(&window->logic());
     if (controller_)
         window->setMenuBar(new BinderMenuBar(*controller_, *this, window));
+    // No key of the key table quits: Ctrl+Q belongs to the window (menus may be hidden).
+    auto* quitAction = new QAction(window);
+    quitAction->setShortcut(QKeySequence::Quit);
+    connect(quitAction, &QAction::triggered, this, [] { quit(); });
+    window->addAction(quitAction);
     window->resize(1280, 800);
     window->show();
     windows_.append(window);
@@ -65,6 +78,13 @@ void ProgramShell::refreshMenus(const MenuState& state)
         if (auto* bar = qobject_cast<BinderMenuBar*>(window->menuBar()))
             bar->showState(state);
     }
+}
+
+void ProgramShell::quit()
+{
+    if (current_ && current_->controller_)
+        current_->controller_->saveWindowLayout();
+    QCoreApplication::quit();
 }
 
 void ProgramShell::toggleFullScreen()

@@ -33,6 +33,8 @@ public:
     bool editingWindowOpen() const override;
     int screenCount() const override;
 
+    // Quits the program: the window layout is kept first (quitting closes the windows).
+    static void quit();
     // Full screen on or off for the key binder window.
     void toggleFullScreen();
     // The binder windows that are open, in the order they were made.
@@ -41,6 +43,7 @@ public:
     KeyPadWindow* keyPad() const;
 
 private:
+    static ProgramShell* current_; // the program's shell, for quitting
     Controller* controller_ = nullptr;
     QList<QPointer<BinderWindow>> windows_;
     QPointer<PreferencesWindow> preferences_;

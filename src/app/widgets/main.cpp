@@ -10,7 +10,11 @@
 #include "platform/RtMidiBackend.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
 #include <QTimer>
+
+#include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -51,6 +55,35 @@ partivo::RtMidiBackend::Api midiApi(const QStringList& args, const partivo::Pref
     return api.value_or(partivo::RtMidiBackend::Api::Alsa);
 }
 
+// SIGTERM and SIGINT (a session ending, Ctrl+C in a terminal) end the program the normal
+// way, so that the binders, options and window layout are saved as on Quit. The handler only
+// writes a byte; the event loop does the rest.
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+}
+
+void quitOnSignals(QCoreApplication& app)
+{
+    if (::pipe(signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
+        char byte = 0;
+        [[maybe_unused]] const auto got = ::read(signalPipe[0], &byte, 1);
+        partivo::ProgramShell::quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -58,6 +91,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Partivo"));
     QApplication::setOrganizationName(QStringLiteral("Partivo"));
+    quitOnSignals(app);
 
     partivo::QSettingsPrefs prefs;
     partivo::WidgetDialogs dialogs;
