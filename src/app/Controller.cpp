@@ -1,5 +1,6 @@
 #include "app/Controller.h"
 
+#include "app/AppTexts.h"
 #include "display/CurrentSong.h"
 #include "display/Dimmer.h"
 #include "display/PlatformWindow.h"
@@ -249,7 +250,7 @@ void Controller::reloadDocuments()
 
 void Controller::editTab(int tab)
 {
-    dispatcher_.logNotAvailable(QStringLiteral("the tab editor"), tab);
+    dispatcher_.logNotAvailable(QString::fromLatin1(texts::comingParts::kTabEditor), tab);
 }
 
 int Controller::determinerNbTocG() const

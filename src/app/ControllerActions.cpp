@@ -17,11 +17,7 @@ namespace partivo {
 
 namespace {
 
-constexpr char kPlayerAndGenres[] = "the backing-track player and genres";
-constexpr char kNoteWindow[] = "the note window";
-constexpr char kListAndFilters[] = "the song list panel and its filters";
-constexpr char kMetronome[] = "the metronome";
-constexpr char kEditor[] = "the ChordPro editor";
+using namespace texts::comingParts;
 
 // The digit the text starts with, or -1.
 int firstDigit(const QString& text)

@@ -11,7 +11,7 @@ namespace partivo {
 
 namespace {
 
-constexpr char kPdfExport[] = "the ChordPro to PDF window";
+using texts::comingParts::kPdfExport;
 
 bool isPdf(const QString& path)
 {

@@ -1,6 +1,7 @@
 // The key command table: every number of platform/Commands.h and the handler that takes
 // it. Commands whose part of the program is still to come are registered as such and log
 // that they are not available.
+#include "app/AppTexts.h"
 #include "app/Controller.h"
 
 #include "display/WindowPDFxSuper.h"
@@ -11,15 +12,7 @@ namespace partivo {
 
 namespace {
 
-constexpr char kListPanel[] = "the song list panel";
-constexpr char kNoteWindow[] = "the note window";
-constexpr char kPlayer[] = "the backing-track player";
-constexpr char kMetronome[] = "the metronome";
-constexpr char kFilters[] = "filters";
-constexpr char kTags[] = "the tags window";
-constexpr char kMidiIn[] = "MIDI input and the MIDI editors";
-constexpr char kEditor[] = "the ChordPro editor";
-constexpr char kHelp[] = "the help topics window";
+using namespace texts::comingParts;
 
 } // namespace
 

@@ -1,15 +1,9 @@
 #pragma once
 
+#include "ProgramDoubles.h"
 #include "app/AppShell.h"
 #include "app/Controller.h"
 #include "display/WindowPDFx.h"
-#include "midi/Midi.h"
-#include "platform/LoopbackMidi.h"
-#include "platform/ManualTimers.h"
-#include "platform/MemoryPrefs.h"
-#include "platform/NotificationCenter.h"
-#include "platform/RecordingFileServices.h"
-#include "platform/ScriptedDialogs.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -40,15 +34,8 @@ struct LogicShell : AppShell {
 };
 
 // A controller on test doubles, with a binder folder of PDFs the test writes.
-struct App {
+struct App : ProgramDoubles {
     QTemporaryDir folder;
-    MemoryPrefs prefs;
-    ScriptedDialogs dialogs;
-    ManualTimers timers;
-    LoopbackMidi midiBackend{timers};
-    Midi midi{prefs, timers, midiBackend};
-    NotificationCenter center;
-    RecordingFileServices files;
     LogicShell shell;
     std::unique_ptr<Controller> controller;
     QStringList log; // what the dispatcher logged

@@ -1,3 +1,4 @@
+#include "ProgramDoubles.h"
 #include "app/Controller.h"
 #include "app/widgets/BinderMenuBar.h"
 #include "app/widgets/KeyPadWindow.h"
@@ -34,21 +35,14 @@ using namespace partivo;
 namespace {
 
 // The program as main() puts it together, offscreen, on test doubles.
-struct Program {
+struct Program : test::ProgramDoubles {
     QTemporaryDir folder;
-    MemoryPrefs prefs;
-    ScriptedDialogs dialogs;
-    ManualTimers timers;
-    LoopbackMidi midiBackend{timers};
-    Midi midi{prefs, timers, midiBackend};
-    NotificationCenter center;
-    RecordingFileServices files;
     ProgramShell shell;
     Controller controller{prefs, dialogs, midi, center, timers, files, shell};
 
     explicit Program(const QList<std::pair<QString, int>>& songs = {},
                      const QMap<QString, QVariant>& stored = {})
-        : prefs(stored)
+        : ProgramDoubles(stored)
     {
         shell.setController(&controller);
         for (const auto& [name, pages] : songs)
