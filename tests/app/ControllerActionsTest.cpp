@@ -1,6 +1,7 @@
 #include "ControllerFixture.h"
 
 #include "QtPrinters.h"
+#include "library/KeyActions.h"
 #include "platform/Commands.h"
 
 #include <QDir>
@@ -266,6 +267,59 @@ TEST(ControllerActions, ComingBackToTheFrontReadsTheSongAgain)
     app.shell.editing = true;
     app.c().appAct();
     EXPECT_EQ(reloads, 1);
+}
+
+// Actions 7 and 15 take a genre from 1 to 6 by the first character of their parameter.
+TEST(ControllerActions, GenreActionsTakeAGenreFromOneToSix)
+{
+    struct Case {
+        int code;
+        QString param;
+        QString posted; // "" : nothing posted
+    };
+    const Case cases[] = {
+        {7, "2", "ActionGoToGenreNoAndPlayPause 2"},
+        {7, "9", ""},
+        {7, "7", ""},
+        {7, "x", ""},
+        {15, "6", "ActionGoToGenreNo 6"},
+        {15, "9", ""},
+        {15, "0", ""},
+        {16, "3", "ActionGoToGenreNoAndPlayPause 3"},
+        {15, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 %2").arg(c.code).arg(c.param).toStdString());
+        App app;
+        app.start({{"Alpha.pdf", 1}});
+        QStringList posted;
+        for (const char* name : {action::GoToGenreNo, action::GoToGenreNoAndPlayPause}) {
+            app.center.addObserver(QLatin1String(name), [&posted, name](const QVariant& p) {
+                posted << QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(paramInt(p));
+            });
+        }
+        app.c().traiterKeyAction(c.code, false, c.param);
+        EXPECT_EQ(posted, c.posted.isEmpty() ? QStringList() : QStringList{c.posted});
+    }
+}
+
+// With the mouse reversed, a left swipe given the tab action goes forward instead of back.
+TEST(ControllerActions, ReversedMouseTurnsTheTabSwipeAround)
+{
+    for (const bool reversed : {false, true}) {
+        SCOPED_TRACE(reversed);
+        App app;
+        app.start({{"Alpha.pdf", 1}, {"Beta.pdf", 1}}, {{1, "beta"}, {2, "alpha"}});
+        Options o = app.c().options();
+        o.genOptReverseMouse = reversed;
+        o.inputs[InputSwipeLeftRight].index = chooserIndex(InputSwipeLeftRight, 100);
+        app.c().applyOptions(o);
+        app.post(action::OngletB, 1);
+        ASSERT_EQ(app.c().data().onglNoG, 1);
+        app.post(action::Swipe, 1); // left
+        EXPECT_EQ(app.c().data().onglNoG, reversed ? 2 : 1)
+            << "back from a setlist without the list panel shows the panel (to come)";
+    }
 }
 
 // With the option on, a ChordPro song that stays current for half a second opens in its
