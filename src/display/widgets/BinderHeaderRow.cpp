@@ -198,7 +198,12 @@ void BinderHeaderRow::showHeader(const BinderHeader& header, const SearchBox& se
     if (searchShown)
         search_->setText(searchHtml(search));
     showPart(more_, {more_->text(), text}, !more_->isHidden());
-    arrangeButtons();
+    // Measuring the title is costly: only a new title or a resize arranges the buttons again.
+    const QString arranged = title_->isVisible() ? title : QString();
+    if (arranged != arrangedFor_) {
+        arrangedFor_ = arranged;
+        arrangeButtons();
+    }
 }
 
 QString BinderHeaderRow::shownTitle() const

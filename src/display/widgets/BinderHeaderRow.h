@@ -57,6 +57,7 @@ private:
     QList<QToolButton*> commands_;
     QToolButton* rec_;
     QToolButton* more_;
+    QString arrangedFor_; // the title the buttons were arranged for
 };
 
 } // namespace partivo
