@@ -182,8 +182,9 @@ void BinderHeaderRow::arrangeButtons()
 void BinderHeaderRow::showHeader(const BinderHeader& header, const SearchBox& search,
                                  bool searchShown, bool recording, const QColor& text)
 {
+    const bool inMenu = buttonsInMenu();
     for (QToolButton* button : commands_)
-        showPart(button, {button->text(), text}, true);
+        showPart(button, {button->text(), text}, !inMenu);
     showPart(rec_, {rec_->text(), QColor(Qt::red)}, recording);
     QString title;
     for (const HeaderPart& part : header.title)
