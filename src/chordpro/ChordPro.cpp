@@ -23,9 +23,7 @@ bool ChordPro::chargerFichier(const QString& path)
 {
     chordProData_.clear();
     nbPages_ = 0;
-    bool loaded = false;
-    if (QFileInfo(path).isFile())
-        loaded = readTextFile(path, chordProData_);
+    const bool loaded = readTextFile(path, chordProData_, &loadProblem_);
     fontSize_ = obtenirFontSize(chordProData_, kDefaultFontSize);
     return loaded;
 }

@@ -17,6 +17,8 @@ public:
     // Loads a song file: UTF-8, else Windows-1252. A missing or unreadable file leaves an
     // empty text and gives false. Resets the page count and reads the font size.
     bool chargerFichier(const QString& path);
+    // Why the last chargerFichier read nothing ("" when it read the file).
+    const QString& loadProblem() const { return loadProblem_; }
 
     const QString& chordProData() const { return chordProData_; }
     void setChordProData(const QString& text);
@@ -48,6 +50,7 @@ public:
     static bool setSizeRef(const QSizeF& size);
 
 private:
+    QString loadProblem_;
     QString chordProData_;
     QString titre_;
     QString sousTitre_;

@@ -56,7 +56,7 @@ int runChordProInfo(const QStringList& args)
 
     ChordPro song;
     if (!song.chargerFichier(path))
-        return fail(QStringLiteral("the file '%1' cannot be read").arg(path));
+        return fail(song.loadProblem());
     song.determinerTitreSousTitreCle(song.chordProData());
     const ParsedSong parsed = song.parse();
 

@@ -3,6 +3,7 @@
 #include "chordpro/ChordProReference.h"
 #include "chordpro/ChordProRenderer.h"
 #include "cli/Commands.h"
+#include "platform/TextDecode.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -70,8 +71,10 @@ QString parseArgs(const QStringList& args, PagesArgs& out)
     }
     if (out.file.isEmpty())
         return kUsageText;
-    if (!QFileInfo(out.file).isFile())
+    if (!QFileInfo::exists(out.file))
         return QStringLiteral("'%1' is not a file").arg(out.file);
+    if (const QString problem = regularFileProblem(out.file); !problem.isEmpty())
+        return problem;
     return QString();
 }
 

@@ -78,8 +78,9 @@ int runChordProTranspose(const QStringList& args)
     if (!error.isEmpty())
         return fail(error);
     QString text;
-    if (!readTextFile(parsed.file, text))
-        return fail(QStringLiteral("cannot read '%1'").arg(parsed.file));
+    QString why;
+    if (!readTextFile(parsed.file, text, &why))
+        return fail(why);
     const QByteArray out =
         chordpro::transposeSongText(text, parsed.semitones, parsed.pref).toUtf8();
     std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);

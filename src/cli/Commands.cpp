@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include "platform/TextDecode.h"
+
 #include <QFileInfo>
 #include <cstdio>
 
@@ -84,9 +86,9 @@ QString checkSingleFileArg(const QStringList& args, const char* usage)
 {
     if (args.size() != 1 || args.first().startsWith(QLatin1String("--")))
         return QString::fromLatin1(usage);
-    if (!QFileInfo(args.first()).isFile())
+    if (!QFileInfo::exists(args.first()))
         return QStringLiteral("'%1' is not a file").arg(args.first());
-    return QString();
+    return regularFileProblem(args.first());
 }
 
 bool parseInt(const QString& text, int min, int max, int& value)

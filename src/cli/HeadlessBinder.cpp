@@ -4,6 +4,7 @@
 #include "platform/QSettingsPrefs.h"
 
 #include <QFileInfo>
+#include <cstdio>
 
 namespace partivo::cli {
 
@@ -34,6 +35,12 @@ void HeadlessBinder::load(const QString& folder, int binder)
 {
     data_->resetNavigation();
     data_->chargerBinder(binder, QFileInfo(folder).absoluteFilePath(), true);
+    // What was left out is said on one line; the command goes on with the rest.
+    if (!data_->loadProblems.isEmpty()) {
+        std::fprintf(stderr, "partivo-cli: files left out: %s\n",
+                     qUtf8Printable(data_->loadProblems.join(QLatin1Char(' '))));
+        data_->loadProblems.clear();
+    }
 }
 
 } // namespace partivo::cli

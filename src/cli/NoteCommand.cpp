@@ -40,8 +40,9 @@ int runNote(const QStringList& args)
         return fail(error);
     const QString& path = args.first();
     QString text;
-    if (!readTextFile(path, text))
-        return fail(QStringLiteral("the file '%1' cannot be read").arg(path));
+    QString why;
+    if (!readTextFile(path, text, &why))
+        return fail(why);
 
     const NoteContents note = readNote(text);
     QJsonArray windowLines;

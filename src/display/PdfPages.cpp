@@ -1,5 +1,7 @@
 #include "display/PdfPages.h"
 
+#include "platform/TextDecode.h"
+
 #include "display/PageRenderThread.h"
 
 #include <QFileInfo>
@@ -37,6 +39,9 @@ const PdfDocuments::Document& PdfDocuments::open(const QString& path)
     Document document;
     if (!QFileInfo::exists(path)) {
         document.error = errorText(QPdfDocument::Error::FileNotFound, path);
+    } else if (const QString problem = regularFileProblem(path); !problem.isEmpty()) {
+        // A link to a device or FIFO would be read for ever.
+        document.error = problem;
     } else {
         auto pdf = std::make_shared<QPdfDocument>();
         const QPdfDocument::Error error = pdf->load(path);

@@ -89,7 +89,7 @@ int SongPages::pageCount(const QString& path, bool chordPro, const WindowSetting
     auto song = chordPro_->song(path);
     if (!song->loaded) {
         if (error)
-            *error = QStringLiteral("The file \"%1\" is missing.").arg(QFileInfo(path).fileName());
+            *error = song->document.loadProblem();
         return 0;
     }
     const QString key = passKey(window);

@@ -259,12 +259,27 @@ void Binders::doRefresh(int k, int code, bool refreshOnly)
     }
 
     view_.setDirButton(currentDirNo);
+    tellLoadProblems();
     // The load left the current song within the lists (1 at the least).
     if (refreshOnly || data_.songNoG() == 1)
         gotoBookMark(currentDirNo);
     data_.listePiecesPrec.clear();
     view_.chargerPages();
     view_.afficherToc();
+}
+
+void Binders::tellLoadProblems()
+{
+    QStringList& problems = data_.loadProblems;
+    if (problems.isEmpty())
+        return;
+    constexpr int kShown = 10;
+    QStringList lines{QString::fromUtf8(texts::kFilesLeftOut)};
+    lines += problems.mid(0, kShown);
+    if (problems.size() > kShown)
+        lines.append(QString::fromUtf8(texts::kMoreLeftOut).arg(problems.size() - kShown));
+    problems.clear();
+    data_.dialogs.msg(lines.join(QLatin1Char('\n')));
 }
 
 void Binders::actionDeAssignerDir(int k)

@@ -50,6 +50,8 @@ public:
 
 private:
     void loadHelpBinder();
+    // Tells once what the last load left out or could not read.
+    void tellLoadProblems();
     void reloadCurrent();
     bool loadFolder(int k, const QString& folder, bool offerSample);
     bool offerSampleFile(const QString& folder);

@@ -4,6 +4,7 @@
 #include "library/LibraryTexts.h"
 #include "platform/Dialogs.h"
 #include "platform/Prefs.h"
+#include "platform/TextDecode.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -118,25 +119,34 @@ private:
 struct FolderWalk {
     QStringList songs;
     CompanionIndex notes;
+    QStringList skipped; // why files were left out
 };
 
 FolderWalk walkFolder(const QString& root)
 {
     FolderWalk walk;
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot,
+    // System: FIFOs, sockets and devices are listed too, so that they are named when left out.
+    QDirIterator it(root, QDir::Files | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         const QString name = it.fileName();
         const QString extension = extensionOf(name);
-        if (extension.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0)
-            walk.notes.add(path);
+        const bool note = extension.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
         // "temp" folders are skipped below the binder folder only, so that a binder may
         // live inside a folder such as "tempest" or "templates".
-        if (isAlternateVersionName(name) ||
-            QStringView(path).mid(root.size()).contains(QLatin1String("/temp")))
+        const bool song = isSongExtension(extension) && !isAlternateVersionName(name) &&
+                          !QStringView(path).mid(root.size()).contains(QLatin1String("/temp"));
+        if (!note && !song)
             continue;
-        if (isSongExtension(extension))
+        // A link to a device or a FIFO is never read: reading it may never end.
+        if (const QString problem = regularFileProblem(path); !problem.isEmpty()) {
+            walk.skipped.append(problem);
+            continue;
+        }
+        if (note)
+            walk.notes.add(path);
+        if (song)
             walk.songs.append(path);
     }
     // The walk order depends on the file system; a fixed order keeps ties reproducible.
@@ -188,6 +198,11 @@ void Data::buildEntries(const QStringList& songs, const CompanionIndex& notes,
         context.match = nullptr;
         auto master = Pieces::initWithPDF(path, name, type, 0, &tabs[0], true, 0, QString(), {},
                                           nullptr, context);
+        for (const QString* problem :
+             {&master->pieceDet->noteProblem, &master->pieceDet->songProblem}) {
+            if (!problem->isEmpty())
+                loadProblems.append(*problem);
+        }
         const MatchTexts match(*master->pieceDet, name);
         context.match = &match;
         std::array<int, 10> positions;
@@ -236,6 +251,7 @@ bool Data::chargerFichiers(const QString& folder, bool noMsg)
         logNames.append(fileNameOf(entry->getPath()).toUpper());
 
     FolderWalk walk = walkFolder(root);
+    loadProblems = walk.skipped;
     if (walk.songs.isEmpty()) {
         if (!noMsg)
             dialogs.msg(QString::fromUtf8(texts::kNoSongsFound));

@@ -69,6 +69,9 @@ public:
     // Entries of the lists (all tabs).
     int songNbrG() const { return int(listePiecesByTitle.size()); }
 
+    // What the last load left out or could not read, one sentence each.
+    QStringList loadProblems;
+
     void initListePieces();
     void resetNavigation();
     void resetTabStarts();

@@ -6,6 +6,7 @@
 #include "platform/TextDecode.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace partivo {
 
@@ -15,8 +16,11 @@ void PiecesDet::verifNote(const CompanionIndex* index)
     const QString existing = index ? index->find(defaultPath) : findCaseInsensitive(defaultPath);
     notePath = existing.isEmpty() ? defaultPath : existing;
     QString text;
+    QString why;
     // Invalid UTF-8 is read as Windows-1252, never as empty: a later save must not wipe it.
-    if (!existing.isEmpty() && readTextFile(existing, text) && !text.isEmpty()) {
+    const bool read = !existing.isEmpty() && readTextFile(existing, text, &why);
+    noteProblem = !existing.isEmpty() && !read ? why : QString();
+    if (read && !text.isEmpty()) {
         note = true;
         notetxt = text;
     } else {
@@ -27,6 +31,9 @@ void PiecesDet::verifNote(const CompanionIndex* index)
 
 bool PiecesDet::saveNote()
 {
+    // A note that exists but could not be read (too large, unreadable) stays as it is.
+    if (!noteProblem.isEmpty() && QFileInfo::exists(notePath))
+        return false;
     if (notePath.isEmpty())
         notePath = notePathFor(fichier);
     const bool exists = QFile::exists(notePath);
@@ -55,10 +62,12 @@ Parens findParens(const QString& base)
     return {int(base.indexOf(QLatin1Char('('))), int(base.indexOf(QLatin1Char(')')))};
 }
 
-QString readSongText(const QString& path)
+QString readSongText(const QString& path, QString& problem)
 {
     QString text;
-    readTextFile(path, text);
+    QString why;
+    if (!readTextFile(path, text, &why) && problem.isEmpty())
+        problem = why;
     return text;
 }
 
@@ -93,7 +102,7 @@ void PiecesDet::majInfoFromNote()
     // A ChordPro song names itself unless the file name gave the artist or the note gave
     // both; its title then replaces one taken from the file name.
     if (typeFichier1 == 1 && !artistFromFileName && !(titleFromNote && artistFromNote)) {
-        const QString song = readSongText(fichier);
+        const QString song = readSongText(fichier, songProblem);
         if (!titleFromNote) {
             auto t = chordProDirective(song, QLatin1StringView("{title:"));
             if (!t)

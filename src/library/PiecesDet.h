@@ -22,6 +22,10 @@ struct PiecesDet {
     bool played = false;
     std::array<int, 10> indexInTEMP{}; // pool position of this file's entry per tab, -1 none
     QString notePath;                  // the note file used (found case-insensitively when needed)
+    // Why the note could not be read ("" when it was); such a note is never written over.
+    QString noteProblem;
+    // Why the ChordPro file could not be read for its title and artist; "" when it was.
+    QString songProblem;
 
     // Reads the note beside the song. With an index of the folder's files (built during a
     // load) no file-system look-up is needed to know whether a note exists.

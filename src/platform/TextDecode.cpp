@@ -1,6 +1,7 @@
 #include "platform/TextDecode.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace partivo {
@@ -53,16 +54,65 @@ QString decodeText(const QByteArray& bytes)
     return decodeWindows1252(body);
 }
 
-bool readTextFile(const QString& path, QString& text)
+QString regularFileProblem(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    if (!info.exists())
+        return QStringLiteral("The file \"%1\" cannot be found.").arg(name);
+    if (info.isDir())
+        return QStringLiteral("\"%1\" is a folder: it is not a file.").arg(name);
+    // isFile() follows links and is true for regular files only.
+    if (!info.isFile())
+        return QStringLiteral("\"%1\" is not a regular file (a device, FIFO or socket) and is "
+                              "not read.")
+            .arg(name);
+    return QString();
+}
+
+namespace {
+
+QString megabytes(qint64 bytes)
+{
+    return QString::number(double(bytes) / (1024.0 * 1024.0), 'f', 1);
+}
+
+bool refuse(QString* why, const QString& reason)
+{
+    if (why)
+        *why = reason;
+    return false;
+}
+
+} // namespace
+
+bool readTextFile(const QString& path, QString& text, QString* why, qint64 maxBytes)
 {
     text.clear();
+    if (why)
+        why->clear();
+    if (const QString problem = regularFileProblem(path); !problem.isEmpty())
+        return refuse(why, problem);
+    const QString name = QFileInfo(path).fileName();
+    const auto tooLarge = [&](qint64 size) {
+        return refuse(why, QStringLiteral("\"%1\" is %2 MB; a note or ChordPro file may have at "
+                                          "most %3 MB, so it is not read.")
+                               .arg(name, megabytes(size), megabytes(maxBytes)));
+    };
+    if (QFileInfo(path).size() > maxBytes)
+        return tooLarge(QFileInfo(path).size());
     QFile file(path);
     // Unbuffered: the whole file is read at once, without a copy through the device buffer.
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray bytes = file.readAll();
+        return refuse(why,
+                      QStringLiteral("\"%1\" cannot be read: %2.").arg(name, file.errorString()));
+    // Never more than the limit, even from a file that grows while it is read.
+    const QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return false;
+        return refuse(why,
+                      QStringLiteral("\"%1\" cannot be read: %2.").arg(name, file.errorString()));
+    if (bytes.size() > maxBytes)
+        return tooLarge(bytes.size());
     text = decodeText(bytes);
     return true;
 }

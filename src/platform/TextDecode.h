@@ -10,7 +10,17 @@ QString decodeWindows1252(const QByteArray& bytes);
 // UTF-8 when the bytes are valid UTF-8, else Windows-1252. A leading UTF-8 byte order
 // mark is dropped.
 QString decodeText(const QByteArray& bytes);
-// Reads a whole file with decodeText; false (and an empty text) when it cannot be read.
-bool readTextFile(const QString& path, QString& text);
+// The largest note or ChordPro file read: beyond it a file is refused, not read.
+inline constexpr qint64 kMaxTextFileBytes = 4 * 1024 * 1024;
+
+// Why the path cannot be read as a file: "" for a regular file (links followed), else one
+// sentence naming the file (missing, a folder, a device, FIFO or socket). Devices and FIFOs
+// are never opened: reading them may never end.
+QString regularFileProblem(const QString& path);
+
+// Reads a whole regular file of at most maxBytes with decodeText. False, with an empty text
+// and the reason in why (when given), when it cannot be read or is too large.
+bool readTextFile(const QString& path, QString& text, QString* why = nullptr,
+                  qint64 maxBytes = kMaxTextFileBytes);
 
 } // namespace partivo

@@ -21,6 +21,17 @@ SHEET = os.path.join(RENDER, "River Song(Test Band).chopro")
 SCRATCH = tempfile.mkdtemp(prefix="partivo-golden-")
 EMPTY = os.path.join(SCRATCH, "empty")
 os.mkdir(EMPTY)
+# A binder holding files that must never be read: a note and songs linked to /dev/zero, and a
+# FIFO nobody writes to.
+HOSTILE = os.path.join(SCRATCH, "hostile")
+os.mkdir(HOSTILE)
+with open(SCORE, "rb") as f, open(os.path.join(HOSTILE, "Song.pdf"), "wb") as out:
+    out.write(f.read())
+os.symlink("/dev/zero", os.path.join(HOSTILE, "Song.txt"))
+os.symlink("/dev/zero", os.path.join(HOSTILE, "Zero.chopro"))
+ZERO_CHOPRO = os.path.join(HOSTILE, "Zero.chopro")
+FIFO = os.path.join(SCRATCH, "Pipe.cho")
+os.mkfifo(FIFO)
 
 
 def png(name):
@@ -157,6 +168,20 @@ CASES = [
     ("render_no_out", ["render", RENDER], 2, None, "usage: render"),
     ("render_unwritable", ["render", RENDER, "--out", "/nonexistent/dir/page.png"], 1, None,
      "cannot write"),
+    # Devices and FIFOs are never read: they are named and left out, or refused at once.
+    ("library_left_out", ["library", HOSTILE], 0, "library_left_out.json",
+     'files left out: "Song.txt" is not a regular file (a device, FIFO or socket)'),
+    ("navigate_left_out", ["navigate", HOSTILE, "--keys", "pageDown"], 0,
+     "navigate_left_out.jsonl", "Some files of this binder were left out:"),
+    ("render_device", ["render", ZERO_CHOPRO, "--out", png("x.png")], 2, None,
+     '"Zero.chopro" is not a regular file'),
+    ("transpose_device", ["chordpro", "transpose", ZERO_CHOPRO, "--by", "1"], 2, None,
+     '"Zero.chopro" is not a regular file'),
+    ("transpose_fifo", ["chordpro", "transpose", FIFO, "--by", "1"], 2, None,
+     '"Pipe.cho" is not a regular file'),
+    ("note_device", ["note", os.path.join(HOSTILE, "Song.txt")], 2, None,
+     '"Song.txt" is not a regular file'),
+    ("info_fifo", ["chordpro", "info", FIFO], 2, None, '"Pipe.cho" is not a regular file'),
     ("unknown_command", ["frobnicate"], 2, None, "unknown command"),
     ("help", ["--help"], 0, "help.txt", None),
 ]

@@ -3,10 +3,14 @@
 #include "library/TestFolder.h"
 #include "platform/MemoryPrefs.h"
 #include "platform/ScriptedDialogs.h"
+#include "platform/TextDecode.h"
 
 #include "QtPrinters.h"
 #include "TestData.h"
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -330,4 +334,37 @@ TEST(Load, CurrentSongStaysWithinTheLists)
     EXPECT_GE(lib.data.songNoG(), 1);
     EXPECT_LE(lib.data.songNoG(), 2);
     EXPECT_TRUE(lib.data.getPiece(lib.data.songNoG()));
+}
+
+// Devices, FIFOs and oversized notes never stop a load: those files are left out or not read,
+// each with a sentence naming it, and the rest of the binder loads. A note that could not be
+// read is never written over.
+TEST(Load, SpecialAndOversizedFilesAreLeftOutWithAReason)
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("Song.pdf"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), folder.path() + "/Song.txt"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), folder.path() + "/Zero.pdf"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), folder.path() + "/Zero.chopro"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.path() + "/Pipe.cho").constData(), 0600), 0);
+    folder.write(QStringLiteral("Big.pdf"));
+    const QString bigNote = folder.write(QStringLiteral("Big.txt"), "Tempo=90\n");
+    QFile(bigNote).resize(kMaxTextFileBytes + 10);
+    folder.write(QStringLiteral("Chords.chopro"), "{title: Chords}\n[C]Hi\n");
+
+    Library lib;
+    ASSERT_TRUE(lib.data.chargerBinder(0, folder.path(), true));
+    EXPECT_EQ(lib.titles(lib.data.listePiecesByTitle),
+              (QStringList{"0:Big", "0:Chords", "0:Song"}));
+    QStringList named;
+    for (const QString& problem : lib.data.loadProblems)
+        named << problem.section(QLatin1Char('"'), 1, 1);
+    named.sort();
+    EXPECT_EQ(named, (QStringList{"Big.txt", "Pipe.cho", "Song.txt", "Zero.chopro", "Zero.pdf"}));
+
+    const auto big = lib.data.getPiece(1)->pieceDet;
+    EXPECT_FALSE(big->note);
+    EXPECT_FALSE(big->noteProblem.isEmpty());
+    EXPECT_FALSE(big->saveNote()) << "an unread note is not written over";
+    EXPECT_EQ(QFileInfo(bigNote).size(), kMaxTextFileBytes + 10);
 }

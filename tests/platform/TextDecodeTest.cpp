@@ -1,8 +1,10 @@
 #include "platform/TextDecode.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace partivo;
 
@@ -119,6 +121,63 @@ TEST(TextDecode, ReadTextFile)
     text = "stale";
     EXPECT_FALSE(readTextFile(dir.path(), text));
     EXPECT_TRUE(text.isEmpty());
+}
+
+// Only regular files are read, and only up to the limit: a link to an endless device, a
+// FIFO nobody writes to, a folder or a file beyond the limit is refused at once, never read.
+TEST(TextDecode, OnlyRegularFilesWithinTheLimitAreRead)
+{
+    QTemporaryDir dir;
+    auto write = [&](const char* name, qint64 size) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Hello\n");
+        file.resize(size);
+        return file.fileName();
+    };
+    const QString small = write("small.txt", 6);
+    const QString atLimit = write("limit.txt", kMaxTextFileBytes);
+    const QString big = write("big.txt", kMaxTextFileBytes + 1);
+    const QString linkToSmall = dir.filePath("link.txt");
+    ASSERT_TRUE(QFile::link(small, linkToSmall));
+    const QString linkToZero = dir.filePath("zero.txt");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), linkToZero));
+    const QString fifo = dir.filePath("fifo.txt");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+
+    struct Case {
+        const char* name;
+        QString path;
+        bool read;
+        const char* why; // part of the reason given
+    };
+    const Case cases[] = {
+        {"regular", small, true, ""},
+        {"at the limit", atLimit, true, ""},
+        {"link to a regular file", linkToSmall, true, ""},
+        {"one byte too many", big, false,
+         "4.0 MB; a note or ChordPro file may have at most 4.0 MB"},
+        {"link to /dev/zero", linkToZero, false,
+         "is not a regular file (a device, FIFO or socket)"},
+        {"FIFO", fifo, false, "is not a regular file"},
+        {"folder", dir.path(), false, "is a folder"},
+        {"missing", dir.filePath("missing.txt"), false, "cannot be found"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QString text = QStringLiteral("stale");
+        QString why = QStringLiteral("stale");
+        EXPECT_EQ(readTextFile(c.path, text, &why), c.read);
+        EXPECT_EQ(regularFileProblem(c.path).isEmpty(), c.read || QFileInfo(c.path).isFile());
+        if (c.read) {
+            EXPECT_TRUE(why.isEmpty());
+            EXPECT_TRUE(text.startsWith(QLatin1String("Hello")));
+        } else {
+            EXPECT_TRUE(text.isEmpty());
+            EXPECT_TRUE(why.contains(QLatin1String(c.why))) << why.toStdString();
+            EXPECT_TRUE(why.contains(QFileInfo(c.path).fileName())) << "the reason names the file";
+        }
+    }
 }
 
 } // namespace
