@@ -2,6 +2,7 @@
 
 #include "platform/MemoryPrefs.h"
 #include "platform/QSettingsPrefs.h"
+#include "platform/TextDecode.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -11,12 +12,23 @@ namespace partivo::cli {
 QString HeadlessBinder::checkPaths(const QString& folder, const QString& settings)
 {
     const QFileInfo info(folder);
+    if (info.exists() && !info.isDir() && !info.isFile())
+        return regularFileProblem(folder); // a device or FIFO: neither a folder nor a song
     if (!info.isDir())
         return QStringLiteral("'%1' is not a folder").arg(folder);
     if (!info.isReadable() || !info.isExecutable())
         return QStringLiteral("the folder '%1' cannot be read").arg(folder);
-    if (!settings.isEmpty() && !QFileInfo(settings).isFile())
+    if (settings.isEmpty())
+        return QString();
+    if (!QFileInfo::exists(settings))
         return QStringLiteral("the settings file '%1' does not exist").arg(settings);
+    if (const QString problem = regularFileProblem(settings); !problem.isEmpty())
+        return QStringLiteral("the settings file: %1").arg(problem);
+    if (!QFileInfo(settings).isReadable())
+        return QStringLiteral("the settings file '%1' cannot be read").arg(settings);
+    // A file the settings reader cannot make sense of would lose its tabs without a word.
+    if (!QSettingsPrefs(settings).ok())
+        return QStringLiteral("the settings file '%1' cannot be read as settings").arg(settings);
     return QString();
 }
 

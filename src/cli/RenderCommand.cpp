@@ -145,6 +145,12 @@ int runRender(const QStringList& args)
     }
 
     const Snapshot snapshot = snapshotBinder(data, r.request);
+    // A page past the song's end would be a blank picture.
+    if (r.request.pageNo > snapshot.songPages && snapshot.scene.left.message.isEmpty())
+        return fail(QStringLiteral("--page %1: the song has %2 page%3")
+                        .arg(r.request.pageNo)
+                        .arg(snapshot.songPages)
+                        .arg(snapshot.songPages == 1 ? "" : "s"));
     if (!snapshot.image.save(r.out, "PNG")) {
         std::fprintf(stderr, "partivo-cli: cannot write '%s'\n", qUtf8Printable(r.out));
         return kFailed;

@@ -49,6 +49,8 @@ Snapshot snapshotBinder(const Data& data, const SnapshotRequest& request)
     snapshot.image = window.grabScene();
     snapshot.mode = binder.settings().modeAffichage;
     snapshot.scene = binder.scene();
+    if (const auto paging = binder.paging())
+        snapshot.songPages = paging->pages;
     return snapshot;
 }
 

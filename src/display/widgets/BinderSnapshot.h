@@ -19,6 +19,7 @@ struct Snapshot {
     QImage image;
     int mode = 0; // the mode the window ended in (a resize may change it)
     BinderScene scene;
+    int songPages = 1; // the song's page count as the window shows it
 };
 
 // The message refusing half-page zoom in a window that is not wider than tall.
