@@ -3,6 +3,9 @@
 // Texts the controller shows to the user, kept together.
 namespace partivo::texts {
 
+inline constexpr char kSettingsReadOnly[] =
+    "Partivo cannot save its settings in \"%1\" (the file or its folder is read-only). "
+    "Binders, positions, options and window layouts of this session will not be kept.";
 inline constexpr char kDisabledInHelpBinder[] = "This action is disabled in the Help Binder.";
 inline constexpr char kNeedsBinderWindow[] = "This command needs a binder window.";
 inline constexpr char kFileNotFound[] = "The file \"%1\" cannot be found.";

@@ -11,6 +11,7 @@
 #include "library/PiecesDet.h"
 #include "midi/Midi.h"
 #include "midi/MidiSetupWatcher.h"
+#include "platform/Dialogs.h"
 #include "platform/FileServices.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Prefs.h"
@@ -71,6 +72,9 @@ void Controller::awakeFromNib(const QString& startFolder)
         binders_.conserverDir(QDir(startFolder).absolutePath(), 0);
         data_.prefs.setValue(QStringLiteral("dirNo"), 0);
     }
+    // Said once, at start, rather than losing the session's settings silently at the end.
+    if (!data_.prefs.isWritable())
+        data_.dialogs.msg(QString::fromUtf8(texts::kSettingsReadOnly).arg(data_.prefs.location()));
     windows_.chargerWinIDs(data_.prefs);
     // The binder windows of the last run come back where they were, as they were.
     loadStageLayout(data_.prefs, stageLayoutPrefix(shell_.screenCount()), windows_,

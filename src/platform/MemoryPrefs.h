@@ -22,6 +22,9 @@ public:
 
     // Sorted.
     QStringList keys() const;
+    // As a store that cannot be written would answer (tests).
+    bool writable = true;
+    bool isWritable() const override { return writable; }
     // How often sync() was called.
     int syncCount() const { return syncCount_; }
 

@@ -18,6 +18,9 @@ public:
     virtual void remove(const QString& key) = 0;
     // Writes pending changes to permanent storage.
     virtual void sync() = 0;
+    // Where the store is kept ("" for one in memory), and whether it can be written there.
+    virtual QString location() const { return QString(); }
+    virtual bool isWritable() const { return true; }
 
     int intValue(const QString& key, int defaultValue = 0) const;
     bool boolValue(const QString& key, bool defaultValue = false) const;

@@ -84,6 +84,11 @@ void QSettingsPrefs::sync()
     settings_->sync();
 }
 
+bool QSettingsPrefs::isWritable() const
+{
+    return settings_->isWritable();
+}
+
 QString QSettingsPrefs::fileName() const
 {
     return settings_->fileName();

@@ -30,6 +30,9 @@ public:
     void sync() override;
 
     QString fileName() const;
+    QString location() const override { return fileName(); }
+    // False when the file (or its folder, for a file not there yet) cannot be written.
+    bool isWritable() const override;
     // False when the file could not be read, or the last sync could not write it.
     bool ok() const;
     // Every stored key, unescaped, sorted.

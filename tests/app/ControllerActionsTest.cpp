@@ -322,6 +322,20 @@ TEST(ControllerActions, ReversedMouseTurnsTheTabSwipeAround)
     }
 }
 
+// Settings that cannot be kept are said so once, at start.
+TEST(ControllerActions, ReadOnlySettingsAreSaidOnceAtStart)
+{
+    App app;
+    app.prefs.writable = false;
+    app.startInHelpBinder();
+    ASSERT_EQ(app.dialogs.texts().size(), 1);
+    EXPECT_TRUE(app.dialogs.texts().first().startsWith(
+        QLatin1String("Partivo cannot save its settings in")));
+    App fine;
+    fine.startInHelpBinder();
+    EXPECT_TRUE(fine.dialogs.texts().isEmpty());
+}
+
 // With the option on, a ChordPro song that stays current for half a second opens in its
 // external application; a PDF, or a song left before, does not.
 TEST(ControllerActions, ChordProSongsOpenOutsideWhenTheOptionIsOn)

@@ -135,4 +135,18 @@ TEST_F(QSettingsPrefsTest, SyncIntoAnImpossiblePathIsReported)
     EXPECT_FALSE(prefs.ok());
 }
 
+// Whether the settings can be kept is known before anything is lost: a file under a path
+// that cannot hold one is not writable, a normal one is.
+TEST_F(QSettingsPrefsTest, WritabilityIsKnownAtStart)
+{
+    QFile blocker(dir.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(QSettingsPrefs(dir.filePath("file/prefs.ini")).isWritable());
+    EXPECT_FALSE(QSettingsPrefs(QStringLiteral("/proc/partivo-test/prefs.ini")).isWritable());
+    QSettingsPrefs fine(dir.filePath("fine.ini"));
+    EXPECT_TRUE(fine.isWritable());
+    EXPECT_EQ(fine.location(), dir.filePath("fine.ini"));
+}
+
 } // namespace
