@@ -45,6 +45,32 @@ QString decodeWindows1252(const QByteArray& bytes)
 // start of a text are a mark, not the letters "ï»¿".
 QString decodeText(const QByteArray& bytes)
 {
+    // A UTF-16 or UTF-32 byte order mark says what the text is (UTF-32 first: its
+    // little-endian mark begins like UTF-16's).
+    static const struct {
+        QByteArray mark;
+        QStringConverter::Encoding encoding;
+        int unit; // bytes per code unit
+    } kMarks[] = {
+        {QByteArray("\xFF\xFE\x00\x00", 4), QStringConverter::Utf32LE, 4},
+        {QByteArray("\x00\x00\xFE\xFF", 4), QStringConverter::Utf32BE, 4},
+        {QByteArray("\xFF\xFE", 2), QStringConverter::Utf16LE, 2},
+        {QByteArray("\xFE\xFF", 2), QStringConverter::Utf16BE, 2},
+    };
+    for (const auto& m : kMarks) {
+        if (!bytes.startsWith(m.mark))
+            continue;
+        // Bytes that are no text in that encoding (a cut code unit, a lone surrogate) are
+        // read as below after all.
+        const QByteArray payload = bytes.mid(m.mark.size());
+        if (payload.size() % m.unit != 0)
+            break;
+        QStringDecoder decoder(m.encoding, QStringConverter::Flag::Stateless);
+        const QString text = decoder.decode(payload);
+        if (!decoder.hasError())
+            return text;
+        break;
+    }
     const QByteArray body = bytes.startsWith(kUtf8Bom) ? bytes.mid(kUtf8Bom.size()) : bytes;
     // One pass: the UTF-8 result is kept unless the decoder met an error.
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
@@ -113,8 +139,19 @@ bool readTextFile(const QString& path, QString& text, QString* why, qint64 maxBy
                       QStringLiteral("\"%1\" cannot be read: %2.").arg(name, file.errorString()));
     if (bytes.size() > maxBytes)
         return tooLarge(bytes.size());
-    text = decodeText(bytes);
+    text = normalizeLineEnds(decodeText(bytes));
     return true;
+}
+
+QString normalizeLineEnds(QString text)
+{
+    // CR LF is left as it is (the readers take it as a line end and a file written back
+    // keeps it); a CR alone becomes LF.
+    for (qsizetype i = text.indexOf(u'\r'); i >= 0; i = text.indexOf(u'\r', i + 1)) {
+        if (i + 1 >= text.size() || text[i + 1] != u'\n')
+            text[i] = u'\n';
+    }
+    return text;
 }
 
 } // namespace partivo

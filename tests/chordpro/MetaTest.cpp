@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -214,10 +215,29 @@ TEST_F(ChordProFile, LoadsWindows1252WithItsAccents)
     EXPECT_EQ(parsed.lines[1].text, QString::fromUtf8("D\xc3\xa9j\xc3\xa0"));
 }
 
+// Old Mac files end their lines with CR alone; UTF-16 files begin with their mark.
+TEST_F(ChordProFile, OldMacLineEndsAndUtf16AreReadAsWritten)
+{
+    ChordPro mac;
+    ASSERT_TRUE(mac.chargerFichier(write("mac.cho", "{title: Mac}\r[C]One\r[G]Two\r")));
+    mac.determinerTitreSousTitreCle(mac.chordProData());
+    EXPECT_EQ(mac.obtenirTitre(), QStringLiteral("Mac"));
+    EXPECT_EQ(mac.parse().lines.size(), 3);
+
+    QStringEncoder utf16(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom);
+    ChordPro wide;
+    ASSERT_TRUE(wide.chargerFichier(
+        write("wide.cho", utf16.encode(QString::fromUtf8("{title: Été}\n[Am]Déjà\n")))));
+    wide.determinerTitreSousTitreCle(wide.chordProData());
+    EXPECT_EQ(wide.obtenirTitre(), QString::fromUtf8("Été"));
+    EXPECT_EQ(wide.parse().lines.size(), 2);
+    EXPECT_EQ(wide.listeAccords().chords(), QStringList{"Am"});
+}
+
 TEST_F(ChordProFile, InvalidUtf8BytesAreReadAndParsed)
 {
     const QByteArray bytes =
-        QByteArray("\xff\xfe[C\xc3]x\n{t:\x81\x8d}\n") + QByteArray(1000, '\xc3');
+        QByteArray("\xff\xfd[C\xc3]x\n{t:\x81\x8d}\n") + QByteArray(1000, '\xc3');
     const QString path = write("c.cho", bytes);
     ChordPro song;
     ASSERT_TRUE(song.chargerFichier(path));

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -367,4 +368,32 @@ TEST(Load, SpecialAndOversizedFilesAreLeftOutWithAReason)
     EXPECT_FALSE(big->noteProblem.isEmpty());
     EXPECT_FALSE(big->saveNote()) << "an unread note is not written over";
     EXPECT_EQ(QFileInfo(bigNote).size(), kMaxTextFileBytes + 10);
+}
+
+// A note written in UTF-16 with its mark, or with the CR line ends of old Macs, is read as
+// its author wrote it.
+TEST(Load, NotesInUtf16AndWithOldMacLineEnds)
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("Wide.pdf"));
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    folder.write(QStringLiteral("Wide.txt"),
+                 utf16.encode(QString::fromUtf8("Slow ballad\nTitle=Été\nTempo=72\n")));
+    folder.write(QStringLiteral("Mac.pdf"));
+    folder.write(QStringLiteral("Mac.txt"), "Capo 2\rArtist=Old Mac Band\rTempo=110\r");
+
+    Library lib;
+    ASSERT_TRUE(lib.data.chargerBinder(0, folder.path(), true));
+    QMap<QString, std::shared_ptr<Pieces>> byFile;
+    for (const auto& entry : lib.data.listePiecesByTitle)
+        byFile.insert(QFileInfo(entry->getPath()).fileName(), entry);
+    ASSERT_TRUE(byFile.value("Wide.pdf") && byFile.value("Mac.pdf"));
+    EXPECT_EQ(byFile.value("Wide.pdf")->tempo(), 72);
+    EXPECT_EQ(byFile.value("Mac.pdf")->tempo(), 110);
+    const auto wide = byFile.value("Wide.pdf")->pieceDet;
+    const auto mac = byFile.value("Mac.pdf")->pieceDet;
+    EXPECT_EQ(wide->titre, QString::fromUtf8("Été"));
+    EXPECT_TRUE(wide->notetxt.startsWith(QLatin1String("Slow ballad"))) << "no stray mark";
+    EXPECT_EQ(mac->auteur, QStringLiteral("Old Mac Band"));
+    EXPECT_EQ(mac->notetxt.section(QLatin1Char('\n'), 0, 0), QStringLiteral("Capo 2"));
 }

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -121,6 +122,46 @@ TEST(TextDecode, ReadTextFile)
     text = "stale";
     EXPECT_FALSE(readTextFile(dir.path(), text));
     EXPECT_TRUE(text.isEmpty());
+}
+
+// Byte order marks of UTF-16 and UTF-32 say what the text is; bytes that are no text in the
+// marked encoding are read as before. A lone CR ends a line.
+TEST(TextDecode, ByteOrderMarksAndLineEnds)
+{
+    const QString text = QString::fromUtf8("Tempo=96\nCafé ♪\n");
+    auto encoded = [&](QStringConverter::Encoding e) {
+        QStringEncoder encoder(e, QStringConverter::Flag::WriteBom);
+        return QByteArray(encoder.encode(text));
+    };
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"UTF-16 LE", encoded(QStringConverter::Utf16LE), text},
+        {"UTF-16 BE", encoded(QStringConverter::Utf16BE), text},
+        {"UTF-32 LE", encoded(QStringConverter::Utf32LE), text},
+        {"UTF-32 BE", encoded(QStringConverter::Utf32BE), text},
+        {"UTF-8 with mark", encoded(QStringConverter::Utf8), text},
+        {"odd length after a UTF-16 mark",
+         QByteArray("\xFF\xFE"
+                    "abc"),
+         QString::fromUtf8("ÿþabc")},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(decodeText(c.bytes), c.expected) << c.name;
+
+    const struct {
+        const char* in;
+        const char* out;
+    } ends[] = {{"a\rb\r", "a\nb\n"},
+                {"a\r\nb", "a\r\nb"},
+                {"a\r\r\nb", "a\n\r\nb"},
+                {"\r", "\n"},
+                {"no end", "no end"}};
+    for (const auto& e : ends)
+        EXPECT_EQ(normalizeLineEnds(QString::fromLatin1(e.in)), QString::fromLatin1(e.out)) << e.in;
 }
 
 // Only regular files are read, and only up to the limit: a link to an endless device, a
