@@ -155,6 +155,8 @@ private:
     qint64 timeLastLotEvents_ = 0;
     quint64 batch_ = 0;
     bool draining_ = false;
+    int textBudget_ = -1; // messages the text being interpreted may still queue; -1 no limit
+    bool budgetSpentLogged_ = false;
     bool refreshPaused_ = false;
     bool sendingMidi_ = false;
     std::function<void(bool)> sendingObserver_;

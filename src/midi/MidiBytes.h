@@ -11,8 +11,12 @@ inline constexpr int kStatusProgramChange = 0xC0; // + channel index 0..15
 inline constexpr int kStatusControlChange = 0xB0; // + channel index 0..15
 inline constexpr int kChannelCount = 16;
 inline constexpr int kDataByteMax = 0x7F;
-// Longest message the queue holds, system exclusive included.
-inline constexpr int kMaxPacketBytes = 256;
+// Longest system exclusive message sent (whole, from F0 to F7); a longer one is refused.
+inline constexpr int kMaxSysexBytes = 64 * 1024;
+// Most messages one instruction text may queue, its groups expanded; the rest is dropped.
+inline constexpr int kMaxMessagesPerText = 10000;
+// Longest destination name read after an "@": a longer run of text names no destination.
+inline constexpr int kMaxDestNameChars = 128;
 
 inline constexpr int kControlBankSelectMsb = 0;
 inline constexpr int kControlBankSelectLsb = 32;

@@ -9,7 +9,7 @@ class MidiBackend;
 
 // One message waiting in the output queue.
 struct MidiEv {
-    QByteArray packet;       // one complete message, at most kMaxPacketBytes
+    QByteArray packet;       // one complete message (a system exclusive one whole)
     qint32 destUID = 0;      // 0 every online destination endpoint, else that one endpoint
     qint64 creationTime = 0; // ms on the engine's clock when queued
     bool forcer = false;     // sent even when a newer batch has begun

@@ -63,12 +63,19 @@ bool keywordAt(const QString& text, qsizetype i, QStringView keyword)
            QStringView(text).mid(i, keyword.size()).toString().toUpper() == keyword;
 }
 
-QString textUpToBlank(const QString& text, qsizetype from)
+// The text from `from` to the next blank, at most maxChars + 1 characters (so that a name
+// that is too long stays too long and the scan stays short).
+QString textUpToBlank(const QString& text, qsizetype from, qsizetype maxChars)
 {
     qsizetype end = from;
-    while (end < text.size() && !isBlank(text[end]))
+    while (end < text.size() && !isBlank(text[end]) && end - from <= maxChars)
         ++end;
     return text.mid(from, end - from);
+}
+
+QString destinationAfter(const QString& text, qsizetype at)
+{
+    return textUpToBlank(text, at + 1, kMaxDestNameChars);
 }
 
 // Hex digit pairs from `from` to the next "@"; returns the position of the "@", or -1 (and
@@ -89,11 +96,12 @@ qsizetype readSysex(const QString& text, qsizetype from, QList<MidiInstruction>&
             highNibble = nibble;
             continue;
         }
-        if (ins.bytes.size() < kMaxPacketBytes)
+        // One byte more than sent at most: enough to refuse a message that is too long.
+        if (ins.bytes.size() <= kMaxSysexBytes)
             ins.bytes.append(char(highNibble * 16 + nibble));
         highNibble = -1;
     }
-    ins.dest = textUpToBlank(text, at + 1);
+    ins.dest = destinationAfter(text, at);
     out.append(ins);
     return at;
 }
@@ -101,7 +109,7 @@ qsizetype readSysex(const QString& text, qsizetype from, QList<MidiInstruction>&
 // The group ID after "MIDI "; returns the position where the ID ends.
 qsizetype readGroup(const QString& text, qsizetype from, QList<MidiInstruction>& out)
 {
-    const QString id = textUpToBlank(text, from);
+    const QString id = textUpToBlank(text, from, kMaxDestNameChars);
     if (!id.isEmpty()) {
         MidiInstruction ins;
         ins.kind = MidiInstruction::Group;
@@ -165,7 +173,7 @@ void readChannelMessage(const QString& text, qsizetype at, QList<MidiInstruction
         ins.bankMsb = numbers[2].isEmpty() ? -1 : numbers[2].toInt();
         break;
     }
-    ins.dest = textUpToBlank(text, at + 1);
+    ins.dest = destinationAfter(text, at);
     out.append(ins);
 }
 
@@ -196,7 +204,7 @@ QList<MidiInstruction> parseMidiInstructions(const QString& text)
 
 QString obtenirChaineJusquaBlanc(const QString& text)
 {
-    return textUpToBlank(text, 0);
+    return textUpToBlank(text, 0, text.size());
 }
 
 } // namespace partivo

@@ -25,7 +25,7 @@ struct MidiInstruction {
     int bankMsb = -1; // program change: -1 when not written
     int bankLsb = -1;
     int tune = 0;     // signed semitones of the coarse tunes
-    QByteArray bytes; // system exclusive bytes as written, at most kMaxPacketBytes
+    QByteArray bytes; // system exclusive bytes as written, at most kMaxSysexBytes + 1
     QString groupId;  // upper-cased
 
     bool operator==(const MidiInstruction&) const = default;

@@ -26,12 +26,19 @@ void Midi::sendMIDIfromString(const QString& text, const QString& fromInstructio
     QStringList expanding;
     if (!fromInstruction.isEmpty())
         expanding.append(fromInstruction.toUpper());
+    // One text queues at most kMaxMessagesPerText messages: groups that fan out (ten
+    // references on each of eight levels) would queue a hundred million.
+    textBudget_ = kMaxMessagesPerText;
+    budgetSpentLogged_ = false;
     interpret(text, expanding, forcer);
+    textBudget_ = -1;
 }
 
 void Midi::interpret(const QString& text, QStringList& expanding, bool forcer)
 {
     for (const MidiInstruction& ins : parseMidiInstructions(text)) {
+        if (textBudget_ == 0)
+            return;
         if (ins.kind == MidiInstruction::Group)
             expandGroup(ins.groupId, expanding, forcer);
         else
@@ -47,6 +54,8 @@ void Midi::expandGroup(const QString& groupId, QStringList& expanding, bool forc
         return;
     expanding.append(groupId);
     for (const MidiFavEvent& fav : MIDIfav) {
+        if (textBudget_ == 0)
+            break;
         if (!fav.favEventTx.isEmpty() && fav.favEventID.toUpper() == groupId)
             interpret(fav.favEventTx, expanding, forcer);
     }

@@ -38,8 +38,21 @@ void Midi::sendSysexCoarseTune(int, int data1, int, int, qint32 destUID, bool fo
 
 void Midi::sendSysex(const QByteArray& packet, qint32 destUID, bool forcer, const QString& destName)
 {
-    if (!packet.isEmpty())
-        keepMidiEvent(packet, destUID, forcer, destName);
+    if (packet.isEmpty())
+        return;
+    // Sent whole or not at all: a cut message, or one without its frame, is no message.
+    if (packet.size() > kMaxSysexBytes) {
+        qWarning("Midi sendSysex: a system exclusive message of more than %d bytes is not sent",
+                 kMaxSysexBytes);
+        return;
+    }
+    if (quint8(packet.front()) != 0xF0 || quint8(packet.back()) != 0xF7) {
+        qWarning("Midi sendSysex: a system exclusive message must start with F0 and end with F7; "
+                 "%s is not sent",
+                 packet.left(16).toHex(' ').toUpper().constData());
+        return;
+    }
+    keepMidiEvent(packet, destUID, forcer, destName);
 }
 
 void Midi::keepMidiEvent(const QByteArray& packet, qint32 destUID, bool forcer,
@@ -47,8 +60,17 @@ void Midi::keepMidiEvent(const QByteArray& packet, qint32 destUID, bool forcer,
 {
     if (!midiOk)
         return;
-    MIDIevents_.append(
-        MidiEv{packet.left(kMaxPacketBytes), destUID, timers.nowMs(), forcer, batch_, destName});
+    if (textBudget_ == 0) {
+        if (!budgetSpentLogged_)
+            qWarning("Midi sendMIDIfromString: the instruction text queues more than %d messages; "
+                     "the rest is not sent",
+                     kMaxMessagesPerText);
+        budgetSpentLogged_ = true;
+        return;
+    }
+    if (textBudget_ > 0)
+        --textBudget_;
+    MIDIevents_.append(MidiEv{packet, destUID, timers.nowMs(), forcer, batch_, destName});
 }
 
 void Midi::processMidiEvents()

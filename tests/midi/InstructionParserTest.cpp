@@ -1,3 +1,4 @@
+#include "midi/MidiBytes.h"
 #include "midi/MidiInstructions.h"
 
 #include "QtPrinters.h"
@@ -55,14 +56,34 @@ TEST(InstructionParser, ReadsNumbersDestinationsAndGroups)
         EXPECT_TRUE(parseMidiInstructions(QString::fromUtf8(c.text)) == c.parsed) << c.text;
 }
 
-TEST(InstructionParser, SysexKeepsAtMost256BytesAndSkipsNonHexCharacters)
+TEST(InstructionParser, SysexKeepsEveryByteAndSkipsNonHexCharacters)
 {
     const QString text = "SYSEX " + QString("0a-").repeated(300) + "@X";
     const QList<MidiInstruction> parsed = parseMidiInstructions(text);
     ASSERT_EQ(parsed.size(), 1);
     EXPECT_EQ(parsed[0].kind, MidiInstruction::Sysex);
-    EXPECT_EQ(parsed[0].bytes, QByteArray(256, '\x0a'));
+    EXPECT_EQ(parsed[0].bytes, QByteArray(300, '\x0a'));
     EXPECT_EQ(parsed[0].dest, "X");
+
+    // Beyond the longest message sent, one byte more is kept: enough to refuse it.
+    const QString huge = "SYSEX " + QString("7f").repeated(kMaxSysexBytes + 500) + "@X";
+    EXPECT_EQ(parseMidiInstructions(huge).first().bytes.size(), kMaxSysexBytes + 1);
+}
+
+// Text with no blanks between its "@" signs is read in one pass: every destination name is
+// cut after kMaxDestNameChars + 1 characters (and names nothing), so time and memory grow
+// with the text, not with its square.
+TEST(InstructionParser, LongRunsWithoutBlanksStayLinear)
+{
+    const QString text = QStringLiteral("1@").repeated(60000);
+    const QList<MidiInstruction> parsed = parseMidiInstructions(text);
+    ASSERT_EQ(parsed.size(), 60000);
+    qsizetype longest = 0;
+    for (const MidiInstruction& ins : parsed)
+        longest = std::max(longest, ins.dest.size());
+    EXPECT_EQ(longest, kMaxDestNameChars + 1);
+    EXPECT_EQ(parsed.last().dest, QString());
+    EXPECT_EQ(parseMidiInstructions("5@SYNTH").first().dest, QStringLiteral("SYNTH"));
 }
 
 TEST(InstructionParser, ScanningGoesOnAtTheSysexDestination)

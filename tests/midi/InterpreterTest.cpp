@@ -1,5 +1,6 @@
 #include "MidiRig.h"
 #include "QtPrinters.h"
+#include "midi/MidiBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +60,11 @@ const Case kCases[] = {
     // System exclusive.
     {"SYSEX F0 7E 7F 09 01 F7@SYNTH", {"SYNTH F0 7E 7F 09 01 F7"}},
     {"sysex f07e7f0901f7@synth", {"SYNTH F0 7E 7F 09 01 F7"}},
-    {"SYSEX F0 7@SYNTH", {"SYNTH F0"}},
+    // Sent only whole: starting with F0 and ending with F7.
+    {"SYSEX F0 7@SYNTH", {}},
+    {"SYSEX 01 02 03@SYNTH", {}},
+    {"SYSEX F0 01 02@SYNTH", {}},
+    {"SYSEX 01 F7@SYNTH", {}},
     {"SYSEX @SYNTH", {}},
     {"SYSEX F0 F7", {}},
     {"SYSEX F0 F7\n5@SYNTH", {"SYNTH F0 F7"}},
@@ -160,6 +165,37 @@ TEST(Interpreter, DefaultGroupIsSentOnlyWhileItIsTheFirstEntry)
     moved.midi.MIDIfav.move(1, 0);
     EXPECT_FALSE(moved.midi.sendDefaultGroup());
     EXPECT_TRUE(moved.midi.MIDIevents().isEmpty());
+}
+
+// Groups that fan out (ten references on each of eight levels would be a hundred million
+// messages) queue at most kMaxMessagesPerText messages for one text; the next text starts
+// afresh.
+TEST(Interpreter, OneTextQueuesAtMostTheLimit)
+{
+    MidiRig rig;
+    configure(rig);
+    for (int level = 0; level < 8; ++level) {
+        const QString next = level == 7 ? QStringLiteral("5@SYNTH")
+                                        : QStringLiteral("MIDI L%1 ").arg(level + 1).repeated(10);
+        rig.addFav(QStringLiteral("L%1").arg(level), next);
+    }
+    rig.midi.sendMIDIfromString(QStringLiteral("MIDI L0"), QString(), false);
+    EXPECT_EQ(rig.midi.MIDIevents().size(), kMaxMessagesPerText);
+    rig.midi.sendMIDIfromString(QStringLiteral("6@SYNTH"), QString(), true);
+    EXPECT_EQ(rig.midi.MIDIevents().size(), kMaxMessagesPerText + 1);
+    EXPECT_EQ(rig.queued().last(), QStringLiteral("SYNTH C2 06"));
+}
+
+// A group sent by its ID ("send MIDI group" action) queues every entry of that ID.
+TEST(Interpreter, GroupsAreSentByTheirIdWithoutRegardToCase)
+{
+    MidiRig rig;
+    configure(rig);
+    EXPECT_EQ(rig.midi.sendGroup(QStringLiteral("piano")), 2);
+    EXPECT_EQ(rig.queued(), (QStringList{"SYNTH C2 01", "SYNTH C2 02"}));
+    EXPECT_TRUE(rig.midi.MIDIevents()[0].forcer);
+    EXPECT_EQ(rig.midi.sendGroup(QStringLiteral("EMPTY")), 0);
+    EXPECT_EQ(rig.midi.sendGroup(QString()), 0);
 }
 
 TEST(Interpreter, NothingIsQueuedWithoutAMidiClient)

@@ -1,7 +1,9 @@
 #include "MidiRig.h"
 #include "QtPrinters.h"
 
+#include "midi/MidiBytes.h"
 #include <cmath>
+
 #include <gtest/gtest.h>
 
 namespace partivo {
@@ -176,11 +178,44 @@ TEST_F(OutputQueueTest, ChannelMessagesHoldTheirByteCountAndClampedData)
     rig.midi.sendStatus(0xF8, 1, 2, 1, 0, false);
     rig.midi.sendStatus(0xB0, -5, 300, 3, 0, false);
     rig.midi.sendSysexCoarseTune(0, 200, 0, 0, 0, false);
-    rig.midi.sendSysex(QByteArray(300, '\x01'), 0, false);
-    ASSERT_EQ(rig.midi.MIDIevents().size(), 4);
+    ASSERT_EQ(rig.midi.MIDIevents().size(), 3);
     EXPECT_EQ(rig.queued().mid(0, 3),
               QStringList({" F8", " B0 00 7F", " F0 7F 7F 04 04 00 7F F7"}));
-    EXPECT_EQ(rig.midi.MIDIevents()[3].packet.size(), 256);
+}
+
+// A system exclusive message is queued whole, from F0 to F7, up to the limit; a longer one,
+// or one without its frame, is refused and nothing of it is sent.
+TEST_F(OutputQueueTest, SystemExclusiveIsSentWholeOrNotAtAll)
+{
+    auto framed = [](int size) {
+        QByteArray bytes(size, '\x01');
+        bytes.front() = '\xF0';
+        bytes.back() = '\xF7';
+        return bytes;
+    };
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        bool queued;
+    };
+    const Case cases[] = {
+        {"1000 bytes", framed(1000), true},
+        {"at the limit", framed(kMaxSysexBytes), true},
+        {"one byte too many", framed(kMaxSysexBytes + 1), false},
+        {"no F0", QByteArray("\x01\x02\xF7"), false},
+        {"no F7", QByteArray("\xF0\x01\x02"), false},
+        {"F0 F7", QByteArray("\xF0\xF7"), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const qsizetype before = rig.midi.MIDIevents().size();
+        rig.midi.sendSysex(c.bytes, 0, false);
+        const bool queued = rig.midi.MIDIevents().size() == before + 1;
+        EXPECT_EQ(queued, c.queued);
+        if (queued) {
+            EXPECT_EQ(rig.midi.MIDIevents().last().packet, c.bytes);
+        }
+    }
 }
 
 } // namespace
