@@ -49,7 +49,7 @@ void HeadlessBinder::load(const QString& folder, int binder)
     data_->chargerBinder(binder, QFileInfo(folder).absoluteFilePath(), true);
     // What was left out is said on one line; the command goes on with the rest.
     if (!data_->loadProblems.isEmpty()) {
-        std::fprintf(stderr, "partivo-cli: files left out: %s\n",
+        std::fprintf(stderr, "partivo-cli: left out: %s\n",
                      qUtf8Printable(data_->loadProblems.join(QLatin1Char(' '))));
         data_->loadProblems.clear();
     }

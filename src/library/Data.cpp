@@ -191,6 +191,10 @@ void Data::buildEntries(const QStringList& songs, const CompanionIndex& notes,
             setlists[t] = SetlistIndex(lines[t]);
     }
     EntryContext context{&notes, &random, nullptr};
+    // A setlist whose lines match song after song (short or empty prefixes, thousands of
+    // lines) would make millions of entries: each tab makes at most kMaxSetlistEntries.
+    std::array<int, 10> setlistEntries{};
+    std::array<bool, 10> setlistCut{};
 
     for (const QString& path : songs) {
         const QString name = fileNameOf(path);
@@ -213,9 +217,14 @@ void Data::buildEntries(const QStringList& songs, const CompanionIndex& notes,
                 if (tab.list.isEmpty())
                     continue;
                 for (int n : setlists[t].candidates(match.fileName())) {
+                    if (setlistEntries[t] >= kMaxSetlistEntries) {
+                        setlistCut[t] = true;
+                        break;
+                    }
                     auto entry = Pieces::initWithPDF(path, name, type, t, &tab, false, n + 1,
                                                      lines[t][n], {}, master, context);
                     if (entry) {
+                        ++setlistEntries[t];
                         positions[t] = int(listePiecesTEMP1.size());
                         listePiecesTEMP1.append(entry);
                     }
@@ -239,6 +248,13 @@ void Data::buildEntries(const QStringList& songs, const CompanionIndex& notes,
                 log.append({master, QStringLiteral("%1").arg(p + 1, 8, 10, QLatin1Char('0'))});
             }
         }
+    }
+    for (int t = 1; t < 10; ++t) {
+        if (setlistCut[t])
+            loadProblems.append(QString::fromUtf8(texts::kSetlistCut)
+                                    .arg(t)
+                                    .arg(tabs[t].tabName)
+                                    .arg(kMaxSetlistEntries));
     }
 }
 

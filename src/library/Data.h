@@ -13,6 +13,9 @@
 namespace partivo {
 
 class Dialogs;
+
+// The most entries one setlist makes in a load.
+inline constexpr int kMaxSetlistEntries = 10000;
 class Prefs;
 
 // Application state of the song library: the lists of the current binder, its tabs and the

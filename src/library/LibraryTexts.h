@@ -14,7 +14,10 @@ inline constexpr const char* kSampleNotWritten =
 inline constexpr const char* kBinderNotAvailable =
     "The folder of binder %1 is not available:\n%2\nChoose a folder for this binder or cancel "
     "to keep it for a later run.";
-inline constexpr const char* kFilesLeftOut = "Some files of this binder were left out:";
+inline constexpr const char* kSetlistCut =
+    "The setlist of tab %1 (%2) would list more than %3 songs; the rest is left out.";
+inline constexpr const char* kFilesLeftOut =
+    "Some of this binder was left out or could not be read:";
 inline constexpr const char* kMoreLeftOut = "and %1 more.";
 inline constexpr const char* kChooseFolderTitle = "Partivo";
 inline constexpr const char* kChooseFolderMessage = "Choose a folder";

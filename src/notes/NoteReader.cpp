@@ -24,6 +24,10 @@ QStringList windowIdsInNote(const QString& note)
         if (const QString key = id.toUpper(); !seen.contains(key)) {
             seen.insert(key);
             ids.append(id);
+            // Each ID's line is looked for through the whole note: a note of thousands of
+            // "IDs" (a log, a data dump) would take quadratic time.
+            if (ids.size() == kMaxWindowIdsInNote)
+                break;
         }
     }
     return ids;

@@ -33,8 +33,9 @@ NoteContents readNote(const QString& note);
 // The window IDs a note has lines for: each line's first word up to a ":" that follows it
 // directly, when it does not start with a digit (a time) and the first word holds no "@" (a
 // MIDI instruction), in line order, without
-// repeats (compared without regard to case). Such a window shows the line noteLineForWindow
-// finds for it.
+// repeats (compared without regard to case), the first kMaxWindowIdsInNote of them. Such a
+// window shows the line noteLineForWindow finds for it.
+inline constexpr int kMaxWindowIdsInNote = 200;
 QStringList windowIdsInNote(const QString& note);
 
 } // namespace partivo

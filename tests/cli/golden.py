@@ -178,9 +178,9 @@ CASES = [
      "cannot write"),
     # Devices and FIFOs are never read: they are named and left out, or refused at once.
     ("library_left_out", ["library", HOSTILE], 0, "library_left_out.json",
-     'files left out: "Song.txt" is not a regular file (a device, FIFO or socket)'),
+     'left out: "Song.txt" is not a regular file (a device, FIFO or socket)'),
     ("navigate_left_out", ["navigate", HOSTILE, "--keys", "pageDown"], 0,
-     "navigate_left_out.jsonl", "Some files of this binder were left out:"),
+     "navigate_left_out.jsonl", "Some of this binder was left out or could not be read:"),
     ("render_device", ["render", ZERO_CHOPRO, "--out", png("x.png")], 2, None,
      '"Zero.chopro" is not a regular file'),
     ("transpose_device", ["chordpro", "transpose", ZERO_CHOPRO, "--by", "1"], 2, None,

@@ -397,3 +397,20 @@ TEST(Load, NotesInUtf16AndWithOldMacLineEnds)
     EXPECT_EQ(mac->auteur, QStringLiteral("Old Mac Band"));
     EXPECT_EQ(mac->notetxt.section(QLatin1Char('\n'), 0, 0), QStringLiteral("Capo 2"));
 }
+
+// A setlist whose lines match song after song makes at most kMaxSetlistEntries entries, and
+// the load says so.
+TEST(Load, AHugeSetlistIsCutWithAMessage)
+{
+    TestFolder folder;
+    for (int i = 1; i <= 20; ++i)
+        folder.write(QStringLiteral("Song %1.pdf").arg(i, 2, 10, QLatin1Char('0')));
+    Library lib;
+    lib.setTab(1, QStringLiteral("Huge"), TabDet::Setlist,
+               QStringLiteral("Song\n").repeated(kMaxSetlistEntries));
+    ASSERT_TRUE(lib.load(folder.path()));
+    EXPECT_EQ(lib.data.getNbrPiecesOng(1), kMaxSetlistEntries);
+    EXPECT_EQ(lib.data.loadProblems,
+              QStringList{"The setlist of tab 1 (Huge) would list more than 10000 songs; the "
+                          "rest is left out."});
+}

@@ -68,6 +68,19 @@ TEST(NoteReader, WindowLines)
     EXPECT_EQ(contents.windowLines[3].line, QStringLiteral("http://example.org"));
 }
 
+// A note of thousands of "ID:" lines (a log pasted in) lists the first kMaxWindowIdsInNote
+// IDs: each is looked for through the whole note, so more would take quadratic time.
+TEST(NoteReader, WindowIdsAreCounted)
+{
+    QString note;
+    for (int i = 0; i < 5000; ++i)
+        note += QStringLiteral("W%1: line %1\n").arg(i);
+    const QStringList ids = windowIdsInNote(note);
+    ASSERT_EQ(ids.size(), kMaxWindowIdsInNote);
+    EXPECT_EQ(ids.first(), QStringLiteral("W0"));
+    EXPECT_EQ(readNote(note).windowLines.size(), kMaxWindowIdsInNote);
+}
+
 TEST(NoteReader, EventsAndMidiLines)
 {
     const NoteContents note =
