@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "platform/TextDecode.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -55,6 +56,16 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // A name whose bytes are not UTF-8 cannot be handed to the code: say so, once.
+    for (int i = 1; i < argc; ++i) {
+        if (!partivo::isValidUtf8(QByteArray(argv[i]))) {
+            std::fprintf(stderr,
+                         "partivo-cli: the argument '%s' is not valid UTF-8 (a file name from an "
+                         "old disk?); Partivo cannot open it\n",
+                         QString::fromUtf8(argv[i]).toUtf8().constData());
+            return kUsage;
+        }
+    }
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QStringList args = app->arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||

@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Prefs.h"
 #include "platform/TextDecode.h"
+#include "platform/UnnamableFiles.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -268,6 +269,17 @@ bool Data::chargerFichiers(const QString& folder, bool noMsg)
 
     FolderWalk walk = walkFolder(root);
     loadProblems = walk.skipped;
+    // Names that are not UTF-8 cannot be opened through Qt: they are named, not dropped.
+    const QStringList unnamable = unnamableEntries(root, [](const QByteArray& name) {
+        const qsizetype dot = name.lastIndexOf('.');
+        const QString extension = dot < 0 ? QString() : QString::fromLatin1(name.mid(dot + 1));
+        return isSongExtension(extension) ||
+               extension.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
+    });
+    if (!unnamable.isEmpty())
+        loadProblems.append(QString::fromUtf8(texts::kNamesNotUtf8)
+                                .arg(unnamable.size())
+                                .arg(unnamable.join(QStringLiteral(", "))));
     if (walk.songs.isEmpty()) {
         if (!noMsg)
             dialogs.msg(QString::fromUtf8(texts::kNoSongsFound));

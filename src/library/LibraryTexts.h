@@ -16,6 +16,8 @@ inline constexpr const char* kBinderNotAvailable =
     "to keep it for a later run.";
 inline constexpr const char* kSetlistCut =
     "The setlist of tab %1 (%2) would list more than %3 songs; the rest is left out.";
+inline constexpr const char* kNamesNotUtf8 =
+    "%1 files were skipped because their names are not valid UTF-8: %2";
 inline constexpr const char* kFilesLeftOut =
     "Some of this binder was left out or could not be read:";
 inline constexpr const char* kMoreLeftOut = "and %1 more.";

@@ -32,6 +32,16 @@ os.symlink("/dev/zero", os.path.join(HOSTILE, "Zero.chopro"))
 ZERO_CHOPRO = os.path.join(HOSTILE, "Zero.chopro")
 FIFO = os.path.join(SCRATCH, "Pipe.cho")
 os.mkfifo(FIFO)
+# A binder whose file and folder names are Latin-1 bytes from an old disk.
+LATIN1 = os.path.join(SCRATCH, "latin1")
+os.mkdir(LATIN1)
+with open(SCORE, "rb") as f:
+    score_bytes = f.read()
+for name in [b"Ok.pdf", b"Caf\xe9.pdf"]:
+    with open(os.path.join(os.fsencode(LATIN1), name), "wb") as out:
+        out.write(score_bytes)
+os.mkdir(os.path.join(os.fsencode(LATIN1), b"Vi\xe9ux"))
+LATIN1_FILE = os.path.join(os.fsencode(LATIN1), b"Caf\xe9.pdf")
 
 
 def png(name):
@@ -190,6 +200,10 @@ CASES = [
     ("note_device", ["note", os.path.join(HOSTILE, "Song.txt")], 2, None,
      '"Song.txt" is not a regular file'),
     ("info_fifo", ["chordpro", "info", FIFO], 2, None, '"Pipe.cho" is not a regular file'),
+    ("library_latin1_names", ["library", LATIN1], 0, "library_latin1_names.json",
+     "2 files were skipped because their names are not valid UTF-8: Caf\ufffd.pdf, "
+     "Vi\ufffdux/"),
+    ("note_latin1_name", ["note", LATIN1_FILE], 2, None, "is not valid UTF-8"),
     ("unknown_command", ["frobnicate"], 2, None, "unknown command"),
     ("help", ["--help"], 0, "help.txt", None),
 ]
