@@ -69,7 +69,13 @@ void Controller::awakeFromNib(const QString& startFolder)
     navigator_.nextSongAtLastPage = options_.genOptLastPageNextSong;
     midi_.actionMidiDelay(options_.genOptMidiDelayVal);
     if (!startFolder.isEmpty() && QDir(startFolder).exists()) {
-        binders_.conserverDir(QDir(startFolder).absolutePath(), 0);
+        const QString folder = QDir(startFolder).absolutePath();
+        // The last position in binder 1 belongs to the folder it had before.
+        if (data_.prefs.stringValue(QStringLiteral("url0")) != folder) {
+            data_.prefs.setValue(QStringLiteral("songNoBookMark0"), 0);
+            data_.prefs.setValue(QStringLiteral("sortBookMark0"), 0);
+        }
+        binders_.conserverDir(folder, 0);
         data_.prefs.setValue(QStringLiteral("dirNo"), 0);
     }
     // Said once, at start, rather than losing the session's settings silently at the end.
@@ -108,6 +114,23 @@ void Controller::applicationWillTerminate()
     options_.save(data_.prefs);
     data_.prefs.sync();
     midi_.unRegisterInputDevices();
+}
+
+void Controller::openFromAnotherStart(const QString& folder)
+{
+    if (!folder.isEmpty() && QDir(folder).exists()) {
+        const QString absolute = QDir(folder).absolutePath();
+        if (binders_.storedDir(0) != absolute) {
+            // The new folder opens at its first song: binder 1's last position belonged to
+            // the folder it had before.
+            binders_.conserverDir(absolute, 0);
+            binders_.songNoBookMark[0] = 0;
+            binders_.sortBookMark[0] = 0;
+            binders_.currentDirNo = Binders::kHelpBinder; // nothing of the old folder is kept
+        }
+        binders_.doRefresh(0, Binders::OpenBinder, false);
+    }
+    windows_.activateKeywin();
 }
 
 void Controller::appAct()

@@ -43,6 +43,9 @@ public:
     // From now on MIDI set-up changes are handled; the port lists are polled.
     void applicationDidFinishLaunching();
     void applicationWillTerminate();
+    // Partivo was started again: the folder it was given (if any) opens as binder 1, and
+    // the key window comes to the front.
+    void openFromAnotherStart(const QString& folder);
     // The display windows' arrangement is kept for the next start (at termination, and
     // before the program closes its windows to quit).
     void saveWindowLayout();

@@ -1,6 +1,7 @@
 #include "ControllerFixture.h"
 
 #include "QtPrinters.h"
+#include "display/TestSongs.h"
 #include "library/KeyActions.h"
 #include "platform/Commands.h"
 
@@ -320,6 +321,33 @@ TEST(ControllerActions, ReversedMouseTurnsTheTabSwipeAround)
         EXPECT_EQ(app.c().data().onglNoG, reversed ? 2 : 1)
             << "back from a setlist without the list panel shows the panel (to come)";
     }
+}
+
+// Partivo started again with a folder: the running one opens it as binder 1.
+TEST(ControllerActions, ALaterStartOpensItsFolderHere)
+{
+    App app;
+    app.startInHelpBinder();
+    ASSERT_EQ(app.c().binders().currentDirNo, Binders::kHelpBinder);
+    writePdf(QDir(app.folder.path()).filePath(QStringLiteral("Handed.pdf")), 2);
+    app.c().openFromAnotherStart(app.folder.path());
+    EXPECT_EQ(app.c().binders().currentDirNo, 0);
+    EXPECT_EQ(app.title(), QStringLiteral("Handed"));
+    app.c().openFromAnotherStart(QString()); // no folder: only to the front
+    EXPECT_EQ(app.title(), QStringLiteral("Handed"));
+    app.c().openFromAnotherStart(QStringLiteral("/no/such/folder"));
+    EXPECT_EQ(app.c().binders().currentDirNo, 0);
+
+    // Another folder opens at its first song, wherever binder 1 stood in the one before.
+    writePdf(QDir(app.folder.path()).filePath(QStringLiteral("Zed.pdf")), 1);
+    app.c().binders().actionRefresh();
+    app.key(cmd::NextSong);
+    ASSERT_EQ(app.title(), QStringLiteral("Zed"));
+    QTemporaryDir other;
+    for (const char* name : {"Alpha.pdf", "Beta.pdf", "Gamma.pdf"})
+        writePdf(QDir(other.path()).filePath(QString::fromLatin1(name)), 1);
+    app.c().openFromAnotherStart(other.path());
+    EXPECT_EQ(app.title(), QStringLiteral("Alpha"));
 }
 
 // Settings that cannot be kept are said so once, at start.

@@ -39,9 +39,8 @@ TEST(UnnamableFiles, NamesThatAreNotUtf8AreFoundAndNamed)
     makeRaw(root + "/Ok/\xff.cho", false);
     ASSERT_EQ(::symlink(root.constData(), (root + "/Ok/loop").constData()), 0);
 
-    const QStringList found = unnamableEntries(dir.path(), [](const QByteArray& name) {
-        return !name.endsWith(".png");
-    });
+    const QStringList found =
+        unnamableEntries(dir.path(), [](const QByteArray& name) { return !name.endsWith(".png"); });
     EXPECT_EQ(found, (QStringList{QString::fromUtf8("Caf\xef\xbf\xbd.pdf"),
                                   QString::fromUtf8("Ok/\xef\xbf\xbd.cho"),
                                   QString::fromUtf8("Vi\xef\xbf\xbdux/")}));

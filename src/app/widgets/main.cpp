@@ -8,8 +8,10 @@
 #include "platform/QSettingsPrefs.h"
 #include "platform/QtTimers.h"
 #include "platform/RtMidiBackend.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -94,6 +96,17 @@ int main(int argc, char** argv)
     quitOnSignals(app);
 
     partivo::QSettingsPrefs prefs;
+    // One program per user and settings file: a second start hands its folder to the first,
+    // which comes to the front, instead of both writing the same settings at the end.
+    const QString shot = screenshotPath(app.arguments());
+    partivo::SingleInstance instance(partivo::SingleInstance::socketName(prefs.fileName()));
+    const QString folder = startFolder(app.arguments());
+    const QString absoluteFolder = folder.isEmpty() ? QString() : QDir(folder).absolutePath();
+    if (shot.isEmpty() && instance.handOver(absoluteFolder)) {
+        qInfo("Partivo is already running: it was brought to the front%s",
+              absoluteFolder.isEmpty() ? "" : " and opens the folder");
+        return 0;
+    }
     partivo::WidgetDialogs dialogs;
     partivo::QtTimers timers;
     partivo::NotificationCenter center;
@@ -111,12 +124,15 @@ int main(int argc, char** argv)
                          if (state == Qt::ApplicationActive)
                              controller.appAct();
                      });
-    controller.awakeFromNib(startFolder(app.arguments()));
+    controller.awakeFromNib(folder);
+    if (shot.isEmpty())
+        instance.listen(
+            [&controller](const QString& handed) { controller.openFromAnotherStart(handed); });
     if (!shell.binderWindows().isEmpty())
         dialogs.setParent(shell.binderWindows().first());
     QTimer::singleShot(0, &app, [&controller] { controller.applicationDidFinishLaunching(); });
 
-    if (const QString shot = screenshotPath(app.arguments()); !shot.isEmpty()) {
+    if (!shot.isEmpty()) {
         QTimer::singleShot(1500, &app, [&shell, shot] {
             const QList<partivo::BinderWindow*> windows = shell.binderWindows();
             if (!windows.isEmpty() && windows.first()->grab().save(shot))
