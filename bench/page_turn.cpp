@@ -10,6 +10,7 @@
 // The songs are written into a temporary folder at start.
 #include "ChordProLayoutTiming.h"
 #include "display/DisplayWindows.h"
+#include "display/InProcessPdfEngine.h"
 #include "display/SongPages.h"
 #include "display/widgets/BinderWindow.h"
 #include "library/Pieces.h"

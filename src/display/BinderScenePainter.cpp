@@ -42,6 +42,16 @@ BinderLayout::BinderLayout(const QSizeF& window, double headerBottom, int mode)
     right = QRectF(left.right() + kMargin, left.top(), half, left.height());
 }
 
+namespace {
+
+void paintMessage(QPainter& painter, const QRectF& rect, const QString& message)
+{
+    painter.setPen(Qt::black);
+    painter.drawText(rect.adjusted(20, 20, -20, -20), Qt::AlignCenter | Qt::TextWordWrap, message);
+}
+
+} // namespace
+
 BinderScenePainter::BinderScenePainter(PageRenderCache& cache, SongPages& pages)
     : cache_(cache), pages_(pages)
 {
@@ -90,9 +100,7 @@ void BinderScenePainter::paintView(QPainter& painter, const WindowPDFx& binder,
     const QColor paper = s.colors.colorForObj(view.chordPro ? ChordProBackgroundColor : PdfColor);
     painter.fillRect(rect, paper);
     if (!view.message.isEmpty()) {
-        painter.setPen(Qt::black);
-        painter.drawText(rect.adjusted(20, 20, -20, -20), Qt::AlignCenter | Qt::TextWordWrap,
-                         view.message);
+        paintMessage(painter, rect, view.message);
     } else if (view.page > 0 && view.chordPro) {
         pages_.paintChordPro(painter, rect, view.path, view.page, s, binder.scene().mode);
     } else if (view.page > 0) {
@@ -106,6 +114,8 @@ void BinderScenePainter::paintView(QPainter& painter, const WindowPDFx& binder,
             painter.drawImage(page.topLeft(), image);
             if (zoom)
                 paintZoomMarkers(painter, binder, page, rect.height());
+        } else if (const QString problem = cache_.problem(view.path); !problem.isEmpty()) {
+            paintMessage(painter, rect, problem); // found broken while its pages rendered
         }
     }
     if (!view.label.isEmpty()) {

@@ -19,9 +19,10 @@ PageRenderThread::PageRenderThread()
 
 PageRenderThread::~PageRenderThread()
 {
-    // The documents were opened on the thread: they are closed there.
+    // The documents (and their worker process) were opened on the thread: they are closed
+    // there.
     QMetaObject::invokeMethod(
-        worker_.get(), [this] { documents_->clear(); }, Qt::BlockingQueuedConnection);
+        worker_.get(), [this] { documents_.reset(); }, Qt::BlockingQueuedConnection);
     thread_.quit();
     thread_.wait();
     worker_.reset(); // renders asked and not started are dropped with it
@@ -34,7 +35,7 @@ void PageRenderThread::render(const QString& path, int page, const QSize& view,
     QMetaObject::invokeMethod(
         worker_.get(),
         [this, receiver, path, page, view, done = std::move(done)] {
-            const QImage image = renderFittedPage(*documents_, path, page, view);
+            const QImage image = documents_->render(path, page, view);
             QMetaObject::invokeMethod(
                 receiver, [done, image] { done(image); }, Qt::QueuedConnection);
         },

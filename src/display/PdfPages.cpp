@@ -1,78 +1,33 @@
 #include "display/PdfPages.h"
 
-#include "platform/TextDecode.h"
-
 #include "display/PageRenderThread.h"
-
-#include <QFileInfo>
-#include <QPainter>
-#include <QPdfDocument>
+#include "display/PdfEngine.h"
 
 namespace partivo {
 
-namespace {
-
-QString errorText(QPdfDocument::Error error, const QString& path)
-{
-    const QString name = QFileInfo(path).fileName();
-    switch (error) {
-    case QPdfDocument::Error::FileNotFound:
-        return QStringLiteral("The file \"%1\" is missing.").arg(name);
-    case QPdfDocument::Error::IncorrectPassword:
-    case QPdfDocument::Error::UnsupportedSecurityScheme:
-        return QStringLiteral("The PDF file \"%1\" is protected by a password.").arg(name);
-    default:
-        return QStringLiteral("The PDF file \"%1\" is damaged and cannot be shown.").arg(name);
-    }
-}
-
-} // namespace
-
-PdfDocuments::PdfDocuments() = default;
+PdfDocuments::PdfDocuments() : engine_(makePdfEngine()) {}
+PdfDocuments::PdfDocuments(std::unique_ptr<PdfEngine> engine) : engine_(std::move(engine)) {}
 PdfDocuments::~PdfDocuments() = default;
 
-const PdfDocuments::Document& PdfDocuments::open(const QString& path)
+PdfDocuments::Document PdfDocuments::open(const QString& path)
 {
-    auto found = documents_.find(path);
-    if (found != documents_.end())
-        return *found;
-    Document document;
-    if (!QFileInfo::exists(path)) {
-        document.error = errorText(QPdfDocument::Error::FileNotFound, path);
-    } else if (const QString problem = regularFileProblem(path); !problem.isEmpty()) {
-        // A link to a device or FIFO would be read for ever.
-        document.error = problem;
-    } else {
-        auto pdf = std::make_shared<QPdfDocument>();
-        const QPdfDocument::Error error = pdf->load(path);
-        if (error != QPdfDocument::Error::None) {
-            document.error = errorText(error, path);
-        } else if (pdf->pageCount() < 1) {
-            document.error =
-                QStringLiteral("The PDF file \"%1\" has no pages.").arg(QFileInfo(path).fileName());
-        } else {
-            document.pageCount = pdf->pageCount();
-            document.pdf = std::move(pdf);
-        }
-    }
-    return *documents_.insert(path, document);
+    const PdfEngine::Opened opened = engine_->open(path);
+    return {opened.pageCount, opened.error};
+}
+
+QImage PdfDocuments::render(const QString& path, int page, const QSize& view)
+{
+    return engine_->render(path, page, view, nullptr);
 }
 
 void PdfDocuments::forget(const QString& path)
 {
-    documents_.remove(path);
+    engine_->forget(path);
 }
 
 void PdfDocuments::clear()
 {
-    documents_.clear();
-}
-
-QSize fittedPageSize(const QSizeF& pagePoints, const QSize& view)
-{
-    if (pagePoints.width() <= 0 || pagePoints.height() <= 0 || view.isEmpty())
-        return {};
-    return pagePoints.scaled(QSizeF(view), Qt::KeepAspectRatio).toSize().expandedTo(QSize(1, 1));
+    engine_->clear();
 }
 
 PageRenderCache::PageRenderCache(PdfDocuments& documents, int capacity)
@@ -148,7 +103,7 @@ void PageRenderCache::clear()
 
 QImage PageRenderCache::render(const Key& key)
 {
-    QImage image = renderFittedPage(documents_, key.path, key.page, key.size);
+    QImage image = documents_.render(key.path, key.page, key.size);
     if (!image.isNull())
         ++renders_;
     return image;
@@ -190,23 +145,6 @@ bool PageRenderCache::prefetchOneInBackground(const QList<Key>& keys, PageRender
         return true;
     }
     return false;
-}
-
-QImage renderFittedPage(PdfDocuments& documents, const QString& path, int page, const QSize& view)
-{
-    const PdfDocuments::Document& document = documents.open(path);
-    if (!document.pdf || page < 1 || page > document.pageCount)
-        return {};
-    const QSize size = fittedPageSize(document.pdf->pagePointSize(page - 1), view);
-    if (size.isEmpty())
-        return {};
-    // Pages come out on a transparent image: white goes underneath.
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.drawImage(0, 0, document.pdf->render(page - 1, size));
-    painter.end();
-    return image;
 }
 
 } // namespace partivo

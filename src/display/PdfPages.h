@@ -8,33 +8,36 @@
 #include <functional>
 #include <memory>
 
-class QPdfDocument;
-
 namespace partivo {
 
 class PageRenderThread;
 
-// PDF song files opened once and kept open, each with its page count or the reason it
-// cannot be shown. Damaged, empty, password-protected and missing files give a message and
-// no pages, never a crash.
+class PdfEngine;
+
+// PDF song files, each with its page count or the reason it cannot be shown, and their pages
+// rendered. Damaged, empty, password-protected, missing and hostile files give a message and
+// no pages, never a crash or a stall (see makePdfEngine()). Used from one thread.
 class PdfDocuments {
 public:
     PdfDocuments();
+    explicit PdfDocuments(std::unique_ptr<PdfEngine> engine);
     ~PdfDocuments();
 
     struct Document {
-        std::shared_ptr<QPdfDocument> pdf; // null when the file cannot be shown
         int pageCount = 0;
         QString error; // "" when the file opened
     };
 
-    const Document& open(const QString& path);
+    Document open(const QString& path);
+    // Page `page` (1-based) fitted into the view, painted on white; null when the page does
+    // not exist or the file cannot be shown.
+    QImage render(const QString& path, int page, const QSize& view);
     // The file changed on disk: it is opened again next time.
     void forget(const QString& path);
     void clear();
 
 private:
-    QHash<QString, Document> documents_;
+    std::unique_ptr<PdfEngine> engine_;
 };
 
 // The rendered pages of one window: a small cache of page images at the window's view
@@ -67,6 +70,8 @@ public:
     bool prefetchOneInBackground(const QList<Key>& keys, PageRenderThread& thread,
                                  std::function<void()> ready);
     void clear();
+    // Why the file's pages cannot be shown; "" when they can.
+    QString problem(const QString& path) { return documents_.open(path).error; }
     int size() const { return int(entries_.size()); }
     // Pages rendered since the cache was made (hits are not counted).
     int renders() const { return renders_; }
@@ -88,12 +93,5 @@ private:
     int generation_ = 0; // counts clear()s
     int renders_ = 0;
 };
-
-// Page `page` (1-based) of the file fitted into the view, painted on white; null when the
-// page does not exist or the file cannot be shown.
-QImage renderFittedPage(PdfDocuments& documents, const QString& path, int page, const QSize& view);
-
-// The size of a page fitted into a view, keeping its proportions.
-QSize fittedPageSize(const QSizeF& pagePoints, const QSize& view);
 
 } // namespace partivo

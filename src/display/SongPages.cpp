@@ -81,7 +81,7 @@ int SongPages::pageCount(const QString& path, bool chordPro, const WindowSetting
                          QString* error)
 {
     if (!chordPro) {
-        const PdfDocuments::Document& document = documents_.open(path);
+        const PdfDocuments::Document document = documents_.open(path);
         if (error)
             *error = document.error;
         return document.pageCount;

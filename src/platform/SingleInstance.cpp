@@ -24,8 +24,7 @@ QString SingleInstance::socketName(const QString& settingsFile)
     return QStringLiteral("partivo-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
 }
 
-SingleInstance::SingleInstance(const QString& name, QObject* parent)
-    : QObject(parent), name_(name)
+SingleInstance::SingleInstance(const QString& name, QObject* parent) : QObject(parent), name_(name)
 {
 }
 

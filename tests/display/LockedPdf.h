@@ -2,8 +2,9 @@
 
 #include <QByteArray>
 #include <QCryptographicHash>
-#include <QFile>
 #include <QString>
+
+#include "PdfObjects.h"
 
 namespace partivo {
 
@@ -53,23 +54,8 @@ inline QString writeLockedPdf(const QString& path, const QByteArray& userPasswor
         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >>",
         "<< /Filter /Standard /V 1 /R 2 /O <" + o.toHex() + "> /U <" + u.toHex() + "> /P -4 >>",
     };
-    QByteArray pdf = "%PDF-1.4\n";
-    QList<int> offsets;
-    for (int i = 0; i < objects.size(); ++i) {
-        offsets.append(int(pdf.size()));
-        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
-    }
-    const int xref = int(pdf.size());
-    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (int offset : offsets)
-        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) +
-           " /Root 1 0 R /Encrypt 4 0 R /ID [<" + id.toHex() + "> <" + id.toHex() +
-           ">] >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(pdf);
-    return path;
+    return writeFile(path, pdfOfObjects(objects, "/Encrypt 4 0 R /ID [<" + id.toHex() + "> <" +
+                                                     id.toHex() + ">] "));
 }
 
 } // namespace partivo

@@ -2,6 +2,7 @@
 #include "LockedPdf.h"
 #include "QtPrinters.h"
 #include "TestSongs.h"
+#include "display/InProcessPdfEngine.h"
 #include "display/PageRenderThread.h"
 
 #include <QFile>
@@ -153,9 +154,8 @@ TEST(PdfPages, FilesThatCannotBeShownGiveAMessage)
     PdfDocuments documents;
     PageRenderCache cache(documents);
     for (const Row& row : rows) {
-        const PdfDocuments::Document& d = documents.open(row.path);
+        const PdfDocuments::Document d = documents.open(row.path);
         EXPECT_EQ(d.error, QString::fromUtf8(row.message)) << row.name;
-        EXPECT_EQ(d.pdf, nullptr) << row.name;
         EXPECT_EQ(d.pageCount, 0) << row.name;
         EXPECT_TRUE(cache.page({row.path, 1, QSize(300, 300)}).isNull()) << row.name;
     }

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Fails when a folder of src/ includes a header of a folder above it.
 
-The layers, lowest first: platform; library, notes, midi, chordpro; display, player; app;
-cli. A folder may include its own headers and those of the layers below it. Within a folder,
+The layers, lowest first: platform; library, notes, midi, chordpro; display, player; app and
+pdfworker; cli. A folder may include its own headers and those of the layers below it. Within a folder,
 the logic may not include its widgets/ subfolder (only widgets use Qt Widgets).
 
 usage: check_layers.py <src folder>        check the tree
@@ -16,7 +16,7 @@ import tempfile
 LEVELS = {
     "platform": 0,
     "library": 1, "notes": 1, "midi": 1, "chordpro": 1,
-    "display": 2, "player": 2,
+    "display": 2, "player": 2, "pdfworker": 3,
     "app": 3,
     "cli": 4,
 }

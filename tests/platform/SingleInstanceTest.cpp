@@ -16,11 +16,10 @@ namespace {
 
 QString uniqueName()
 {
-    return SingleInstance::socketName(QStringLiteral("/test/%1/%2.ini")
-                                          .arg(QCoreApplication::applicationPid())
-                                          .arg(::testing::UnitTest::GetInstance()
-                                                   ->current_test_info()
-                                                   ->name()));
+    return SingleInstance::socketName(
+        QStringLiteral("/test/%1/%2.ini")
+            .arg(QCoreApplication::applicationPid())
+            .arg(::testing::UnitTest::GetInstance()->current_test_info()->name()));
 }
 
 // The later start runs on a thread of its own, as it would in its own process; the running

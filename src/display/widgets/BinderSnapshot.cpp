@@ -49,6 +49,16 @@ Snapshot snapshotBinder(const Data& data, const SnapshotRequest& request)
     snapshot.image = window.grabScene();
     snapshot.mode = binder.settings().modeAffichage;
     snapshot.scene = binder.scene();
+    // A file found broken while its page was painted shows a message in the page's place.
+    for (ViewContent* view : {&snapshot.scene.left, &snapshot.scene.right}) {
+        if (view->chordPro || view->path.isEmpty() || !view->message.isEmpty())
+            continue;
+        view->message = pages.documents().open(view->path).error;
+        if (!view->message.isEmpty()) {
+            view->path.clear();
+            view->page = 0;
+        }
+    }
     if (const auto paging = binder.paging())
         snapshot.songPages = paging->pages;
     return snapshot;

@@ -1,0 +1,99 @@
+#include "display/InProcessPdfEngine.h"
+
+#include "platform/TextDecode.h"
+
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfDocument>
+
+namespace partivo {
+
+namespace {
+
+QString errorText(QPdfDocument::Error error, const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    switch (error) {
+    case QPdfDocument::Error::FileNotFound:
+        return QStringLiteral("The file \"%1\" is missing.").arg(name);
+    case QPdfDocument::Error::IncorrectPassword:
+    case QPdfDocument::Error::UnsupportedSecurityScheme:
+        return QStringLiteral("The PDF file \"%1\" is protected by a password.").arg(name);
+    default:
+        return QStringLiteral("The PDF file \"%1\" is damaged and cannot be shown.").arg(name);
+    }
+}
+
+} // namespace
+
+InProcessPdfEngine::InProcessPdfEngine() = default;
+InProcessPdfEngine::~InProcessPdfEngine() = default;
+
+const InProcessPdfEngine::Document& InProcessPdfEngine::document(const QString& path)
+{
+    if (const auto found = documents_.constFind(path); found != documents_.constEnd())
+        return *found;
+    Document document;
+    if (!QFileInfo::exists(path)) {
+        document.opened.error = errorText(QPdfDocument::Error::FileNotFound, path);
+    } else if (const QString problem = regularFileProblem(path); !problem.isEmpty()) {
+        // A link to a device or FIFO would be read for ever.
+        document.opened.error = problem;
+    } else {
+        auto pdf = std::make_shared<QPdfDocument>();
+        const QPdfDocument::Error error = pdf->load(path);
+        if (error != QPdfDocument::Error::None) {
+            document.opened.error = errorText(error, path);
+        } else if (pdf->pageCount() < 1) {
+            document.opened.error =
+                QStringLiteral("The PDF file \"%1\" has no pages.").arg(QFileInfo(path).fileName());
+        } else {
+            document.opened.pageCount = pdf->pageCount();
+            document.pdf = std::move(pdf);
+        }
+    }
+    return *documents_.insert(path, document);
+}
+
+PdfEngine::Opened InProcessPdfEngine::open(const QString& path)
+{
+    return document(path).opened;
+}
+
+QImage InProcessPdfEngine::render(const QString& path, int page, const QSize& view, QString* error)
+{
+    const Document& doc = document(path);
+    if (error)
+        *error = doc.opened.error;
+    if (!doc.pdf || page < 1 || page > doc.opened.pageCount)
+        return {};
+    const QSize size = fittedPageSize(doc.pdf->pagePointSize(page - 1), view);
+    if (size.isEmpty())
+        return {};
+    // Pages come out on a transparent image: white goes underneath.
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.drawImage(0, 0, doc.pdf->render(page - 1, size));
+    painter.end();
+    return image;
+}
+
+void InProcessPdfEngine::forget(const QString& path)
+{
+    documents_.remove(path);
+}
+
+void InProcessPdfEngine::clear()
+{
+    documents_.clear();
+}
+
+QSize fittedPageSize(const QSizeF& pagePoints, const QSize& view)
+{
+    if (pagePoints.width() <= 0 || pagePoints.height() <= 0 || view.isEmpty())
+        return {};
+    return pagePoints.scaled(QSizeF(view), Qt::KeepAspectRatio).toSize().expandedTo(QSize(1, 1));
+}
+
+} // namespace partivo
