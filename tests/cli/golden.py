@@ -42,6 +42,33 @@ for name in [b"Ok.pdf", b"Caf\xe9.pdf"]:
         out.write(score_bytes)
 os.mkdir(os.path.join(os.fsencode(LATIN1), b"Vi\xe9ux"))
 LATIN1_FILE = os.path.join(os.fsencode(LATIN1), b"Caf\xe9.pdf")
+# A binder holding a PDF whose page tree contains itself: the PDF engine would loop on it for
+# ever; the worker that opens it is replaced after its time limit.
+LOOPING = os.path.join(SCRATCH, "looping")
+os.mkdir(LOOPING)
+with open(os.path.join(LOOPING, "Good(Band).pdf"), "wb") as out:
+    out.write(score_bytes)
+
+
+def pdf_of_objects(objects):
+    pdf = b"%PDF-1.4\n"
+    offsets = []
+    for number, body in enumerate(objects, 1):
+        offsets.append(len(pdf))
+        pdf += b"%d 0 obj\n%s\nendobj\n" % (number, body)
+    xref = len(pdf)
+    pdf += b"xref\n0 %d\n0000000000 65535 f \n" % (len(objects) + 1)
+    pdf += b"".join(b"%010d 00000 n \n" % offset for offset in offsets)
+    pdf += b"trailer\n<< /Size %d /Root 1 0 R >>\nstartxref\n%d\n%%%%EOF\n" % (
+        len(objects) + 1, xref)
+    return pdf
+
+
+LOOPING_PDF = os.path.join(LOOPING, "Loop(Band).pdf")
+with open(LOOPING_PDF, "wb") as out:
+    out.write(pdf_of_objects([b"<< /Type /Catalog /Pages 2 0 R >>",
+                              b"<< /Type /Pages /Kids [2 0 R 3 0 R] /Count 2 >>",
+                              b"<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >>"]))
 
 
 def png(name):
@@ -50,7 +77,8 @@ def png(name):
 
 # Pictures the render cases must have written, with their size.
 PICTURES = [("mode0.png", 1280, 800), ("last_page.png", 1280, 800), ("sheet.png", 600, 900),
-            ("zoom.png", 1200, 700), ("single.png", 1000, 700), ("slide.png", 1280, 800)]
+            ("zoom.png", 1200, 700), ("single.png", 1000, 700), ("slide.png", 1280, 800),
+            ("looping.png", 1280, 800)]
 
 # name, arguments, expected exit code, golden file for stdout (None: stdout must be empty),
 # text that stderr must hold (None: stderr must be empty)
@@ -120,6 +148,12 @@ CASES = [
     ("navigate_open_missing", ["navigate", RENDER, "--keys", "post:ActionOpen=/no/such.pdf"], 0,
      "navigate_open_missing.jsonl", 'The file "/no/such.pdf" cannot be found.'),
     # Commands nobody takes, and those whose part of the program is still to come, are logged.
+    ("render_looping_pdf", ["render", LOOPING_PDF, "--out", png("looping.png")], 0,
+     "render_looping_pdf.json",
+     'This PDF cannot be shown: "Loop(Band).pdf" took longer than 3 seconds to open.'),
+    ("navigate_looping_pdf", ["navigate", LOOPING, "--keys", "next next prev"], 0,
+     "navigate_looping_pdf.jsonl",
+     'This PDF cannot be shown: "Loop(Band).pdf" took longer than 3 seconds to open.'),
     ("navigate_unhandled_key", ["navigate", RENDER, "--keys", "key:1234 key:1234"], 0,
      "navigate_unhandled_key.jsonl", "no handler for key command 1234"),
     ("navigate_ignored_swipe", ["navigate", RENDER, "--keys", "swipe:7"], 0,
