@@ -94,8 +94,9 @@ QString WorkerPdfEngine::findExecutable()
     if (!given.isEmpty() && QFileInfo(given).isFile())
         return given;
     // Beside the program when installed; in the build tree, the worker's own folder.
-    const QDir here = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(
-        QLatin1Char('/'), 0, -2);
+    const QDir here = QFileInfo(QStringLiteral("/proc/self/exe"))
+                          .canonicalFilePath()
+                          .section(QLatin1Char('/'), 0, -2);
     for (const char* folder :
          {".", "../pdfworker", "../../pdfworker", "../src/pdfworker", "../../src/pdfworker"}) {
         const QFileInfo candidate(here.filePath(QLatin1String(folder)) + QLatin1Char('/') +
@@ -124,9 +125,9 @@ WorkerPdfEngine::Failure WorkerPdfEngine::startWorker()
     process_ = std::make_unique<QProcess>();
     process_->setProcessChannelMode(QProcess::ForwardedChannels);
     process_->setInputChannelMode(QProcess::ForwardedInputChannel);
-    process_->start(executable_, {QStringLiteral("--socket"), server_->fullServerName(),
-                                  QStringLiteral("--memory-limit-mb"),
-                                  QString::number(limits_.memoryMB)});
+    process_->start(executable_,
+                    {QStringLiteral("--socket"), server_->fullServerName(),
+                     QStringLiteral("--memory-limit-mb"), QString::number(limits_.memoryMB)});
     QElapsedTimer clock;
     clock.start();
     if (!process_->waitForStarted(limits_.startMs)) {
@@ -221,9 +222,9 @@ QString WorkerPdfEngine::failureText(Failure failure, const QString& path,
     case Failure::Timeout:
         return QStringLiteral("This PDF cannot be shown: \"%1\" took longer than %2 seconds to %3.")
             .arg(name)
-            .arg(QString::number(double(doing == QLatin1String("open") ? limits_.openMs
-                                                                        : limits_.renderMs) /
-                                 1000.0))
+            .arg(QString::number(
+                double(doing == QLatin1String("open") ? limits_.openMs : limits_.renderMs) /
+                1000.0))
             .arg(doing);
     case Failure::Died:
         return QStringLiteral("This PDF cannot be shown: \"%1\" stopped the PDF reader (it ran "

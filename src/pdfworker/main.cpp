@@ -114,8 +114,7 @@ int main(int argc, char** argv)
     QLocalSocket socket;
     socket.connectToServer(args[socketAt + 1]);
     if (!socket.waitForConnected(5000)) {
-        std::fprintf(stderr, "%s: %s\n", pdfworker::kExecutable,
-                     qPrintable(socket.errorString()));
+        std::fprintf(stderr, "%s: %s\n", pdfworker::kExecutable, qPrintable(socket.errorString()));
         return 1;
     }
     Worker worker;

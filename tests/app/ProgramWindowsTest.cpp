@@ -1,4 +1,4 @@
-#include "ProgramDoubles.h"
+#include "ProgramRig.h"
 #include "app/Controller.h"
 #include "app/widgets/BinderMenuBar.h"
 #include "app/widgets/KeyPadWindow.h"
@@ -31,44 +31,9 @@
 #include <gtest/gtest.h>
 
 using namespace partivo;
+using partivo::test::Program;
 
 namespace {
-
-// The program as main() puts it together, offscreen, on test doubles.
-struct Program : test::ProgramDoubles {
-    QTemporaryDir folder;
-    ProgramShell shell;
-    Controller controller{prefs, dialogs, midi, center, timers, files, shell};
-
-    explicit Program(const QList<std::pair<QString, int>>& songs = {},
-                     const QMap<QString, QVariant>& stored = {})
-        : ProgramDoubles(stored)
-    {
-        shell.setController(&controller);
-        for (const auto& [name, pages] : songs)
-            writePdf(QDir(folder.path()).filePath(name), pages);
-        if (songs.isEmpty()) {
-            controller.awakeFromNib();
-        } else {
-            prefs.setValue(QStringLiteral("NbrExec"), 3);
-            controller.awakeFromNib(folder.path());
-        }
-    }
-    BinderWindow& window() { return *shell.binderWindows().first(); }
-    BinderMenuBar& menus() { return *qobject_cast<BinderMenuBar*>(window().menuBar()); }
-    QString title()
-    {
-        const auto piece = controller.data().getPiece(controller.data().songNoG());
-        return piece ? piece->pieceDet->titre : QString();
-    }
-    void press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
-    {
-        QKeyEvent down(QEvent::KeyPress, key, mods);
-        QApplication::sendEvent(&window(), &down);
-        QKeyEvent up(QEvent::KeyRelease, key, mods);
-        QApplication::sendEvent(&window(), &up);
-    }
-};
 
 TEST(ProgramWindows, TheBinderWindowCarriesTheMenus)
 {
@@ -227,7 +192,7 @@ TEST(ProgramWindows, TheWindowComesBackWhereItWas)
         for (const QString& key : first.prefs.keys())
             stored.insert(key, first.prefs.value(key));
     }
-    Program second({}, stored);
+    Program second(QList<std::pair<QString, int>>{}, stored);
     ASSERT_EQ(second.shell.binderWindows().size(), 1);
     BinderWindow& window = second.window();
     QApplication::processEvents();

@@ -9,7 +9,8 @@ namespace partivo {
 
 // A PDF file of the objects given, numbered from 1 (object 1 is the catalog), with a correct
 // cross-reference table; extraTrailer goes into the trailer dictionary.
-inline QByteArray pdfOfObjects(const QList<QByteArray>& objects, const QByteArray& extraTrailer = {})
+inline QByteArray pdfOfObjects(const QList<QByteArray>& objects,
+                               const QByteArray& extraTrailer = {})
 {
     QByteArray pdf = "%PDF-1.4\n";
     QList<qsizetype> offsets;

@@ -33,7 +33,10 @@ protected:
         ASSERT_FALSE(executable.isEmpty()) << "partivo-pdf-worker is built with the tests";
         good = writePdf(dir.filePath("Good.pdf"), 3);
     }
-    QString write(const HostilePdf& pdf) { return writeFile(dir.filePath(pdf.fileName), pdf.bytes); }
+    QString write(const HostilePdf& pdf)
+    {
+        return writeFile(dir.filePath(pdf.fileName), pdf.bytes);
+    }
 
     QTemporaryDir dir;
     QString executable;
