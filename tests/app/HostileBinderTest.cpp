@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringEncoder>
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,23 +41,15 @@ void fillHostileBinder(const QDir& dir)
     ::close(fd);
 }
 
-PdfWorkerLimits shortLimits()
-{
-    PdfWorkerLimits limits;
-    limits.openMs = 400;
-    limits.renderMs = 600;
-    limits.memoryMB = 512;
-    return limits;
-}
-
 TEST(HostileBinder, TheProgramStartsAndPlaysABinderOfDamagedAndHostileFiles)
 {
-    WorkerPdfEngine::setDefaultLimits(shortLimits());
+    WorkerPdfEngine::setDefaultLimits(shortPdfWorkerLimits());
     {
         Program app(Program::Folder{fillHostileBinder});
         // What could not be read is said once, at start.
         const QString said = app.dialogs.texts().join('\n');
-        for (const char* name : {"Pipe.cho", "Zero.chopro", "A Good(Band).txt", "not valid UTF-8: Caf"})
+        for (const char* name :
+             {"Pipe.cho", "Zero.chopro", "A Good(Band).txt", "not valid UTF-8: Caf"})
             EXPECT_TRUE(said.contains(name)) << name << " in " << qPrintable(said);
         EXPECT_TRUE(said.contains("not valid UTF-8")) << qPrintable(said);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PdfObjects.h"
+#include "display/WorkerPdfEngine.h"
 
 #include <QList>
 
@@ -57,6 +58,17 @@ inline QList<HostilePdf> hostilePdfs()
             {"Mutual.pdf", pageTreeNodesPointingAtEachOther()},
             {"Deep.pdf", pageTreeLevelsDeep(5000)},
             {"Form.pdf", formDrawingItselfTwice()}};
+}
+
+// Short limits for the files above; the good files of a test need the usual ones, so that a
+// slow (sanitized, loaded) machine never fails a good page.
+inline PdfWorkerLimits shortPdfWorkerLimits()
+{
+    PdfWorkerLimits limits;
+    limits.openMs = 400;
+    limits.renderMs = 600;
+    limits.memoryMB = 512;
+    return limits;
 }
 
 } // namespace partivo

@@ -14,17 +14,6 @@ namespace {
 
 constexpr char kCannotBeShown[] = "This PDF cannot be shown: ";
 
-// Short limits for files built to hang the engine; generous ones for the good files, so a
-// slow (sanitized, loaded) machine never fails a good page.
-PdfWorkerLimits shortLimits()
-{
-    PdfWorkerLimits limits;
-    limits.openMs = 400;
-    limits.renderMs = 600;
-    limits.memoryMB = 512;
-    return limits;
-}
-
 class PdfWorker : public ::testing::Test {
 protected:
     void SetUp() override
@@ -85,7 +74,7 @@ TEST_F(PdfWorker, HostileFilesEndInAMessageAndTheNextFileStillShows)
     for (const HostilePdf& hostile : hostilePdfs()) {
         SCOPED_TRACE(hostile.fileName);
         const QString path = write(hostile);
-        WorkerPdfEngine worker(executable, shortLimits());
+        WorkerPdfEngine worker(executable, shortPdfWorkerLimits());
         QString error = worker.open(path).error;
         if (error.isEmpty()) // opens, but its page never finishes
             worker.render(path, 1, {600, 800}, &error);
@@ -93,7 +82,7 @@ TEST_F(PdfWorker, HostileFilesEndInAMessageAndTheNextFileStillShows)
         EXPECT_TRUE(error.contains(hostile.fileName)) << qPrintable(error);
         // Known now: not tried again, also by the other engines of the program.
         EXPECT_EQ(worker.open(path).error, error);
-        WorkerPdfEngine other(executable, shortLimits());
+        WorkerPdfEngine other(executable, shortPdfWorkerLimits());
         EXPECT_EQ(other.open(path).error, error);
         EXPECT_EQ(other.starts(), 0);
         // A new worker carries on with the good files.
@@ -157,7 +146,7 @@ TEST_F(PdfWorker, AMissingWorkerSaysSoAndBlamesNoFile)
 TEST_F(PdfWorker, TheRenderThreadSurvivesAHostileNextSong)
 {
     const QString form = write(hostilePdfs().last()); // hangs only once drawn
-    WorkerPdfEngine::setDefaultLimits(shortLimits());
+    WorkerPdfEngine::setDefaultLimits(shortPdfWorkerLimits());
     {
         PdfDocuments documents;
         PageRenderCache cache(documents);
