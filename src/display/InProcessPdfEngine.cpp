@@ -60,23 +60,47 @@ PdfEngine::Opened InProcessPdfEngine::open(const QString& path)
     return document(path).opened;
 }
 
+QSize InProcessPdfEngine::fittedSize(const Document& doc, int page, const QSize& view) const
+{
+    if (!doc.pdf || page < 1 || page > doc.opened.pageCount)
+        return {};
+    return fittedPageSize(doc.pdf->pagePointSize(page - 1), view);
+}
+
+void InProcessPdfEngine::paint(const Document& doc, int page, QImage& target)
+{
+    // Pages come out on a transparent image: white goes underneath.
+    target.fill(Qt::white);
+    QPainter painter(&target);
+    painter.drawImage(0, 0, doc.pdf->render(page - 1, target.size()));
+}
+
 QImage InProcessPdfEngine::render(const QString& path, int page, const QSize& view, QString* error)
 {
     const Document& doc = document(path);
     if (error)
         *error = doc.opened.error;
-    if (!doc.pdf || page < 1 || page > doc.opened.pageCount)
-        return {};
-    const QSize size = fittedPageSize(doc.pdf->pagePointSize(page - 1), view);
+    const QSize size = fittedSize(doc, page, view);
     if (size.isEmpty())
         return {};
-    // Pages come out on a transparent image: white goes underneath.
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.drawImage(0, 0, doc.pdf->render(page - 1, size));
-    painter.end();
+    paint(doc, page, image);
     return image;
+}
+
+QSize InProcessPdfEngine::renderInto(const QString& path, int page, const QSize& view,
+                                     uchar* memory, qsizetype capacity, QString* error)
+{
+    const Document& doc = document(path);
+    if (error)
+        *error = doc.opened.error;
+    const QSize size = fittedSize(doc, page, view);
+    if (size.isEmpty() || qsizetype(size.width()) * size.height() * 4 > capacity)
+        return {};
+    QImage image(memory, size.width(), size.height(), size.width() * 4,
+                 QImage::Format_ARGB32_Premultiplied);
+    paint(doc, page, image);
+    return size;
 }
 
 void InProcessPdfEngine::forget(const QString& path)

@@ -19,6 +19,10 @@ public:
 
     Opened open(const QString& path) override;
     QImage render(const QString& path, int page, const QSize& view, QString* error) override;
+    // The same page painted into the caller's memory, width * 4 bytes a line (ARGB32
+    // premultiplied): its size, or an empty size when there is no page or it does not fit.
+    QSize renderInto(const QString& path, int page, const QSize& view, uchar* memory,
+                     qsizetype capacity, QString* error);
     void forget(const QString& path) override;
     void clear() override;
 
@@ -28,6 +32,9 @@ private:
         Opened opened;
     };
     const Document& document(const QString& path);
+    // The page's size fitted into the view; empty when it cannot be rendered.
+    QSize fittedSize(const Document& doc, int page, const QSize& view) const;
+    static void paint(const Document& doc, int page, QImage& target);
 
     QHash<QString, Document> documents_;
 };

@@ -11,7 +11,6 @@
 #include <QSharedMemory>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 
@@ -64,21 +63,21 @@ private:
     {
         const QSize view(request.value(QStringLiteral("w")).toInt(),
                          request.value(QStringLiteral("h")).toInt());
-        QString error;
-        const QImage image =
-            engine_.render(path, request.value(QStringLiteral("page")).toInt(), view, &error);
-        if (image.isNull()) {
-            if (!error.isEmpty())
-                return {{QStringLiteral("error"), error}};
+        const int page = request.value(QStringLiteral("page")).toInt();
+        const PdfEngine::Opened opened = engine_.open(path);
+        if (!opened.error.isEmpty())
+            return {{QStringLiteral("error"), opened.error}};
+        if (page < 1 || page > opened.pageCount || view.isEmpty())
             return {{QStringLiteral("none"), true}};
-        }
         if (!attach(request.value(QStringLiteral("shm")).toString()))
             return {{QStringLiteral("error"), QStringLiteral("no shared memory for the page")}};
-        const qsizetype bytes = image.sizeInBytes();
-        if (bytes > shared_->size() || image.bytesPerLine() != image.width() * 4)
-            return {{QStringLiteral("error"), QStringLiteral("the page does not fit")}};
-        std::memcpy(shared_->data(), image.constBits(), size_t(bytes));
-        return {{QStringLiteral("w"), image.width()}, {QStringLiteral("h"), image.height()}};
+        // Painted straight into the program's memory: no copy on this side.
+        QString error;
+        const QSize size = engine_.renderInto(
+            path, page, view, static_cast<uchar*>(shared_->data()), shared_->size(), &error);
+        if (size.isEmpty())
+            return {{QStringLiteral("none"), true}};
+        return {{QStringLiteral("w"), size.width()}, {QStringLiteral("h"), size.height()}};
     }
 
     bool attach(const QString& key)
