@@ -196,13 +196,16 @@ void WindowPDFx::refreshPDF()
     QString nextPath;
     QString nextError;
     const bool nextChordPro = typeFichierNext_ == 1;
-    if (scene_.mode == ModeTwoPages && shown_.pieceNext) {
+    if (scene_.mode == ModeTwoPages && shown_.pieceNext)
         nextPath = shownPath(shown_.pieceNext, false);
-        in.nextPages = nextPath.isEmpty()
-                           ? 1
-                           : counts_.pageCount(nextPath, nextChordPro, settings_, &nextError);
+    PagePlan plan = planPages(in);
+    // The next song is opened only when its first page shows, so a file slow to open costs
+    // nothing until then (its pages are rendered ahead, and it is opened, on the render
+    // thread meanwhile).
+    if (plan.rightShowsNext && !nextPath.isEmpty()) {
+        in.nextPages = counts_.pageCount(nextPath, nextChordPro, settings_, &nextError);
+        plan = planPages(in);
     }
-    const PagePlan plan = planPages(in);
 
     scene_.left = viewOf(path, chordPro, plan.left, settings_.nbrPages, error);
     scene_.left.label = plan.leftLabel;
