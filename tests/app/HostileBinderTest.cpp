@@ -36,6 +36,14 @@ void fillHostileBinder(const QDir& dir)
     QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
     writeFile(dir.filePath("Wide.chopro"), utf16.encode(QStringLiteral("{title: Wide}\n[C]Hé\n")));
     writeFile(dir.filePath("Old Mac.chopro"), "{title: Old Mac}\r[G]one\r[D]two\r");
+    // A note of extremes: a MIDI line that would keep the rest of itself as each message's
+    // destination, a system exclusive message without its frame, 100000 window lines.
+    QByteArray note = "Tempo=90\n" + QByteArray("1@").repeated(60000) + "\nSYSEX 01 02 03@SYNTH\n";
+    for (int line = 0; line < 100000; ++line)
+        note += "W" + QByteArray::number(line) + ":x\n";
+    writeFile(dir.filePath("Old Mac.txt"), note);
+    // A ChordPro file beyond what is read.
+    writeFile(dir.filePath("Big.chopro"), "{title: Big}\n" + QByteArray(5 * 1024 * 1024, 'a'));
     const int fd = ::open(latin1Name(dir).constData(), O_WRONLY | O_CREAT, 0600);
     ASSERT_GE(fd, 0);
     ::close(fd);
@@ -56,7 +64,7 @@ TEST(HostileBinder, TheProgramStartsAndPlaysABinderOfDamagedAndHostileFiles)
         // Played through twice: the first time finds the broken files, the second shows
         // each one's message at once.
         const int songs = app.controller.data().songNbrG();
-        ASSERT_EQ(songs, 7);
+        ASSERT_EQ(songs, 8);
         QMap<QString, QString> shown;
         for (int round = 0; round < 2; ++round) {
             app.press(Qt::Key_Left, Qt::ControlModifier); // the first song
@@ -74,6 +82,8 @@ TEST(HostileBinder, TheProgramStartsAndPlaysABinderOfDamagedAndHostileFiles)
         EXPECT_EQ(shown.value("A Good"), "page 1");
         EXPECT_EQ(shown.value("Wide"), "page 1");
         EXPECT_EQ(shown.value("Old Mac"), "page 1");
+        EXPECT_TRUE(shown.value("Big").contains("may have at most 4.0 MB"))
+            << qPrintable(shown.value("Big"));
         for (const char* hostile : {"Self", "Mutual", "Deep", "Form"})
             EXPECT_TRUE(shown.value(hostile).startsWith(kCannotBeShown))
                 << hostile << ": " << qPrintable(shown.value(hostile));
