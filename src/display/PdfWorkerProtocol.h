@@ -16,10 +16,12 @@ inline constexpr char kWorkerEnv[] = "PARTIVO_PDF_WORKER";
 // Requests: {"op": "open", "path"} answered {"pages"} or {"error"};
 // {"op": "render", "path", "page", "w", "h", "shm", "capacity"} answered {"w", "h"} (the
 // image is in the shared memory, ARGB32 premultiplied, w * 4 bytes a line), {"none": true}
-// (no such page) or {"error"}; {"op": "forget", "path"} and {"op": "clear"} answered {}.
+// (no such page) or {"error"}; {"op": "forget", "path"}, {"op": "clear"} and {"op":
+// "release"} (let go of the shared memory: the program replaces it) answered {}.
 inline constexpr char kOpen[] = "open";
 inline constexpr char kRender[] = "render";
 inline constexpr char kForget[] = "forget";
 inline constexpr char kClear[] = "clear";
+inline constexpr char kRelease[] = "release";
 
 } // namespace partivo::pdfworker

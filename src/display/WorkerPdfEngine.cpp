@@ -85,6 +85,8 @@ PdfWorkerLimits WorkerPdfEngine::defaultLimits()
 
 WorkerPdfEngine::~WorkerPdfEngine()
 {
+    // The worker goes first: the shared memory, held by this process alone then, is removed
+    // when it is let go.
     stopWorker();
 }
 
@@ -110,6 +112,11 @@ QString WorkerPdfEngine::findExecutable()
 qint64 WorkerPdfEngine::workerPid() const
 {
     return process_ && process_->state() != QProcess::NotRunning ? process_->processId() : 0;
+}
+
+QString WorkerPdfEngine::sharedMemoryKey() const
+{
+    return shared_ ? shared_->key() : QString();
 }
 
 WorkerPdfEngine::Failure WorkerPdfEngine::startWorker()
@@ -275,6 +282,11 @@ bool WorkerPdfEngine::ensureSharedMemory(qsizetype bytes)
 {
     if (shared_ && shared_->size() >= bytes)
         return true;
+    // Shared memory goes away when the last process attached to it lets go: the worker lets
+    // go first, so that the segment does not outlive both.
+    QJsonObject reply;
+    if (shared_ && socket_)
+        ask({{QStringLiteral("op"), QLatin1String(pdfworker::kRelease)}}, limits_.openMs, &reply);
     shared_.reset();
     for (int attempt = 0; attempt < 3; ++attempt) {
         auto memory = std::make_unique<QSharedMemory>(uniqueName("page"));

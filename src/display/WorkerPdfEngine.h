@@ -49,6 +49,8 @@ public:
     int starts() const { return starts_; }
     // The worker's process ID, 0 while none runs (tests kill it to see it replaced).
     qint64 workerPid() const;
+    // The shared memory the pages come through; "" before the first page.
+    QString sharedMemoryKey() const;
 
     // The worker executable: $PARTIVO_PDF_WORKER when it names a file, else the one beside
     // the program or in the build tree; "" when there is none.

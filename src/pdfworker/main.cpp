@@ -53,6 +53,8 @@ public:
             engine_.forget(path);
         else if (op == QLatin1String(pdfworker::kClear))
             engine_.clear();
+        else if (op == QLatin1String(pdfworker::kRelease))
+            shared_.reset(); // detached: the last one to let go removes it
         else
             return {{QStringLiteral("error"), QStringLiteral("unknown request")}};
         return {};

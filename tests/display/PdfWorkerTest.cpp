@@ -5,6 +5,7 @@
 #include "display/PdfPages.h"
 #include "display/WorkerPdfEngine.h"
 
+#include <QSharedMemory>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -131,6 +132,28 @@ TEST_F(PdfWorker, AWorkerThatOutgrowsItsMemoryLimitIsReplaced)
                      "of memory or crashed).");
     EXPECT_EQ(worker.starts(), 2); // asked once more of a new worker before blaming the file
     EXPECT_FALSE(worker.render(good, 1, {200, 200}, nullptr).isNull());
+}
+
+TEST_F(PdfWorker, SharedMemoryDoesNotOutliveItsUse)
+{
+    // Shared memory stays in the system until the last process attached lets go: replaced
+    // (a larger view), after a killed worker, or at the end, none may be left behind.
+    const auto exists = [](const QString& key) { return QSharedMemory(key).attach(); };
+    QString first;
+    QString second;
+    {
+        WorkerPdfEngine worker(executable);
+        ASSERT_FALSE(worker.render(good, 1, {200, 200}, nullptr).isNull());
+        first = worker.sharedMemoryKey();
+        ::kill(pid_t(worker.workerPid()), SIGKILL);
+        ASSERT_FALSE(worker.render(good, 1, {200, 200}, nullptr).isNull()); // a new worker
+        ASSERT_FALSE(worker.render(good, 1, {400, 400}, nullptr).isNull()); // more memory
+        second = worker.sharedMemoryKey();
+        EXPECT_NE(first, second);
+        EXPECT_FALSE(exists(first));
+        EXPECT_TRUE(exists(second));
+    }
+    EXPECT_FALSE(exists(second));
 }
 
 TEST_F(PdfWorker, AMissingWorkerSaysSoAndBlamesNoFile)
