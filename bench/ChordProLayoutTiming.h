@@ -2,6 +2,7 @@
 
 #include "chordpro/ChordProLayout.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <vector>
 
@@ -14,12 +15,23 @@ struct LayoutTiming {
     int pages = 0;
 };
 
-// A ChordPro song of `lines` source lines: metadata, verse comments, choruses with highlights
-// and chord-over-lyrics lines long enough that some wrap at the default reference width.
 // The value at that fraction (0.5 the median) of the sorted values, rounded to the nearest
 // rank; the values must not be empty.
 double percentile(std::vector<double> values, double fraction);
 
+inline double msSince(const QElapsedTimer& timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// How a figure is reported against its target.
+inline const char* verdict(bool met)
+{
+    return met ? "met" : "NOT met";
+}
+
+// A ChordPro song of `lines` source lines: metadata, verse comments, choruses with highlights
+// and chord-over-lyrics lines long enough that some wrap at the default reference width.
 QString makeLayoutSong(int lines);
 
 // Times whole passes (parse and layout) of the song against the start-up reference page with

@@ -33,6 +33,8 @@
 #include <vector>
 
 using namespace partivo;
+using bench::msSince;
+using bench::verdict;
 
 namespace {
 
@@ -58,16 +60,6 @@ Stats statsOf(const std::vector<double>& ms)
         s.p95Ms = bench::percentile(ms, 0.95);
     }
     return s;
-}
-
-double msSince(const QElapsedTimer& timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-const char* verdict(bool met)
-{
-    return met ? "met" : "NOT met";
 }
 
 // A ChordPro song of about `lines` lines: verses of chords over lyrics and a chorus.

@@ -18,6 +18,8 @@
 #include <vector>
 
 using namespace partivo;
+using bench::msSince;
+using bench::verdict;
 
 namespace {
 
@@ -26,16 +28,6 @@ const QSize kView(956, 1010);
 constexpr int kVectorPages = 40;
 constexpr int kScannedPages = 12;
 constexpr int kStarts = 10;
-
-double msSince(const QElapsedTimer& timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-const char* verdict(bool met)
-{
-    return met ? "met" : "NOT met";
-}
 
 struct ColdPages {
     std::vector<double> worker;

@@ -89,11 +89,9 @@ QImage InProcessPdfEngine::render(const QString& path, int page, const QSize& vi
 }
 
 QSize InProcessPdfEngine::renderInto(const QString& path, int page, const QSize& view,
-                                     uchar* memory, qsizetype capacity, QString* error)
+                                     uchar* memory, qsizetype capacity)
 {
     const Document& doc = document(path);
-    if (error)
-        *error = doc.opened.error;
     const QSize size = fittedSize(doc, page, view);
     if (size.isEmpty() || qsizetype(size.width()) * size.height() * 4 > capacity)
         return {};

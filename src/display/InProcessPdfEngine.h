@@ -22,7 +22,7 @@ public:
     // The same page painted into the caller's memory, width * 4 bytes a line (ARGB32
     // premultiplied): its size, or an empty size when there is no page or it does not fit.
     QSize renderInto(const QString& path, int page, const QSize& view, uchar* memory,
-                     qsizetype capacity, QString* error);
+                     qsizetype capacity);
     void forget(const QString& path) override;
     void clear() override;
 

@@ -1,18 +1,15 @@
 #include "display/PdfPages.h"
 
 #include "display/PageRenderThread.h"
-#include "display/PdfEngine.h"
 
 namespace partivo {
 
 PdfDocuments::PdfDocuments() : engine_(makePdfEngine()) {}
-PdfDocuments::PdfDocuments(std::unique_ptr<PdfEngine> engine) : engine_(std::move(engine)) {}
 PdfDocuments::~PdfDocuments() = default;
 
 PdfDocuments::Document PdfDocuments::open(const QString& path)
 {
-    const PdfEngine::Opened opened = engine_->open(path);
-    return {opened.pageCount, opened.error};
+    return engine_->open(path);
 }
 
 QImage PdfDocuments::render(const QString& path, int page, const QSize& view)

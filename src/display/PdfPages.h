@@ -1,5 +1,7 @@
 #pragma once
 
+#include "display/PdfEngine.h"
+
 #include <QHash>
 #include <QImage>
 #include <QList>
@@ -12,21 +14,15 @@ namespace partivo {
 
 class PageRenderThread;
 
-class PdfEngine;
-
 // PDF song files, each with its page count or the reason it cannot be shown, and their pages
 // rendered. Damaged, empty, password-protected, missing and hostile files give a message and
 // no pages, never a crash or a stall (see makePdfEngine()). Used from one thread.
 class PdfDocuments {
 public:
     PdfDocuments();
-    explicit PdfDocuments(std::unique_ptr<PdfEngine> engine);
     ~PdfDocuments();
 
-    struct Document {
-        int pageCount = 0;
-        QString error; // "" when the file opened
-    };
+    using Document = PdfEngine::Opened;
 
     Document open(const QString& path);
     // Page `page` (1-based) fitted into the view, painted on white; null when the page does

@@ -221,17 +221,15 @@ WorkerPdfEngine::Failure WorkerPdfEngine::askOnce(const QJsonObject& request, in
     return Failure::None;
 }
 
-QString WorkerPdfEngine::failureText(Failure failure, const QString& path,
-                                     const QString& doing) const
+QString WorkerPdfEngine::failureText(Failure failure, const QString& path, const QString& doing,
+                                     int limitMs)
 {
     const QString name = QFileInfo(path).fileName();
     switch (failure) {
     case Failure::Timeout:
         return QStringLiteral("This PDF cannot be shown: \"%1\" took longer than %2 seconds to %3.")
             .arg(name)
-            .arg(QString::number(
-                double(doing == QLatin1String("open") ? limits_.openMs : limits_.renderMs) /
-                1000.0))
+            .arg(QString::number(double(limitMs) / 1000.0))
             .arg(doing);
     case Failure::Died:
         return QStringLiteral("This PDF cannot be shown: \"%1\" stopped the PDF reader (it ran "
@@ -266,9 +264,9 @@ PdfEngine::Opened WorkerPdfEngine::open(const QString& path)
         {{QStringLiteral("op"), QLatin1String(pdfworker::kOpen)}, {QStringLiteral("path"), path}},
         limits_.openMs, &reply);
     if (failure == Failure::Start)
-        return Opened{0, failureText(failure, path, {})}; // not the file's fault: tried again
+        return Opened{0, failureText(failure, path, {}, 0)}; // not the file's fault: tried again
     if (failure != Failure::None) {
-        markBroken(path, failureText(failure, path, QStringLiteral("open")));
+        markBroken(path, failureText(failure, path, QStringLiteral("open"), limits_.openMs));
         return opened_.value(path);
     }
     Opened opened;
@@ -319,11 +317,11 @@ QImage WorkerPdfEngine::render(const QString& path, int page, const QSize& view,
                                  {QStringLiteral("page"), page},
                                  {QStringLiteral("w"), view.width()},
                                  {QStringLiteral("h"), view.height()},
-                                 {QStringLiteral("shm"), shared_->key()},
-                                 {QStringLiteral("capacity"), double(shared_->size())}},
+                                 {QStringLiteral("shm"), shared_->key()}},
                                 limits_.renderMs, &reply);
     if (failure != Failure::None) {
-        const QString text = failureText(failure, path, QStringLiteral("draw page %1").arg(page));
+        const QString text =
+            failureText(failure, path, QStringLiteral("draw page %1").arg(page), limits_.renderMs);
         if (failure != Failure::Start)
             markBroken(path, text);
         if (error)

@@ -63,7 +63,9 @@ private:
     Failure startWorker();
     void stopWorker();
     bool ensureSharedMemory(qsizetype bytes);
-    QString failureText(Failure failure, const QString& path, const QString& doing) const;
+    // Why the file cannot be shown; doing is what took longer than limitMs.
+    static QString failureText(Failure failure, const QString& path, const QString& doing,
+                               int limitMs);
     void markBroken(const QString& path, const QString& error);
 
     QString executable_;

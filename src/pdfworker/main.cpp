@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocalSocket>
 #include <QSharedMemory>
 #include <csignal>
@@ -69,16 +70,13 @@ private:
         const PdfEngine::Opened opened = engine_.open(path);
         if (!opened.error.isEmpty())
             return {{QStringLiteral("error"), opened.error}};
-        if (page < 1 || page > opened.pageCount || view.isEmpty())
-            return {{QStringLiteral("none"), true}};
         if (!attach(request.value(QStringLiteral("shm")).toString()))
             return {{QStringLiteral("error"), QStringLiteral("no shared memory for the page")}};
         // Painted straight into the program's memory: no copy on this side.
-        QString error;
         const QSize size = engine_.renderInto(
-            path, page, view, static_cast<uchar*>(shared_->data()), shared_->size(), &error);
+            path, page, view, static_cast<uchar*>(shared_->data()), shared_->size());
         if (size.isEmpty())
-            return {{QStringLiteral("none"), true}};
+            return {}; // no such page
         return {{QStringLiteral("w"), size.width()}, {QStringLiteral("h"), size.height()}};
     }
 
