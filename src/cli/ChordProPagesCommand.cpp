@@ -71,11 +71,7 @@ QString parseArgs(const QStringList& args, PagesArgs& out)
     }
     if (out.file.isEmpty())
         return kUsageText;
-    if (!QFileInfo::exists(out.file))
-        return QStringLiteral("'%1' is not a file").arg(out.file);
-    if (const QString problem = regularFileProblem(out.file); !problem.isEmpty())
-        return problem;
-    return QString();
+    return checkFileArg(out.file);
 }
 
 // Rows that stand for a line of the song, not the spacers and bands around them.

@@ -86,9 +86,14 @@ QString checkSingleFileArg(const QStringList& args, const char* usage)
 {
     if (args.size() != 1 || args.first().startsWith(QLatin1String("--")))
         return QString::fromLatin1(usage);
-    if (!QFileInfo::exists(args.first()))
-        return QStringLiteral("'%1' is not a file").arg(args.first());
-    return regularFileProblem(args.first());
+    return checkFileArg(args.first());
+}
+
+QString checkFileArg(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return QStringLiteral("'%1' is not a file").arg(path);
+    return regularFileProblem(path);
 }
 
 bool parseInt(const QString& text, int min, int max, int& value)

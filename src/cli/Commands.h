@@ -48,6 +48,8 @@ bool parseInt(const QString& text, int min, int max, int& value);
 // The one argument of a command that takes a single file: empty message when args hold
 // exactly one path of an existing file, else the usage or "is not a file" line.
 QString checkSingleFileArg(const QStringList& args, const char* usage);
+// A file argument: empty when it names an existing regular file, else the line saying why not.
+QString checkFileArg(const QString& path);
 
 // Prints "partivo-cli: <message>" on stderr and returns kUsage.
 int fail(const QString& message);

@@ -160,14 +160,10 @@ int runNavigate(const QStringList& args)
         return fail(zoomNeedsWideWindowMessage());
 
     const QString folder = QDir::cleanPath(QFileInfo(a.folder).absoluteFilePath());
+    // A folder without songs is refused before the program would offer a sample file.
+    if (!Data::folderHasSongs(folder))
+        return fail(QStringLiteral("the folder '%1' holds no songs").arg(a.folder));
     HeadlessDialogs dialogs;
-    {
-        // A folder without songs is refused before the program would offer a sample file.
-        MemoryPrefs none;
-        Data probe(none, dialogs);
-        if (!probe.chargerFichiers(folder, true))
-            return fail(QStringLiteral("the folder '%1' holds no songs").arg(a.folder));
-    }
     std::unique_ptr<MemoryPrefs> prefs = readSettings(a.settings);
     // The folder is binder N and the one to open.
     prefs->setValue(QStringLiteral("url%1").arg(a.binder), folder);

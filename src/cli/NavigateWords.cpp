@@ -2,6 +2,7 @@
 
 #include "app/CommandDispatcher.h"
 #include "app/Controller.h"
+#include "cli/Commands.h"
 #include "library/FirstLetter.h"
 #include "library/KeyCommands.h"
 #include "platform/Commands.h"
@@ -9,25 +10,18 @@
 #include "platform/NotificationCenter.h"
 
 #include <QHash>
+#include <climits>
 #include <cmath>
 
 namespace partivo::cli {
 
 namespace {
 
-// A whole number (any sign), the whole text.
-bool wholeNumber(const QString& text, int& value)
-{
-    bool ok = false;
-    value = text.toInt(&ok);
-    return ok;
-}
-
 // The navigation words and numbers of the first version, run on the navigator itself.
 NavigateStep navigationStep(const QString& word)
 {
     int code = 0;
-    if (wholeNumber(word, code)) {
+    if (parseInt(word, INT_MIN, INT_MAX, code)) {
         if (!runNavigationKeyKnown(code))
             return {};
         return [code](Controller& c, ManualTimers&) { runNavigationKey(c.navigator(), code); };
@@ -97,7 +91,7 @@ NavigateStep actionStep(const QString& word, qsizetype prefix, bool reverse, QSt
     const QString body = word.mid(prefix);
     const qsizetype equal = body.indexOf(u'=');
     int code = 0;
-    if (!wholeNumber(equal < 0 ? body : body.left(equal), code)) {
+    if (!parseInt(equal < 0 ? body : body.left(equal), INT_MIN, INT_MAX, code)) {
         error = QStringLiteral("malformed word '%1': the action code is a whole number").arg(word);
         return {};
     }
@@ -111,7 +105,7 @@ NavigateStep actionStep(const QString& word, qsizetype prefix, bool reverse, QSt
 NavigateStep postNumberStep(const QString& word, qsizetype prefix, const char* name, QString& error)
 {
     int value = 0;
-    if (!wholeNumber(word.mid(prefix), value)) {
+    if (!parseInt(word.mid(prefix), INT_MIN, INT_MAX, value)) {
         error = QStringLiteral("malformed word '%1': a whole number follows the colon").arg(word);
         return {};
     }

@@ -116,9 +116,6 @@ int runRender(const QStringList& args)
     if (const QString problem = parseArgs(args, r); !problem.isEmpty())
         return fail(problem);
     const QFileInfo source(r.source);
-    // A device or FIFO given as the song is neither a song file nor a folder.
-    if (source.exists() && !source.isDir() && !source.isFile())
-        return fail(regularFileProblem(r.source));
     const bool isFile = source.isFile();
     if (isFile && r.song != 0)
         return fail(QStringLiteral("--song is for a folder; a file is the song shown"));

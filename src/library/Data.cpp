@@ -133,7 +133,7 @@ FolderWalk walkFolder(const QString& root)
         const QString path = it.next();
         const QString name = it.fileName();
         const QString extension = extensionOf(name);
-        const bool note = extension.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
+        const bool note = isNoteExtension(extension);
         // "temp" folders are skipped below the binder folder only, so that a binder may
         // live inside a folder such as "tempest" or "templates".
         const bool song = isSongExtension(extension) && !isAlternateVersionName(name) &&
@@ -141,7 +141,7 @@ FolderWalk walkFolder(const QString& root)
         if (!note && !song)
             continue;
         // A link to a device or a FIFO is never read: reading it may never end.
-        if (const QString problem = regularFileProblem(path); !problem.isEmpty()) {
+        if (const QString problem = regularFileProblem(it.fileInfo()); !problem.isEmpty()) {
             walk.skipped.append(problem);
             continue;
         }
@@ -259,6 +259,11 @@ void Data::buildEntries(const QStringList& songs, const CompanionIndex& notes,
     }
 }
 
+bool Data::folderHasSongs(const QString& folder)
+{
+    return !walkFolder(QDir::cleanPath(QDir(folder).absolutePath())).songs.isEmpty();
+}
+
 bool Data::chargerFichiers(const QString& folder, bool noMsg)
 {
     const QString root = QDir::cleanPath(QDir(folder).absolutePath());
@@ -273,8 +278,7 @@ bool Data::chargerFichiers(const QString& folder, bool noMsg)
     const QStringList unnamable = unnamableEntries(root, [](const QByteArray& name) {
         const qsizetype dot = name.lastIndexOf('.');
         const QString extension = dot < 0 ? QString() : QString::fromLatin1(name.mid(dot + 1));
-        return isSongExtension(extension) ||
-               extension.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
+        return isSongExtension(extension) || isNoteExtension(extension);
     });
     if (!unnamable.isEmpty())
         loadProblems.append(QString::fromUtf8(texts::kNamesNotUtf8)

@@ -82,6 +82,8 @@ public:
     // Loads every song of the folder tree; false (lists unchanged) when none is found. The
     // current song stays within the new lists.
     bool chargerFichiers(const QString& folder, bool noMsg);
+    // Whether chargerFichiers would find a song in the folder (nothing is read).
+    static bool folderHasSongs(const QString& folder);
     // Loads binder dirNo from its folder: its tabs from the store, then its songs. The one
     // way a binder is loaded (the program, the command line and the tests).
     bool chargerBinder(int dirNo, const QString& folder, bool noMsg);

@@ -53,6 +53,11 @@ bool isSongExtension(const QString& extension)
     return !extension.isEmpty() && accepted.contains(extension.toUpper());
 }
 
+bool isNoteExtension(const QString& extension)
+{
+    return extension.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
+}
+
 int typeForExtension(const QString& extension)
 {
     return extension.toLower() == QLatin1String("pdf") ? 0 : 1;

@@ -16,6 +16,8 @@ QString fileNameOf(const QString& path);
 
 // The extension is one of the accepted song extensions, in any case.
 bool isSongExtension(const QString& extension);
+// The extension of a song's note, "txt" in any case.
+bool isNoteExtension(const QString& extension);
 // 0 for PDF, 1 for every other accepted extension.
 int typeForExtension(const QString& extension);
 // A file whose name contains "---" is an alternate version, never a song of its own.

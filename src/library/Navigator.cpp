@@ -400,14 +400,9 @@ bool Navigator::removeLastSearchCharacter()
 {
     if (data_.rech.isEmpty())
         return false;
-    if (rechBloque) {
-        data_.rech.clear();
-        rechBloque = false;
-    } else {
+    if (!rechBloque)
         data_.rech.chop(1);
-    }
-    timers_.start(QLatin1String(kSearchTimer), kSearchFoundMs, false,
-                  [this] { searchTimerFired(true); });
+    clearBlockedSearch(); // a search that found nothing is cleared whole
     view_.updateRechInfo(true, false);
     return true;
 }
@@ -432,13 +427,8 @@ void Navigator::searchTimerFired(bool afterFound)
         view_.updateRechInfo(true, true);
         return;
     }
-    if (rechBloque) {
-        data_.rech.clear();
-        rechBloque = false;
-    }
+    clearBlockedSearch();
     view_.updateRechInfo(true, false);
-    timers_.start(QLatin1String(kSearchTimer), kSearchFoundMs, false,
-                  [this] { searchTimerFired(true); });
 }
 
 } // namespace partivo

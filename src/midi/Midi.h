@@ -21,10 +21,6 @@ struct MidiInstruction;
 // Seconds between two sends unless the options say otherwise.
 inline constexpr double kDefaultMidiDelay = 0.01;
 
-// The pause between two sends the general options hold: the stored "genOptMidiDelayVal"
-// once the options were saved ("OptWasSaved"), else, or when it is 0, the default.
-double midiDelayOption(const Prefs& prefs);
-
 // Named timers of the engine.
 inline constexpr char kMidiDrainTimer[] = "midiOutputDrain";
 inline constexpr char kMidiRefreshPauseTimer[] = "midiRefreshPauseEnd";

@@ -31,8 +31,4 @@ inline constexpr char kFavTextKey[] = "MidiFavEvent_favEventTx_";
 inline constexpr char kOwnInputUidKey[] = "PartivoUIDinput";
 inline constexpr char kOwnOutputUidKey[] = "PartivoUIDoutput";
 
-// The general options' pause between two sends, read when "OptWasSaved" is true.
-inline constexpr char kOptionsSavedKey[] = "OptWasSaved";
-inline constexpr char kMidiDelayOptionKey[] = "genOptMidiDelayVal";
-
 } // namespace partivo

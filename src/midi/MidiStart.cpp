@@ -6,17 +6,8 @@
 #include "platform/Timers.h"
 
 #include <QDebug>
-#include <cmath>
 
 namespace partivo {
-
-double midiDelayOption(const Prefs& prefs)
-{
-    if (!prefs.boolValue(QLatin1String(kOptionsSavedKey)))
-        return kDefaultMidiDelay;
-    const double stored = prefs.doubleValue(QLatin1String(kMidiDelayOptionKey), kDefaultMidiDelay);
-    return std::isfinite(stored) && stored > 0 ? stored : kDefaultMidiDelay;
-}
 
 void Midi::iniMidi()
 {

@@ -82,7 +82,11 @@ QString decodeText(const QByteArray& bytes)
 
 QString regularFileProblem(const QString& path)
 {
-    const QFileInfo info(path);
+    return regularFileProblem(QFileInfo(path));
+}
+
+QString regularFileProblem(const QFileInfo& info)
+{
     const QString name = info.fileName();
     if (!info.exists())
         return QStringLiteral("The file \"%1\" cannot be found.").arg(name);
@@ -117,16 +121,17 @@ bool readTextFile(const QString& path, QString& text, QString* why, qint64 maxBy
     text.clear();
     if (why)
         why->clear();
-    if (const QString problem = regularFileProblem(path); !problem.isEmpty())
+    const QFileInfo info(path);
+    if (const QString problem = regularFileProblem(info); !problem.isEmpty())
         return refuse(why, problem);
-    const QString name = QFileInfo(path).fileName();
+    const QString name = info.fileName();
     const auto tooLarge = [&](qint64 size) {
         return refuse(why, QStringLiteral("\"%1\" is %2 MB; a note or ChordPro file may have at "
                                           "most %3 MB, so it is not read.")
                                .arg(name, megabytes(size), megabytes(maxBytes)));
     };
-    if (QFileInfo(path).size() > maxBytes)
-        return tooLarge(QFileInfo(path).size());
+    if (info.size() > maxBytes)
+        return tooLarge(info.size());
     QFile file(path);
     // Unbuffered: the whole file is read at once, without a copy through the device buffer.
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QFileInfo;
+
 namespace partivo {
 
 bool isValidUtf8(const QByteArray& bytes);
@@ -20,10 +22,11 @@ inline constexpr qint64 kMaxTextFileBytes = 4 * 1024 * 1024;
 // sentence naming the file (missing, a folder, a device, FIFO or socket). Devices and FIFOs
 // are never opened: reading them may never end.
 QString regularFileProblem(const QString& path);
+QString regularFileProblem(const QFileInfo& info);
 
 // Reads a whole regular file of at most maxBytes with decodeText, lone CRs as LF. False,
-// with an empty text
-// and the reason in why (when given), when it cannot be read or is too large.
+// with an empty text and the reason in why (when given), when it cannot be read or is too
+// large.
 bool readTextFile(const QString& path, QString& text, QString* why = nullptr,
                   qint64 maxBytes = kMaxTextFileBytes);
 

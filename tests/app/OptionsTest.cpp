@@ -6,6 +6,7 @@
 
 #include <QSet>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace partivo {
 namespace {
@@ -48,6 +49,9 @@ TEST(Options, StoredValuesOutOfRangeReadAsTheirDefault)
         {"MIDI delay 0", with({{"genOptMidiDelayVal", 0.0}}),
          [](const Options& o) { return o.genOptMidiDelayVal == 0.01; }},
         {"MIDI delay negative", with({{"genOptMidiDelayVal", -1.0}}),
+         [](const Options& o) { return o.genOptMidiDelayVal == 0.01; }},
+        {"MIDI delay not a number",
+         with({{"genOptMidiDelayVal", std::numeric_limits<double>::quiet_NaN()}}),
          [](const Options& o) { return o.genOptMidiDelayVal == 0.01; }},
         {"MIDI delay kept", with({{"genOptMidiDelayVal", 0.05}}),
          [](const Options& o) { return o.genOptMidiDelayVal == 0.05; }},

@@ -71,33 +71,6 @@ TEST(MidiStart, WithoutAMidiServiceRecordsStillLoadAndNothingIsQueued)
     EXPECT_TRUE(midi.MIDIevents().isEmpty());
 }
 
-TEST(MidiStart, MidiDelayOption)
-{
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    struct Case {
-        const char* name;
-        bool saved;
-        QVariant stored;
-        double expected;
-    };
-    const Case cases[] = {
-        {"options never saved", false, 0.5, 0.01},
-        {"saved", true, 0.5, 0.5},
-        {"saved as 0", true, 0.0, 0.01},
-        {"saved, key absent", true, QVariant(), 0.01},
-        {"negative", true, -0.2, 0.01},
-        {"not a number", true, nan, 0.01},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        MemoryPrefs prefs;
-        prefs.setValue(QLatin1String(kOptionsSavedKey), c.saved);
-        if (c.stored.isValid())
-            prefs.setValue(QLatin1String(kMidiDelayOptionKey), c.stored);
-        EXPECT_DOUBLE_EQ(midiDelayOption(prefs), c.expected);
-    }
-}
-
 // An engine that has started, with a watcher and a record of the key commands posted.
 struct WatchedRig : MidiRig {
     NotificationCenter center;
