@@ -34,8 +34,6 @@ public:
     virtual void destroyWindows() = 0;
     // The menus of every binder window show this state.
     virtual void refreshMenus(const MenuState& /*state*/) {}
-    virtual void showPreferences() {}
-    virtual void showKeyPad() {}
     // The preferences window's key test field names the key just pressed.
     virtual void showKeyTest(const QString& /*text*/) {}
     // How many screens the desktop has now.

@@ -43,7 +43,6 @@ public:
     bool hasKey(int command) const { return keys_.contains(command); }
     bool hasAction(const QString& name) const { return actions_.contains(name); }
     QList<int> keyNumbers() const { return keys_.keys(); }
-    QStringList actionNames() const { return actions_.keys(); }
 
     // Where log lines go (the system log by default).
     void setLogSink(LogSink sink) { log_ = std::move(sink); }

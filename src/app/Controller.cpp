@@ -66,8 +66,7 @@ void Controller::awakeFromNib(const QString& startFolder)
     midi_.iniMidi();
     const bool firstLaunch = data_.prefs.intValue(QStringLiteral("NbrExec")) < 1;
     options_ = Options::load(data_.prefs, firstLaunch);
-    navigator_.nextSongAtLastPage = options_.genOptLastPageNextSong;
-    midi_.actionMidiDelay(options_.genOptMidiDelayVal);
+    useOptions();
     if (!startFolder.isEmpty() && QDir(startFolder).exists()) {
         const QString folder = QDir(startFolder).absolutePath();
         // The last position in binder 1 belongs to the folder it had before.
@@ -110,9 +109,8 @@ void Controller::applicationWillTerminate()
     // Windows closed on the way out have saved the layout as they were before closing.
     if (!windows_.nsMutaryOfWindows().isEmpty())
         saveWindowLayout();
-    binders_.terminate();
     options_.save(data_.prefs);
-    data_.prefs.sync();
+    binders_.terminate(); // writes the binders, then the store to disk
     midi_.unRegisterInputDevices();
 }
 
@@ -145,11 +143,16 @@ void Controller::appAct()
         navigator_.refreshAvecReset();
 }
 
+void Controller::useOptions()
+{
+    navigator_.nextSongAtLastPage = options_.genOptLastPageNextSong;
+    midi_.actionMidiDelay(options_.genOptMidiDelayVal);
+}
+
 void Controller::applyOptions(const Options& options)
 {
     options_ = options;
-    navigator_.nextSongAtLastPage = options_.genOptLastPageNextSong;
-    midi_.actionMidiDelay(options_.genOptMidiDelayVal);
+    useOptions();
     windows_.applyWindowOptionsX(windowOptions(options_));
     options_.save(data_.prefs);
     windows_.activateKeywin();
@@ -159,8 +162,6 @@ MenuState Controller::menuState() const
 {
     MenuState state = menuStateFor(binders_);
     state.refreshWarning = refreshWarning_;
-    const WindowPDFxSuper* key = windows_.keyOrFirstBinderWindow();
-    state.fullScreen = key && key->settings().fullScreen;
     return state;
 }
 
@@ -216,12 +217,7 @@ void Controller::processNote()
 
 void Controller::refreshNoteX()
 {
-    const auto piece = data_.getPiece(data_.songNoG());
-    for (WindowPDFxSuper* window : windows_.nsMutaryOfWindows()) {
-        const WindowSettings& s = window->settings();
-        window->setNoteLine(piece ? piece->notetxtForDir(s.altDir, s.altMode, s.defNote)
-                                  : QString());
-    }
+    showNoteLines(windows_, data_.getPiece(data_.songNoG()).get());
 }
 
 void Controller::updateRechInfo(bool valid, bool masquer)

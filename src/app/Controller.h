@@ -106,6 +106,8 @@ private:
     void showSongInWindows();
     WindowPDFx* newBinderWindow();
     // Half a second after a song change, if it is still current: what its note asks for.
+    // The options that the navigator and the MIDI engine hold themselves.
+    void useOptions();
     void processNote();
     void refreshMenus();
     void refreshNoteX();

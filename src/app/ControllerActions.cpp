@@ -3,6 +3,7 @@
 #include "app/Controller.h"
 
 #include "display/CurrentSong.h"
+#include "display/VersionSubstitution.h"
 #include "display/WindowPDFxSuper.h"
 #include "library/KeyActions.h"
 #include "midi/Midi.h"
@@ -138,7 +139,7 @@ void Controller::openFile(const QString& path, bool isNew)
         data_.dialogs.msg(QString::fromUtf8(texts::kFileNotFound).arg(path));
         return;
     }
-    if (!isNew && QFileInfo(path).suffix().toUpper() == QLatin1String("PDF")) {
+    if (!isNew && isPdfPath(path)) {
         files_.openInPdfViewer(path);
         return;
     }

@@ -1,6 +1,7 @@
 // The song and binder file commands of the menus: reveal, open, mail, print.
 #include "app/AppTexts.h"
 #include "app/Controller.h"
+#include "display/VersionSubstitution.h"
 
 #include "platform/Dialogs.h"
 #include "platform/FileServices.h"
@@ -12,11 +13,6 @@ namespace partivo {
 namespace {
 
 using texts::comingParts::kPdfExport;
-
-bool isPdf(const QString& path)
-{
-    return QFileInfo(path).suffix().toUpper() == QLatin1String("PDF");
-}
 
 } // namespace
 
@@ -56,7 +52,7 @@ void Controller::actionOpenPDF2x()
     const QString file = currentSongFile();
     if (file.isEmpty())
         return;
-    if (isPdf(file))
+    if (isPdfPath(file))
         files_.openInPdfViewer(file);
     else
         dispatcher_.logNotAvailable(QString::fromLatin1(kPdfExport), file);
@@ -74,12 +70,12 @@ void Controller::actionPrintPDFx()
     const QString file = currentSongFile();
     if (file.isEmpty())
         return;
-    if (!isPdf(file)) {
+    if (!isPdfPath(file)) {
         dispatcher_.logNotAvailable(QString::fromLatin1(kPdfExport), file);
         return;
     }
-    if (!QFileInfo(file).isReadable())
-        data_.dialogs.msg(QString::fromUtf8(texts::kCannotPrint).arg(QFileInfo(file).fileName()));
+    if (const QFileInfo info(file); !info.isReadable())
+        data_.dialogs.msg(QString::fromUtf8(texts::kCannotPrint).arg(info.fileName()));
     else
         files_.printPdf(file);
 }
@@ -88,7 +84,7 @@ void Controller::actionPrintPDFx()
 void Controller::openInExternalApp()
 {
     const QString file = currentSongFile();
-    if (!file.isEmpty() && !isPdf(file))
+    if (!file.isEmpty() && !isPdfPath(file))
         files_.openWithDefaultApp(file);
 }
 

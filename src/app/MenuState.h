@@ -14,17 +14,17 @@ struct BinderMenuItem {
     bool assigned = false;
     bool current = false;
     bool contPlay = false; // continuous play is on for it
+    bool operator==(const BinderMenuItem&) const = default;
 };
 
 // What the menus of the binder windows show.
 struct MenuState {
     QString binderMenuTitle; // "%d ▹ %@" for the current binder, "? ▹ Help Binder" otherwise
     std::array<BinderMenuItem, 8> binders;
-    QString songMenuTitle; // "Song", or "" (hidden) in the Help Binder
-    bool songMenuEnabled = true;
+    QString songMenuTitle;           // "Song", or "" (hidden) in the Help Binder
     bool binderItemsEnabled = false; // reveal folder, export, export all, continuous play
     bool refreshWarning = false;     // the "⚠" item: song files changed, refresh to see them
-    bool fullScreen = false;         // the key window is in full screen
+    bool operator==(const MenuState&) const = default;
 };
 
 // The binder menu and song menu for the binders as they are.

@@ -34,12 +34,17 @@ bool showCurrentSong(DisplayWindows& windows, const Data& data, int pageNo, bool
     const DisplayWindows::SongCall call = currentSongCall(data, pageNo, zoomOn);
     const auto& piece = call.piece;
     const bool changed = windows.setPDFx(call);
+    showNoteLines(windows, piece.get());
+    return changed;
+}
+
+void showNoteLines(DisplayWindows& windows, const Pieces* piece)
+{
     for (WindowPDFxSuper* window : windows.nsMutaryOfWindows()) {
         const WindowSettings& s = window->settings();
         window->setNoteLine(piece ? piece->notetxtForDir(s.altDir, s.altMode, s.defNote)
                                   : QString());
     }
-    return changed;
 }
 
 } // namespace partivo

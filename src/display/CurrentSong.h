@@ -14,5 +14,7 @@ DisplayWindows::SongCall currentSongCall(const Data& data, int pageNo, bool zoom
 // Gives every display window the song the data has current, at the page, with the note
 // line of each window's ID. Answers whether the song differs from the one shown before.
 bool showCurrentSong(DisplayWindows& windows, const Data& data, int pageNo, bool zoomOn);
+// Gives every display window the note line of the song (none without one) for its window ID.
+void showNoteLines(DisplayWindows& windows, const Pieces* piece);
 
 } // namespace partivo

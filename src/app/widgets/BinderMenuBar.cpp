@@ -120,10 +120,13 @@ void BinderMenuBar::fillBinderMenu(const MenuState& state)
 
 void BinderMenuBar::showState(const MenuState& state)
 {
+    // Asked at every window activation: the menus are built again only when they change.
+    if (shown_ == state)
+        return;
+    shown_ = state;
     fillBinderMenu(state);
     songMenu_->setTitle(state.songMenuTitle);
     songMenu_->menuAction()->setVisible(!state.songMenuTitle.isEmpty());
-    songMenu_->setEnabled(state.songMenuEnabled);
 }
 
 } // namespace partivo

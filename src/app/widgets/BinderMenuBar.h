@@ -3,6 +3,7 @@
 #include "app/MenuState.h"
 
 #include <QMenuBar>
+#include <optional>
 
 class QMenu;
 
@@ -34,6 +35,7 @@ private:
     QMenu* programMenu_ = nullptr;
     QMenu* binderMenu_ = nullptr;
     QMenu* songMenu_ = nullptr;
+    std::optional<MenuState> shown_; // what the menus show
 };
 
 } // namespace partivo

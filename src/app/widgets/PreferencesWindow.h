@@ -31,9 +31,7 @@ public:
     QComboBox* chooser(InputId input) const { return choosers_[size_t(input)]; }
     QLineEdit* paramField(InputId input) const { return params_[size_t(input)]; }
     QLineEdit* keyTestField() const { return keyTest_; }
-    QCheckBox* lastPageNextSongBox() const { return lastPageNextSong_; }
     QCheckBox* hiddenRegionsBox() const { return hiddenRegions_; }
-    QDoubleSpinBox* midiDelayBox() const { return midiDelay_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

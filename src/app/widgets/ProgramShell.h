@@ -27,8 +27,8 @@ public:
     WindowPDFx* newBinderWindow(const BinderWindowParts& parts) override;
     void destroyWindows() override;
     void refreshMenus(const MenuState& state) override;
-    void showPreferences() override;
-    void showKeyPad() override;
+    void showPreferences();
+    void showKeyPad();
     void showKeyTest(const QString& text) override;
     bool editingWindowOpen() const override;
     int screenCount() const override;
