@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MenuState.h"
+#include "platform/Clipboard.h"
 
 #include <QString>
 
@@ -9,6 +10,7 @@ namespace partivo {
 class DisplayWindows;
 class NotificationCenter;
 class SongPages;
+class TabEditor;
 class Timers;
 class WindowPDFx;
 
@@ -41,6 +43,14 @@ public:
     // A window in which the user edits something is open (the preferences): the current
     // song's file is not reloaded behind it when the program comes back to the front.
     virtual bool editingWindowOpen() const { return false; }
+    // The clipboard the list exports go to (the desktop's in the program).
+    virtual Clipboard& clipboard() { return clipboard_; }
+    // Shows the tab editor modally and returns once it is closed; without a window (the
+    // command line) nothing is shown.
+    virtual void runTabEditor(TabEditor& /*editor*/) {}
+
+private:
+    MemoryClipboard clipboard_;
 };
 
 } // namespace partivo

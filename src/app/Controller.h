@@ -88,6 +88,11 @@ public:
     void openInExternalApp();
     // The file of the current song as the key window shows it (its window ID's version).
     QString currentSongFile() const;
+    // The tab editor for tab 1..9, modal; nothing for tab 0, a message in the Help Binder.
+    void editerSetlist(int tab);
+    // The current tab's songs on the clipboard, as file names or as titles (the user
+    // chooses).
+    void exporterListe();
 
     // LibraryView
     void setDirButton(int dirNo) override;

@@ -265,7 +265,7 @@ void Binders::doRefresh(int k, int code, bool refreshOnly)
         gotoBookMark(currentDirNo);
     data_.listePiecesPrec.clear();
     view_.chargerPages();
-    view_.afficherToc();
+    view_.verifAffToc();
 }
 
 void Binders::tellLoadProblems()

@@ -27,4 +27,7 @@ inline constexpr const char* kChooseFolderMessage = "Choose a folder";
 inline constexpr char kNoTabsInHelpBinder[] =
     "Setlists and Collections cannot be created in the Help Binder.";
 
+// The list panel's page label when the list holds no song.
+inline constexpr char kNoEntry[] = "(no entry)";
+
 } // namespace partivo::texts

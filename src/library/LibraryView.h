@@ -15,8 +15,14 @@ public:
     virtual void hideSongList() {}
     // Show the current song in the display windows, creating the binder window if needed.
     virtual void chargerPages() {}
-    // Song list panel state.
+    // Opens the song list panel at the page of the current song (Navigator::tocON is set).
     virtual void afficherToc() {}
+    // Opens the song list panel when the current song is the first song of its tab.
+    virtual void verifAffToc() {}
+    // Fills the open song list panel again (the order or the list changed).
+    virtual void remplirToc() {}
+    // The tab buttons show the current tab (and the one a search flagged red).
+    virtual void showTabStates() {}
     // Turns the page of the song list panel forward or backward, round at the ends.
     virtual void turnTocPage(bool /*forward*/) {}
     // The search display: the typed text (Data::rech) matches a song (valid) or not;

@@ -89,8 +89,9 @@ void Navigator::afficherInfoPiece()
         return;
     const int before = data_.onglNoG;
     data_.setOnglet(entry->ongNo);
+    view_.showTabStates();
     if (verifTOC && before != data_.onglNoG)
-        view_.afficherToc();
+        view_.verifAffToc();
     verifTOC = false;
 }
 
@@ -125,6 +126,8 @@ void Navigator::traiterPrev()
     if (tocON && data_.songNoG() != 1) {
         tocON = false;
         view_.hideSongList();
+    } else if (!tocON) {
+        view_.verifAffToc(); // the first song of a tab shows its list first
     }
     if (!tocON && data_.songNoG() > 1) {
         data_.setSongNoG(data_.songNoG() - 1);
@@ -159,7 +162,7 @@ void Navigator::actionFirst()
 {
     if (data_.onglNoG == 0) {
         gotoSongNo(1);
-        view_.afficherToc();
+        view_.verifAffToc();
         return;
     }
     verifTOC = true;
@@ -242,7 +245,7 @@ void Navigator::actionToggleSort()
     data_.setSongNoG(current);
     showSong();
     if (tocON)
-        view_.afficherToc();
+        view_.remplirToc();
 }
 
 void Navigator::actionGotoCur()
@@ -269,7 +272,7 @@ void Navigator::actionOnglet2(int tab, bool cmd, bool helpBinder)
     auto goToTab = [&] {
         if (data_.getNbrPiecesOng(tab) > 0) {
             gotoSongNo(starts[size_t(tab)] + 1);
-            view_.afficherToc();
+            view_.verifAffToc();
         }
     };
     bool editorOpened = false;

@@ -2,6 +2,7 @@
 #include "library/Data.h"
 #include "library/LibraryView.h"
 #include "library/SearchText.h"
+#include "library/TocList.h"
 #include "library/TestFolder.h"
 #include "platform/ManualTimers.h"
 #include "platform/MemoryPrefs.h"
@@ -28,6 +29,16 @@ struct CountingView : LibraryView {
     void reloadDocuments() override { ++reloaded; }
     void chargerPages() override { ++shown; }
     void afficherToc() override { ++tocRefreshed; }
+    // As the program does: the first song of a tab opens its list.
+    int tocChecked = 0;
+    Navigator* nav = nullptr;
+    const Data* data = nullptr;
+    void verifAffToc() override
+    {
+        ++tocChecked;
+        if (nav && data && TocList::atFirstSongOfTab(*data))
+            nav->tocON = true;
+    }
     void hideSongList() override { ++tocHidden; }
     void editTab(int tab) override { editedTabs.append(tab); }
     QStringList search; // search display calls: valid or invalid, shown or hidden
@@ -134,7 +145,7 @@ TEST(Navigator, TabJumpsSkipEmptyTabs)
         s.action(b.nav);
         EXPECT_EQ(b.current(), QString::fromUtf8(s.expected));
     }
-    EXPECT_GE(b.view.tocRefreshed, 1);
+    EXPECT_GE(b.view.tocChecked, 1);
 }
 
 TEST(Navigator, PagingStaysInsideTheSong)
@@ -448,3 +459,32 @@ TEST(SearchText, HighlightCoversWhatWasTyped)
 }
 
 } // namespace
+
+TEST(Navigator, TheFirstSongOfATabShowsItsListFirst)
+{
+    Binder b({"Alpha.pdf", "Beta.pdf", "Gamma.pdf"}, {{1, "beta\ngamma\n"}});
+    b.view.nav = &b.nav;
+    b.view.data = &b.data;
+    b.nav.gotoSongNo(5); // the second song of tab 1
+    b.nav.traiterPrev();
+    EXPECT_EQ(b.current(), QStringLiteral("1:Beta"));
+    EXPECT_FALSE(b.nav.tocON);
+    // Previous on the tab's first song shows the tab's list and stays.
+    b.nav.traiterPrev();
+    EXPECT_TRUE(b.nav.tocON);
+    EXPECT_EQ(b.current(), QStringLiteral("1:Beta"));
+    // Next closes the list and shows the same song; the next one after that.
+    b.nav.traiterNext();
+    EXPECT_FALSE(b.nav.tocON);
+    EXPECT_EQ(b.current(), QStringLiteral("1:Beta"));
+    b.nav.traiterNext();
+    EXPECT_EQ(b.current(), QStringLiteral("1:Gamma"));
+    // Stepping into another tab opens its list.
+    b.nav.traiterPrev();
+    b.nav.traiterPrev();
+    b.nav.traiterNext(); // closes the list
+    b.nav.gotoSongNo(3);
+    b.nav.traiterNext();
+    EXPECT_EQ(b.current(), QStringLiteral("1:Beta"));
+    EXPECT_TRUE(b.nav.tocON);
+}
