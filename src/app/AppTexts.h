@@ -14,8 +14,6 @@ inline constexpr char kCannotPrint[] = "The PDF file \"%1\" cannot be printed.";
 // The parts of the program whose commands are registered before they exist; their commands
 // log that they are not available yet.
 namespace comingParts {
-inline constexpr char kListPanel[] = "the song list panel";
-inline constexpr char kListAndFilters[] = "the song list panel and its filters";
 inline constexpr char kFilters[] = "filters";
 inline constexpr char kNoteWindow[] = "the note window";
 inline constexpr char kPlayer[] = "the backing-track player";
@@ -26,7 +24,6 @@ inline constexpr char kMidiIn[] = "MIDI input and the MIDI editors";
 inline constexpr char kEditor[] = "the ChordPro editor";
 inline constexpr char kHelp[] = "the help topics window";
 inline constexpr char kPdfExport[] = "the ChordPro to PDF window";
-inline constexpr char kTabEditor[] = "the tab editor";
 } // namespace comingParts
 
 // The key test field of the preferences ("ActionKeyPref").

@@ -179,6 +179,7 @@ void Controller::setDirButton(int)
 {
     refreshWarning_ = false;
     refreshMenus();
+    setTabsName(); // the binder's tabs
 }
 
 void Controller::chargerPages()
@@ -189,8 +190,13 @@ void Controller::chargerPages()
 WindowPDFx* Controller::newBinderWindow()
 {
     WindowPDFx* window = shell_.newBinderWindow({windows_, center_, timers_, pages_});
-    if (window)
-        window->applyWindowOptions(windowOptions(options_));
+    if (!window)
+        return nullptr;
+    window->applyWindowOptions(windowOptions(options_));
+    // A new window shows the tabs and the list as the others do.
+    setTabsName();
+    if (navigator_.tocON)
+        afficherToc();
     return window;
 }
 
@@ -253,38 +259,11 @@ void Controller::traiterBackslash()
     chargerPages();
 }
 
-void Controller::hideSongList()
-{
-    navigator_.tocON = false;
-    windows_.afficherTocX(false);
-}
-
-void Controller::afficherToc()
-{
-    windows_.afficherTocX(navigator_.tocON);
-}
-
 void Controller::reloadDocuments()
 {
     pages_.clear();
     for (WindowPDFxSuper* window : windows_.nsMutaryOfWindows())
         window->reloadDocuments();
-}
-
-void Controller::editTab(int tab)
-{
-    dispatcher_.logNotAvailable(QString::fromLatin1(texts::comingParts::kTabEditor), tab);
-}
-
-int Controller::determinerNbTocG() const
-{
-    for (const WindowPDFxSuper* window : windows_.nsMutaryOfWindows()) {
-        const auto* binder = dynamic_cast<const WindowPDFx*>(window);
-        if (binder && binder->tocOn && !binder->settings().hideList && window->platformWindow() &&
-            window->platformWindow()->frameSize().width() < 640)
-            return 18;
-    }
-    return 36;
 }
 
 QString Controller::currentSongFile() const

@@ -10,6 +10,7 @@
 #include "library/LibraryView.h"
 #include "library/Navigator.h"
 #include "library/Options.h"
+#include "library/TocList.h"
 
 #include <memory>
 
@@ -99,6 +100,17 @@ public:
     void chargerPages() override;
     void afficherToc() override;
     void hideSongList() override;
+    void verifAffToc() override;
+    void remplirToc() override;
+    void turnTocPage(bool forward) override;
+    void showTabStates() override;
+    // The tab buttons of every window show the binder's tab names, then the current tab.
+    void setTabsName();
+    // Songs per list page counted again; an open list is opened again with it.
+    void refreshNbTocG() override;
+    // A letter or digit key while the list shows chooses the song of that entry (0-based).
+    void setSongNoToc(int entry);
+    const TocList& tocList() const { return toc_; }
     void reloadDocuments() override;
     void zoomStep(bool down) override;
     void updateRechInfo(bool valid, bool masquer) override;
@@ -137,6 +149,7 @@ private:
     Data data_;
     Binders binders_;
     Navigator navigator_;
+    TocList toc_;
     DisplayWindows windows_;
     HalfPageZoom zoom_{windows_};
     SongPages pages_;

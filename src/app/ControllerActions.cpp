@@ -86,7 +86,13 @@ void Controller::registerActions()
         d.actionNotAvailable(actionName(name), QString::fromLatin1(kPlayerAndGenres));
     for (const char* name : {action::InsererMessage, action::InsererTag})
         d.actionNotAvailable(actionName(name), QString::fromLatin1(kNoteWindow));
-    d.actionNotAvailable(actionName(action::DisplayHideList), QString::fromLatin1(kListAndFilters));
+    // Without a filter word the song list shows or hides; the quick filters are still to come.
+    d.onAction(actionName(action::DisplayHideList), [this](const QVariant& p) {
+        if (p.toString().isEmpty())
+            navigator_.actionEqual();
+        else
+            dispatcher_.logNotAvailable(QString::fromLatin1(kFilters), p.toString());
+    });
 }
 
 // Song k (0-based) of the current tab; nothing beyond the tab's songs.
@@ -231,11 +237,12 @@ void Controller::traiterKeyAction(int code, bool rev, const QString& val)
             if (nav.tocON)
                 nav.actionFirst();
             else
-                dispatcher_.logNotAvailable(QString::fromLatin1(kListAndFilters), code);
+                afficherToc();
         } else if (data_.ongletRed >= 0) {
             hideSongList();
             nav.actionGotoCur();
             data_.ongletRed = -1;
+            showTabStates();
         } else {
             nav.actionLast();
         }

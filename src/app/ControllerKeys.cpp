@@ -21,12 +21,14 @@ void Controller::registerKeyCommands()
     CommandDispatcher& d = dispatcher_;
     Navigator& nav = navigator_;
 
-    // Type-to-search: a..z, 0..9 (the song list panel's entries come with the panel).
+    // a..z, 0..9: with the song list shown, the song of that entry ("0" the page's last
+    // entry); else type-to-search.
     d.onKeys(cmd::FirstLetter, cmd::LastLetter, [this](int c) {
         if (windows_.recOn) {
             dispatcher_.logNotAvailable(QString::fromLatin1(kNoteWindow), c);
             return;
         }
+        setSongNoToc(c == cmd::Digit0 ? data_.nbTocG - 1 : c < cmd::Digit0 ? c : c - 1);
         navigator_.allerA(c + 1);
     });
 
@@ -105,14 +107,21 @@ void Controller::registerKeyCommands()
     d.onKey(cmd::ActivateKeyWindow, [this](int) { windows_.activateKeywin(); });
     d.onKey(cmd::SongInfoChanged, [this](int) {
         windows_.refreshinfoX();
+        remplirToc();
         refreshWarning_ = true;
         refreshMenus();
     });
 
+    d.onKey(cmd::SongList, [&nav](int) { nav.actionEqual(); });
+    d.onKey(cmd::CmdEnter, [this](int) { editerSetlist(data_.onglNoG); });
+    d.onKey(cmd::TabNamesChanged, [this](int) {
+        setTabsName();
+        windows_.ajusterPosButtonTocX();
+    });
+    d.onKey(cmd::ExportList, [this](int) { exporterListe(); });
+    d.onKey(cmd::RecountList, [this](int) { refreshNbTocG(); });
+
     // Still to come.
-    d.onKey(cmd::RecountList, [this](int) { data_.nbTocG = determinerNbTocG(); });
-    for (int c : {cmd::SongList, cmd::CmdEnter, cmd::TabNamesChanged, cmd::ExportList})
-        d.keyNotAvailable(c, QString::fromLatin1(kListPanel));
     for (int c : {cmd::CloseNoteWindow, cmd::ToggleNote, cmd::CloseNote, cmd::NoteWindow,
                   cmd::NoteBecameKey, cmd::NoteResignedKey})
         d.keyNotAvailable(c, QString::fromLatin1(kNoteWindow));

@@ -14,6 +14,21 @@ const QList<Command>& commands()
          "Loads the folder as binder N (0..7, default 0) with the tab definitions of the "
          "settings file and prints its song lists as JSON.",
          runLibrary},
+        {"tabs", "tabs export <folder> [--settings FILE] [--binder N] --tab T [--titles]",
+         "Loads the folder as binder N (0..7, default 0) with the tab definitions of the "
+         "settings file (read only) and prints what the song list export copies for tab T "
+         "(0..9) as the current tab: its file names, or its titles, one per line in list "
+         "order.",
+         runTabs},
+        {"tabs",
+         "tabs save <settings-file> --binder N --tab T --name NAME (--setlist FILE | "
+         "--collection \"KEYWORDS\" --field title|artist|tags|file|all --rule any|all|none)",
+         "Stores tab T (1..9) of binder N (0..7) in the settings file as the tab editor's Save "
+         "does: a setlist of the file names in FILE (one per line), or a collection of the "
+         "keywords (separated by blanks or commas) with its field and rule. Prints what the "
+         "file then holds for the tab as one JSON line; the file is left unchanged when it "
+         "cannot be written.",
+         runTabs},
         {"navigate",
          "navigate <folder> [--settings FILE] [--binder N] [--window WxH] [--mode 0|1|2|4|5] "
          "--keys \"<commands>\"",
@@ -24,7 +39,8 @@ const QList<Command>& commands()
          "post:<action>=<param>, action:<code>[=<param>], raction:<code>[=<param>], "
          "swipe:<n>, key:<n> (a word with blanks in double quotes). After each it prints the "
          "song number, sort, user tab, current file and title, first page, search text, the "
-         "pages shown, the message line and the window ID as one JSON line.",
+         "pages shown, the message line, the window ID, the ten tab buttons (tabs) and, while "
+         "the song list panel is open, its page (toc) as one JSON line.",
          runNavigate},
         {"note", "note <file>",
          "Reads a song's note and prints what its readers find: title, artist, tags, tempo, "
@@ -46,11 +62,12 @@ const QList<Command>& commands()
          runChordPro},
         {"render",
          "render <folder-or-file> [--song N] [--mode 0|1|2|4|5] [--size WxH] [--page P] "
-         "--out page.png",
+         "[--toc] [--tabs] --out page.png",
          "Shows song N of the folder (default 1), or the file, at global page P (default 1) in "
          "a binder window of W x H (default 1280x800, each from 100 to 8000) in display mode "
          "0, 1, 2, 4 or 5 (default 0), writes what the window shows as a PNG file and prints "
-         "the pages shown as JSON.",
+         "the pages shown as JSON. --toc opens the song list panel over the pages, --tabs "
+         "shows the tab bars; both add what they show to the JSON.",
          runRender},
         {"midi",
          "midi parse \"<instruction text>\" [--dest NAME=CH[:SENDTYPE]]... [--fav ID=TEXT]...",

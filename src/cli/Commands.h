@@ -28,6 +28,9 @@ int runChordPro(const QStringList& args);
 int runChordProInfo(const QStringList& args);
 int runChordProTranspose(const QStringList& args);
 int runChordProPages(const QStringList& args);
+// "tabs export" and "tabs save"; each takes the arguments after "tabs".
+int runTabs(const QStringList& args);
+int runTabsSave(const QStringList& args);
 // "render": the binder window drawn into an image.
 int runRender(const QStringList& args);
 

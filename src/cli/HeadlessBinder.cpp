@@ -34,10 +34,14 @@ QString HeadlessBinder::checkPaths(const QString& folder, const QString& setting
 
 HeadlessBinder::HeadlessBinder(const QString& settings)
 {
-    if (settings.isEmpty())
-        prefs_ = std::make_unique<MemoryPrefs>();
-    else
-        prefs_ = std::make_unique<QSettingsPrefs>(settings);
+    // The settings are read into memory: a headless load never writes the file.
+    QMap<QString, QVariant> values;
+    if (!settings.isEmpty()) {
+        const QSettingsPrefs file(settings);
+        for (const QString& key : file.keys())
+            values.insert(key, file.value(key));
+    }
+    prefs_ = std::make_unique<MemoryPrefs>(values);
     data_ = std::make_unique<Data>(*prefs_, dialogs_);
 }
 

@@ -8,9 +8,10 @@
 
 namespace partivo::cli {
 
-// A binder folder loaded without windows, with the tab definitions of a settings file
-// (none: an empty store), as the "library" and "render" commands use it ("navigate" checks
-// its paths here and runs the whole controller).
+// A binder folder loaded without windows, with the tab definitions of a settings file read
+// into memory (none: an empty store; the file is never written), as the "library", "tabs
+// export" and "render" commands use it ("navigate" checks its paths here and runs the whole
+// controller).
 class HeadlessBinder {
 public:
     // One line saying what is wrong with the folder or settings path; empty when both can

@@ -3,6 +3,7 @@
 #include "cli/HeadlessDialogs.h"
 #include "cli/NavigateWords.h"
 #include "cli/OffscreenShell.h"
+#include "cli/TocJson.h"
 #include "cli/WindowArgs.h"
 
 #include "app/Controller.h"
@@ -117,6 +118,10 @@ QJsonObject stateJson(const QString& word, Controller& c, const WindowPDFx* wind
     json.insert(QStringLiteral("message"),
                 window ? const_cast<WindowPDFx*>(window)->messageLine().text() : QString());
     json.insert(QStringLiteral("winID"), window ? window->settings().altDir : QString());
+    if (window && nav.tocON)
+        json.insert(QStringLiteral("toc"), tocJson(window->scene().toc, c.tocList(), data.nbTocG));
+    if (window)
+        json.insert(QStringLiteral("tabs"), tabsJson(window->scene().toc));
     return json;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/HeadlessBinder.h"
+#include "cli/TocJson.h"
 #include "cli/WindowArgs.h"
 #include "display/widgets/BinderSnapshot.h"
 #include "library/Pieces.h"
@@ -19,7 +20,7 @@ namespace partivo::cli {
 namespace {
 
 constexpr char kRenderUsage[] = "usage: render <folder-or-file> [--song N] [--mode 0|1|2|4|5] "
-                                "[--size WxH] [--page P] --out page.png";
+                                "[--size WxH] [--page P] [--toc] [--tabs] --out page.png";
 struct RenderArgs {
     QString source;
     QString out;
@@ -47,6 +48,10 @@ QString parseArgs(const QStringList& args, RenderArgs& r)
         } else if (arg == QLatin1String("--size") && hasValue) {
             if (!parseWindowSize(args[++i], r.request.size))
                 return windowSizeError("--size");
+        } else if (arg == QLatin1String("--toc")) {
+            r.request.toc = true;
+        } else if (arg == QLatin1String("--tabs")) {
+            r.request.tabs = true;
         } else if (arg.startsWith(QLatin1String("--")) || !r.source.isEmpty()) {
             return QStringLiteral("unexpected argument '%1'").arg(arg);
         } else {
@@ -103,6 +108,10 @@ QJsonObject snapshotJson(const RenderArgs& r, const Data& data, const Snapshot& 
     } else if (s.scene.mode == ModeHalfPageZoom) {
         json.insert(QStringLiteral("zoomTop"), s.scene.zoomTop);
     }
+    if (r.request.toc)
+        json.insert(QStringLiteral("toc"), tocJson(s.scene.toc, s.toc, data.nbTocG));
+    if (r.request.tabs)
+        json.insert(QStringLiteral("tabs"), tabsJson(s.scene.toc));
     return json;
 }
 
@@ -141,6 +150,7 @@ int runRender(const QStringList& args)
         data.setSongNoG(r.song);
     }
 
+    data.nbTocG = tocEntriesForWidth(r.request.size.width());
     const Snapshot snapshot = snapshotBinder(data, r.request);
     // A page past the song's end would be a blank picture.
     if (r.request.pageNo > snapshot.songPages && snapshot.scene.left.message.isEmpty())

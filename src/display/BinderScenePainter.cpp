@@ -1,6 +1,7 @@
 #include "display/BinderScenePainter.h"
 
 #include "display/SongPages.h"
+#include "display/TocPainter.h"
 #include "display/VersionSubstitution.h"
 #include "display/WindowPDFx.h"
 #include "library/Pieces.h"
@@ -28,11 +29,17 @@ QSize viewSize(const QRectF& rect, bool zoom)
 
 } // namespace
 
-BinderLayout::BinderLayout(const QSizeF& window, double headerBottom, int mode)
+BinderLayout::BinderLayout(const QSizeF& window, double headerBottom, int mode, bool tabBars)
 {
     const double top = headerBottom + kMargin;
-    pageArea = QRectF(kMargin, top, std::max(0.0, window.width() - 2 * kMargin),
-                      std::max(0.0, window.height() - top - kMargin));
+    const double height = std::max(0.0, window.height() - top - kMargin);
+    const double bars = tabBars ? kTabBarWidth + kMargin : 0;
+    pageArea =
+        QRectF(kMargin + bars, top, std::max(0.0, window.width() - 2 * (kMargin + bars)), height);
+    if (tabBars) {
+        leftBar = QRectF(kMargin, top, kTabBarWidth, height);
+        rightBar = QRectF(pageArea.right() + kMargin, top, kTabBarWidth, height);
+    }
     if (!twoViews(mode)) {
         left = pageArea;
         return;
@@ -40,6 +47,15 @@ BinderLayout::BinderLayout(const QSizeF& window, double headerBottom, int mode)
     const double half = std::max(0.0, (pageArea.width() - kMargin) / 2);
     left = QRectF(pageArea.left(), pageArea.top(), half, pageArea.height());
     right = QRectF(left.right() + kMargin, left.top(), half, left.height());
+}
+
+int BinderLayout::tabAt(const QPointF& point) const
+{
+    for (int t = 0; t < kTabButtons; ++t) {
+        if (tabButtonRect(leftBar, rightBar, t).contains(point))
+            return t;
+    }
+    return -1;
 }
 
 namespace {
@@ -62,10 +78,19 @@ void BinderScenePainter::paint(QPainter& painter, const WindowPDFx& binder,
 {
     const WindowSettings& s = binder.settings();
     const BinderScene& scene = binder.scene();
-    const QRectF whole(QPointF(0, 0), QSizeF(layout.pageArea.right() + kMargin,
-                                             layout.pageArea.bottom() + kMargin));
+    const double right =
+        layout.rightBar.isEmpty() ? layout.pageArea.right() : layout.rightBar.right();
+    const QRectF whole(QPointF(0, 0), QSizeF(right + kMargin, layout.pageArea.bottom() + kMargin));
     if (!s.transparent)
         painter.fillRect(whole, s.colors.colorForObj(BackColor));
+    if (!layout.leftBar.isEmpty())
+        paintTabBars(painter, scene.toc, s.colors, layout.leftBar, layout.rightBar);
+    if (scene.toc.open) {
+        paintToc(painter, scene.toc, s.colors, layout.pageArea);
+        if (binder.dimmer() > 0)
+            painter.fillRect(whole, QColor(0, 0, 0, int(255 * binder.dimmer())));
+        return;
+    }
     const bool zoom = scene.mode == ModeHalfPageZoom;
     paintView(painter, binder, scene.left, layout.left, zoom);
     if (twoViews(scene.mode)) {

@@ -14,13 +14,18 @@ class SongPages;
 class WindowPDFx;
 struct ViewContent;
 
-// Where the page views of a binder window go: below its header, one view filling the area
-// in single page and zoom, two side by side otherwise.
+// Where the page views of a binder window go: below its header, between the tab bars when
+// they show, one view filling the area in single page and zoom, two side by side otherwise.
+// The song list panel covers the page area.
 struct BinderLayout {
-    BinderLayout(const QSizeF& window, double headerBottom, int mode);
+    BinderLayout(const QSizeF& window, double headerBottom, int mode, bool tabBars);
     QRectF pageArea;
-    QRectF left;  // also the single page and the zoom view
-    QRectF right; // empty with one view
+    QRectF left;    // also the single page and the zoom view
+    QRectF right;   // empty with one view
+    QRectF leftBar; // empty without tab bars
+    QRectF rightBar;
+    // Tab button (0..9) at the point, -1 for none.
+    int tabAt(const QPointF& point) const;
 };
 
 // Paints the scene of a binder window's logic, without any widget: the window paints with

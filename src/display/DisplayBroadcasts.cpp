@@ -48,9 +48,38 @@ void DisplayWindows::refreshinfoX()
     forEachWindow([&](WindowPDFxSuper* window) { window->refreshInfo(); });
 }
 
-void DisplayWindows::afficherTocX(bool show)
+void DisplayWindows::afficherTocX(bool show, int nbTocG, bool filterOn)
 {
-    forEachWindow([&](WindowPDFxSuper* window) { window->afficherToc(show); });
+    forEachWindow([&](WindowPDFxSuper* window) { window->afficherToc(show, nbTocG, filterOn); });
+}
+
+void DisplayWindows::setItemStateForItemX(int state, const Pieces* piece, int item,
+                                          const TocContext& context)
+{
+    const TocItemView view = tocItemView(item - 1, state, piece, context);
+    forEachWindow([&](WindowPDFxSuper* window) { window->setItemStateForItem(item, view); });
+}
+
+void DisplayWindows::refreshTocLabel1X()
+{
+    forEachWindow([&](WindowPDFxSuper* window) { window->refreshTocLabel1(); });
+}
+
+void DisplayWindows::setTocLabel2X(const QString& text)
+{
+    forEachWindow([&](WindowPDFxSuper* window) { window->setTocLabel2(text); });
+}
+
+void DisplayWindows::setButtonStateForOngletX(int state, const std::optional<QString>& label,
+                                              int onglet)
+{
+    forEachWindow(
+        [&](WindowPDFxSuper* window) { window->setButtonStateForOnglet(state, label, onglet); });
+}
+
+void DisplayWindows::ajusterPosButtonTocX()
+{
+    forEachWindow([&](WindowPDFxSuper* window) { window->ajusterPosButtonToc(); });
 }
 
 void DisplayWindows::afficherZoomHautX()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/Dimmer.h"
+#include "display/TocView.h"
 #include "display/WinID.h"
 #include "library/Position.h"
 #include "library/SearchText.h"
@@ -9,6 +10,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace partivo {
 
@@ -91,7 +93,13 @@ public:
     void updateRechInfo2X(const SearchDisplay& info);
     void refreshX();
     void refreshinfoX();
-    void afficherTocX(bool show);
+    void afficherTocX(bool show, int nbTocG, bool filterOn);
+    // Entry `item` (1..36) of every list panel shows the song (none: empty) in the state.
+    void setItemStateForItemX(int state, const Pieces* piece, int item, const TocContext& context);
+    void refreshTocLabel1X();
+    void setTocLabel2X(const QString& text);
+    void setButtonStateForOngletX(int state, const std::optional<QString>& label, int onglet);
+    void ajusterPosButtonTocX();
     void afficherZoomHautX();
     void afficherZoomBasX();
     void ajusterCadreX(bool zoomOn);

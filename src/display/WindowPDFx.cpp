@@ -170,7 +170,9 @@ ViewContent WindowPDFx::viewOf(const QString& path, bool chordPro, int page, int
 
 void WindowPDFx::refreshPDF()
 {
+    TocScene toc = std::move(scene_.toc); // the list and the tabs stay as they are
     scene_ = BinderScene();
+    scene_.toc = std::move(toc);
     scene_.mode = mode();
     scene_.zoomTop = shown_.zoomTop;
     if (!shown_.pieceCour) {
@@ -288,9 +290,8 @@ void WindowPDFx::showHalf(bool top, bool force)
 
 void WindowPDFx::toggleOngletsVisibles()
 {
-    iniFlag(WindowFlag::ongletsVisibles, !settings_.ongletsVisibles);
+    afficherMasquerOnglets(!settings_.ongletsVisibles);
     center_.postParam(QLatin1String(action::Key), cmd::WindowIdChanged);
-    changed();
 }
 
 void WindowPDFx::applyWindowOptions(const WindowOptions& options)
@@ -365,6 +366,12 @@ void WindowPDFx::flagChanged(WindowFlag flag)
     case WindowFlag::pageNoCHDHide:
         if (shown_.pieceCour)
             refreshPDF();
+        break;
+    case WindowFlag::ongletsVisibles:
+        // The page views get the width the bars leave them.
+        resetPDF();
+        refreshTous();
+        changed();
         break;
     case WindowFlag::hideTitleElementTitle:
     case WindowFlag::hideTitleElementTempo:

@@ -40,6 +40,7 @@ struct BinderScene {
     FramePlacement frame;
     bool zoomTop = true;
     ZoomMarkers markers; // zoom mode only
+    TocScene toc;        // the song list panel and the tab bars
 };
 
 // The binder window's logic: it takes the global position, works out the pages of its
@@ -91,6 +92,17 @@ public:
     double dimmer() const { return dimmer_; }
     // Shows or hides the tab bars and tells the controller (1010).
     void toggleOngletsVisibles();
+    // The tab bars show or hide; the pages are laid out again beside them.
+    void afficherMasquerOnglets(bool show) override;
+    void afficherToc(bool show, int nbTocG, bool filterOn) override;
+    void setItemStateForItem(int item, const TocItemView& view) override;
+    void refreshTocLabel1() override;
+    void setTocLabel2(const QString& text) override;
+    void setButtonStateForOnglet(int state, const std::optional<QString>& label,
+                                 int onglet) override;
+    void ajusterPosButtonToc() override;
+    // The list panel covers the pages (it is open and the window does not hide its list).
+    bool tocShown() const { return scene_.toc.open; }
     void applyWindowOptions(const WindowOptions& options) override;
     double inactiveDimmer() const { return inactive_; }
 

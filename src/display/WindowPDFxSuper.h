@@ -2,6 +2,7 @@
 
 #include "display/Dimmer.h"
 #include "display/MessageLine.h"
+#include "display/TocView.h"
 #include "display/WindowFlag.h"
 #include "display/WindowSettings.h"
 #include "library/Position.h"
@@ -120,13 +121,15 @@ public:
     virtual void updateItunesInfo(const QString& trackName, const QString& trackArtist,
                                   double curPos, double maxPos, bool masquer);
     virtual void ajusterSelonModeAffichageWithRefresh(bool /*refresh*/) {}
-    virtual void setButtonStateForOnglet(int /*state*/, const QString& /*label*/, int /*onglet*/) {}
-    virtual void refreshTocLabel1() {}
-    virtual void setTocLabel2(const QString& /*text*/) {}
-    virtual void setItemStateForItem(int /*state*/, const std::shared_ptr<Pieces>& /*piece*/,
-                                     int /*item*/)
+    // The song list panel and the tab buttons (binder windows show them). A tab button's
+    // label replaces its title when given.
+    virtual void setButtonStateForOnglet(int /*state*/, const std::optional<QString>& /*label*/,
+                                         int /*onglet*/)
     {
     }
+    virtual void refreshTocLabel1() {}
+    virtual void setTocLabel2(const QString& /*text*/) {}
+    virtual void setItemStateForItem(int /*item*/, const TocItemView& /*view*/) {}
     virtual void updateMetroWithNbTick(int /*ticks*/, bool /*masquer*/, bool /*reset*/) {}
     virtual void updateRechInfo(bool /*valid*/, bool /*masquer*/, const QString& /*rech*/) {}
     virtual void updateRechInfo2(const SearchDisplay& /*info*/) {}
@@ -136,7 +139,9 @@ public:
     virtual void applyWindowOptions(const WindowOptions& options);
     const WindowOptions& windowOptions() const { return options_; }
     virtual void afficherMasquerOnglets(bool /*show*/) {}
-    virtual void afficherToc(bool /*show*/) {}
+    // Opens or closes the song list panel; a page holds nbTocG entries (36 in two columns,
+    // 18 in one); the filter button shows while a filter is on.
+    virtual void afficherToc(bool /*show*/, int /*nbTocG*/, bool /*filterOn*/) {}
     virtual void masquerObjet() {}
     virtual void afficherZoomHaut(bool /*animate*/) {}
     virtual void afficherZoomBas(bool /*animate*/) {}

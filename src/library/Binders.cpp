@@ -265,7 +265,7 @@ void Binders::doRefresh(int k, int code, bool refreshOnly)
         gotoBookMark(currentDirNo);
     data_.listePiecesPrec.clear();
     view_.chargerPages();
-    view_.verifAffToc();
+    view_.refreshNbTocG();
 }
 
 void Binders::tellLoadProblems()

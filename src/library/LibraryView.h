@@ -21,6 +21,9 @@ public:
     virtual void verifAffToc() {}
     // Fills the open song list panel again (the order or the list changed).
     virtual void remplirToc() {}
+    // Songs per list page counted again (the windows may have changed); the windows show
+    // the list as it stands.
+    virtual void refreshNbTocG() {}
     // The tab buttons show the current tab (and the one a search flagged red).
     virtual void showTabStates() {}
     // Turns the page of the song list panel forward or backward, round at the ends.

@@ -6,6 +6,11 @@
 
 namespace partivo {
 
+int tocEntriesForWidth(double width)
+{
+    return width < 640 ? kTocColumn : kTocEntries;
+}
+
 QString tocKeyLabel(int entry)
 {
     static const QString keys = QStringLiteral("abcdefghijklmnopqrstuvwxyz1234567890");
@@ -41,6 +46,9 @@ TocPage TocList::remplirToc(const Data& data)
     const bool filtered = data.filterType != 0;
     const int b = base(data);
     const int c = b < 0 ? 0 : count(data);
+    if (filledTab != data.onglNoG)
+        noPageToc = 0; // another tab's list starts at the page of the current song
+    filledTab = data.onglNoG;
     nbrPagesToc = (c + perPage - 1) / perPage;
     if (noPageToc < 1)
         noPageToc = filtered ? 1 : std::max(1, (data.songNoG() - b - 1) / perPage + 1);

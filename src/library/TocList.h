@@ -12,6 +12,8 @@ class Pieces;
 // Entries of a two-column page of the song list panel; a narrow window shows one column.
 inline constexpr int kTocEntries = 36;
 inline constexpr int kTocColumn = 18;
+// Entries per list page in a binder window of that width: one column below 640 points.
+int tocEntriesForWidth(double width);
 // The key label of entry n (0..35): "a".."z", then "1".."9", "0".
 QString tocKeyLabel(int entry);
 
@@ -22,9 +24,9 @@ struct TocEntry {
 };
 
 struct TocPage {
-    int noPageToc = 0;   // the page shown, from 1; 0 with no entry
-    int nbrPagesToc = 0; // pages of the list
-    QString label2;      // "page/pages", or "(no entry)"
+    int noPageToc = 0;       // the page shown, from 1; 0 with no entry
+    int nbrPagesToc = 0;     // pages of the list
+    QString label2;          // "page/pages", or "(no entry)"
     QList<TocEntry> entries; // Data::nbTocG entries
 };
 
@@ -34,6 +36,7 @@ class TocList {
 public:
     int noPageToc = 0; // page shown, from 1; 0 until the next fill chooses it
     int nbrPagesToc = 0;
+    int filledTab = -1; // the tab of the last fill
 
     // Fills a page; without a chosen page, the page of the current song (first page with a
     // filter).

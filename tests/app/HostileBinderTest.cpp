@@ -67,7 +67,10 @@ TEST(HostileBinder, TheProgramStartsAndPlaysABinderOfDamagedAndHostileFiles)
         ASSERT_EQ(songs, 8);
         QMap<QString, QString> shown;
         for (int round = 0; round < 2; ++round) {
-            app.press(Qt::Key_Left, Qt::ControlModifier); // the first song
+            app.press(Qt::Key_Left, Qt::ControlModifier); // the first song, its list shown
+            ASSERT_TRUE(app.controller.navigator().tocON);
+            app.press(Qt::Key_Right); // closes the list on the same song
+            ASSERT_FALSE(app.controller.navigator().tocON);
             for (int song = 1; song <= songs; ++song) {
                 ASSERT_EQ(app.controller.data().songNoG(), song);
                 EXPECT_FALSE(app.window().grabScene().isNull());

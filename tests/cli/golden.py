@@ -71,6 +71,27 @@ with open(LOOPING_PDF, "wb") as out:
                               b"<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >>"]))
 
 
+# Settings files of the tabs cases: one the saves write (new at first), a read-only copy of
+# the tab definitions and a writable one that the refused saves must leave as they were.
+SAVED = os.path.join(SCRATCH, "saved.ini")
+READ_ONLY = os.path.join(SCRATCH, "read-only.ini")
+UNTOUCHED = os.path.join(SCRATCH, "untouched.ini")
+with open(TABS, "rb") as f:
+    TABS_BYTES = f.read()
+for path in (READ_ONLY, UNTOUCHED):
+    with open(path, "wb") as out:
+        out.write(TABS_BYTES)
+os.chmod(READ_ONLY, 0o444)
+SETLIST = os.path.join(SCRATCH, "setlist.txt")
+with open(SETLIST, "w", encoding="utf-8") as out:
+    out.write("Deep(Sub Artist).pdf\r\nSong.pdf\nGone(Old Band).pdf\n\nStraße(Müller)walzer.pdf\n")
+NO_FOLDER_SETTINGS = os.path.join(SCRATCH, "no-such-folder", "settings.ini")
+
+
+def save_args(settings, tab="2", name="Gig"):
+    return ["tabs", "save", settings, "--binder", "0", "--tab", tab, "--name", name]
+
+
 def png(name):
     return os.path.join(SCRATCH, name)
 
@@ -238,6 +259,65 @@ CASES = [
      "2 files were skipped because their names are not valid UTF-8: Caf\ufffd.pdf, "
      "Vi\ufffdux/"),
     ("note_latin1_name", ["note", LATIN1_FILE], 2, None, "is not valid UTF-8"),
+    # The song list export of one tab, and tabs stored as the tab editor's Save stores them.
+    ("tabs_export_setlist", ["tabs", "export", CORPUS, "--settings", TABS, "--tab", "1"], 0,
+     "tabs_export_setlist.txt", None),
+    ("tabs_export_titles", ["tabs", "export", CORPUS, "--settings", TABS, "--tab", "2",
+                            "--titles"], 0, "tabs_export_titles.txt", None),
+    ("tabs_export_all", ["tabs", "export", CORPUS, "--tab", "0"], 0, "tabs_export_all.txt",
+     None),
+    ("tabs_export_other_binder", ["tabs", "export", CORPUS, "--settings", TABS, "--binder", "1",
+                                  "--tab", "1"], 0, "tabs_export_other_binder.txt", None),
+    ("tabs_export_empty_tab", ["tabs", "export", CORPUS, "--settings", TABS, "--tab", "9"], 0,
+     None, None),
+    ("tabs_export_bad_tab", ["tabs", "export", CORPUS, "--tab", "10"], 2, None,
+     "--tab takes a tab number from 0 to 9"),
+    ("tabs_export_no_tab", ["tabs", "export", CORPUS], 2, None, "usage: tabs export"),
+    ("tabs_export_missing_folder", ["tabs", "export", "/nonexistent/folder", "--tab", "1"], 2,
+     None, "is not a folder"),
+    ("tabs_save_setlist", save_args(SAVED) + ["--setlist", SETLIST], 0, "tabs_save_setlist.json",
+     None),
+    ("tabs_save_collection", save_args(SAVED, "3", "Rock and Pop") +
+     ["--collection", "rock, pop  Blues", "--field", "tags", "--rule", "any"], 0,
+     "tabs_save_collection.json", None),
+    ("tabs_save_collection_none", ["tabs", "save", SAVED, "--binder", "1", "--tab", "9", "--name",
+                                   "No Song", "--collection", "song", "--field", "file", "--rule",
+                                   "none"], 0, "tabs_save_collection_none.json", None),
+    ("tabs_save_rename", save_args(SAVED, "2", "Gig Night") + ["--setlist", SETLIST], 0,
+     "tabs_save_rename.json", None),
+    ("tabs_saved_library", ["library", CORPUS, "--settings", SAVED, "--binder", "0"], 0,
+     "tabs_saved_library.json", None),
+    ("tabs_saved_export", ["tabs", "export", CORPUS, "--settings", SAVED, "--tab", "2"], 0,
+     "tabs_saved_export.txt", None),
+    ("tabs_save_read_only", save_args(READ_ONLY) + ["--setlist", SETLIST], 2, None,
+     "is read-only"),
+    ("tabs_save_folder", save_args(EMPTY) + ["--setlist", SETLIST], 2, None,
+     'the settings file: "empty" is a folder'),
+    ("tabs_save_no_folder", save_args(NO_FOLDER_SETTINGS) + ["--setlist", SETLIST], 2, None,
+     "does not exist"),
+    ("tabs_save_tab_zero", save_args(UNTOUCHED, "0") + ["--setlist", SETLIST], 2, None,
+     "--tab takes a tab number from 1 to 9"),
+    ("tabs_save_tab_ten", save_args(UNTOUCHED, "10") + ["--setlist", SETLIST], 2, None,
+     "--tab takes a tab number from 1 to 9"),
+    ("tabs_save_missing_setlist", save_args(UNTOUCHED) + ["--setlist", "/nonexistent/set.txt"],
+     2, None, "the setlist file"),
+    ("tabs_save_both_kinds", save_args(UNTOUCHED) + ["--setlist", SETLIST, "--collection", "a",
+                                                     "--field", "all", "--rule", "any"], 2, None,
+     "usage: tabs save"),
+    ("tabs_save_no_kind", save_args(UNTOUCHED), 2, None, "usage: tabs save"),
+    ("tabs_save_no_binder", ["tabs", "save", UNTOUCHED, "--tab", "2", "--name", "X", "--setlist",
+                             SETLIST], 2, None, "usage: tabs save"),
+    ("tabs_save_bad_field", save_args(UNTOUCHED) + ["--collection", "a", "--field", "lyrics",
+                                                    "--rule", "any"], 2, None, "--field takes"),
+    ("tabs_save_bad_rule", save_args(UNTOUCHED) + ["--collection", "a", "--field", "title",
+                                                   "--rule", "some"], 2, None, "--rule takes"),
+    ("tabs_save_no_rule", save_args(UNTOUCHED) + ["--collection", "a", "--field", "title"], 2,
+     None, "--collection needs --field and --rule"),
+    ("tabs_save_rule_for_setlist", save_args(UNTOUCHED) + ["--setlist", SETLIST, "--rule", "all"],
+     2, None, "--field and --rule are for a collection"),
+    ("tabs_save_empty_name", save_args(UNTOUCHED, "2", "") + ["--setlist", SETLIST], 2, None,
+     "cannot be empty"),
+    ("tabs_unknown_word", ["tabs", "list"], 2, None, "unknown tabs word 'list'"),
     ("unknown_command", ["frobnicate"], 2, None, "unknown command"),
     ("help", ["--help"], 0, "help.txt", None),
 ]
@@ -260,10 +340,22 @@ def picture_problems():
     return problems
 
 
+def settings_problems():
+    """The refused saves left their settings files as they were and created none."""
+    problems = []
+    for path in (READ_ONLY, UNTOUCHED):
+        with open(path, "rb") as f:
+            if f.read() != TABS_BYTES:
+                problems.append(f"{os.path.basename(path)} was changed by a refused save")
+    if os.path.exists(os.path.dirname(NO_FOLDER_SETTINGS)):
+        problems.append("a save made the missing settings folder")
+    return problems
+
+
 def main():
     golden = os.path.join(HERE, "golden")
     result = run_cases(sys.argv[1], CASES, golden, update="--update" in sys.argv)
-    for problem in picture_problems():
+    for problem in picture_problems() + settings_problems():
         print(f"FAIL {problem}")
         result = 1
     return result

@@ -2,6 +2,7 @@
 #include "TestSongs.h"
 #include "display/DisplayWindows.h"
 #include "display/SongPages.h"
+#include "display/TocPainter.h"
 #include "display/widgets/BinderWindow.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
@@ -14,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QNativeGestureEvent>
 #include <QPainter>
 #include <QPdfWriter>
@@ -159,11 +161,12 @@ TEST(BinderWindowWidget, InformationLinesFollowTheSongSortAndHiddenElements)
 TEST(BinderWindowWidget, ReferenceSizeIsTheTextViewOfTheMode)
 {
     Rig rig;
+    const double bars = 2 * (24 + 4); // the tab bars show by default
     const QSizeF twoPages = rig.window.binder().obtenirRefSize();
-    EXPECT_NEAR(twoPages.width(), (1200 - 12) / 2.0, 1);
+    EXPECT_NEAR(twoPages.width(), (1200 - 12 - bars) / 2.0, 1);
     EXPECT_GT(twoPages.height(), 600);
     rig.window.binder().iniModeAffichage(ModeHalfPageZoom, false);
-    EXPECT_NEAR(rig.window.binder().obtenirRefSize().width(), 1200 - 8, 1);
+    EXPECT_NEAR(rig.window.binder().obtenirRefSize().width(), 1200 - 8 - bars, 1);
     EXPECT_DOUBLE_EQ(rig.window.binder().obtenirRefSize().height(), twoPages.height());
 }
 
@@ -190,13 +193,8 @@ TEST(BinderWindowWidget, HeaderButtonsPostTheirCommands)
     Rig rig;
     QList<int>& posted = rig.posted;
     posted.clear(); // what the window posted while it was set up
-    const QList<int> commands = {cmd::NoteWindow, cmd::CmdEnter, cmd::SongList, cmd::ExportList};
-    for (int command : commands) {
-        QToolButton* button = rig.window.headerRow().commandButton(command);
-        ASSERT_NE(button, nullptr) << command;
-        button->click();
-    }
-    EXPECT_EQ(posted, commands);
+    rig.window.headerRow().commandButton(cmd::NoteWindow)->click();
+    EXPECT_EQ(posted, QList<int>{cmd::NoteWindow});
 
     // The recording button shows while a note is recorded and ends the recording.
     QToolButton* rec = rig.window.headerRow().recordingButton();
@@ -228,10 +226,12 @@ TEST(BinderWindowWidget, NarrowWindowPutsTheHeaderButtonsInAMenu)
     EXPECT_FALSE(header.buttonsInMenu());
     EXPECT_FALSE(header.commandButton(cmd::NoteWindow)->isHidden());
 
-    // Wide enough for the whole title once the buttons are in the menu, not for both.
-    rig.window.resize(880, 800);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(header.buttonsInMenu());
+    // Narrowed until the buttons go into the menu: the whole title still shows.
+    for (int width = 1000; width > 500 && !header.buttonsInMenu(); width -= 10) {
+        rig.window.resize(width, 800);
+        QCoreApplication::processEvents();
+    }
+    ASSERT_TRUE(header.buttonsInMenu());
     EXPECT_TRUE(header.commandButton(cmd::NoteWindow)->isHidden());
     const QLabel* title = nullptr;
     for (const QLabel* label : header.findChildren<QLabel*>()) {
@@ -243,11 +243,9 @@ TEST(BinderWindowWidget, NarrowWindowPutsTheHeaderButtonsInAMenu)
 
     rig.posted.clear();
     const QList<QAction*> items = header.menuButton()->menu()->actions();
-    ASSERT_EQ(items.size(), 4);
-    for (QAction* item : items)
-        item->trigger();
-    EXPECT_EQ(rig.posted,
-              (QList<int>{cmd::NoteWindow, cmd::CmdEnter, cmd::SongList, cmd::ExportList}));
+    ASSERT_EQ(items.size(), 1);
+    items.first()->trigger();
+    EXPECT_EQ(rig.posted, QList<int>{cmd::NoteWindow});
 
     rig.window.resize(1400, 800);
     QCoreApplication::processEvents();
@@ -296,15 +294,61 @@ TEST(BinderWindowWidget, SectionKeyTogglesTheTabBarsAndTellsTheController)
         QCoreApplication::sendEvent(&rig.window, &event);
     };
     ASSERT_TRUE(rig.window.settings().ongletsVisibles);
+    const double pagesWith = rig.window.layout().pageArea.width();
     press(Qt::NoModifier);
     EXPECT_FALSE(rig.window.settings().ongletsVisibles);
-    EXPECT_EQ(posted, QList<int>{cmd::WindowIdChanged});
+    // The pages take the room of the bars and are shown again.
+    EXPECT_EQ(posted, (QList<int>{cmd::ReloadAllPages, cmd::WindowIdChanged}));
+    EXPECT_NEAR(rig.window.layout().pageArea.width(), pagesWith + 2 * (24 + 4), 0.5);
     press(Qt::ShiftModifier); // a key command of its own, not the tab bars
     EXPECT_FALSE(rig.window.settings().ongletsVisibles);
-    EXPECT_EQ(posted.size(), 2);
+    EXPECT_EQ(posted.size(), 3);
     EXPECT_NE(posted.last(), cmd::WindowIdChanged);
     press(Qt::NoModifier);
     EXPECT_TRUE(rig.window.settings().ongletsVisibles);
+}
+
+// A click on a tab selects it, with Ctrl it edits it; the list panel's buttons post their
+// commands while they show.
+TEST(BinderWindowWidget, ClicksOnTheTabsAndTheListButtons)
+{
+    Rig rig;
+    QStringList actions;
+    for (const char* name : {action::Onglet, action::CmdOnglet}) {
+        rig.center.addObserver(QLatin1String(name), [&actions, name](const QVariant& p) {
+            actions << QStringLiteral("%1 %2")
+                           .arg(QLatin1String(name))
+                           .arg(p.toMap().value(QLatin1String(kCommandParam)).toInt());
+        });
+    }
+    const auto click = [&](const QPointF& at, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, rig.window.mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, mods);
+        QCoreApplication::sendEvent(&rig.window, &press);
+    };
+    BinderLayout layout = rig.window.layout();
+    click(tabButtonRect(layout.leftBar, layout.rightBar, 3).center());
+    click(tabButtonRect(layout.leftBar, layout.rightBar, 8).center(), Qt::ControlModifier);
+    EXPECT_EQ(actions, (QStringList{"ActionOnglet 3", "ActionCmdOnglet 8"}));
+
+    rig.windows.setButtonStateForOngletX(1, QStringLiteral("Tonight"), 2);
+    rig.windows.afficherTocX(true, 36, false);
+    rig.posted.clear();
+    const TocScene& toc = rig.window.binder().scene().toc;
+    const TocGeometry g(layout.pageArea, toc);
+    click(g.listButton.center());
+    click(g.exportButton.center());
+    EXPECT_TRUE(g.filterButton.isEmpty()); // no filter on: no filter button
+    rig.windows.afficherTocX(true, 36, true);
+    click(TocGeometry(layout.pageArea, toc).filterButton.center());
+    EXPECT_EQ(rig.posted, (QList<int>{cmd::CmdEnter, cmd::ExportList, cmd::SongList}));
+
+    // Without the bars nothing is a tab.
+    rig.window.binder().afficherMasquerOnglets(false);
+    layout = rig.window.layout();
+    actions.clear();
+    click(QPointF(10, layout.pageArea.center().y()));
+    EXPECT_TRUE(actions.isEmpty());
 }
 
 } // namespace

@@ -181,7 +181,7 @@ TEST(DisplayWindows, SongAndRefreshBroadcastsReachEveryWindowInOrder)
     rig.clearLogs();
     rig.windows.refreshX();
     rig.windows.refreshinfoX();
-    rig.windows.afficherTocX(true);
+    rig.windows.afficherTocX(true, 36, false);
     rig.windows.ajusterCadreX(false);
     rig.windows.ajusterDimmerX(0.2, 0.15);
     const QStringList expected{"refreshPDF", "refreshInfo", "toc 1", "cadre 0", "dimmer 0.2 0.15"};

@@ -85,7 +85,7 @@ public:
     }
     void refreshPDF() override { log << "refreshPDF"; }
     void refreshInfo() override { log << "refreshInfo"; }
-    void afficherToc(bool show) override { log << QStringLiteral("toc %1").arg(show); }
+    void afficherToc(bool show, int, bool) override { log << QStringLiteral("toc %1").arg(show); }
     void ajusterCadre() override { log << QStringLiteral("cadre %1").arg(shown().zoomOn); }
     void ajusterDimmer(double d, double i) override
     {

@@ -1,8 +1,8 @@
+#include "library/TocList.h"
 #include "library/Data.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
 #include "library/TestFolder.h"
-#include "library/TocList.h"
 #include "platform/MemoryPrefs.h"
 #include "platform/ScriptedDialogs.h"
 
@@ -134,7 +134,8 @@ TEST(TocList, KeysChooseTheSongsOfThePageShown)
         b.data.nbTocG = c.perPage;
         b.toc.noPageToc = c.page;
         b.toc.remplirToc(b.data);
-        EXPECT_EQ(b.toc.setSongNoToc(b.data, c.entry), c.songOffset < 0 ? -1 : first + c.songOffset);
+        EXPECT_EQ(b.toc.setSongNoToc(b.data, c.entry),
+                  c.songOffset < 0 ? -1 : first + c.songOffset);
     }
 }
 

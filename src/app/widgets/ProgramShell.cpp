@@ -4,6 +4,7 @@
 #include "app/widgets/BinderMenuBar.h"
 #include "app/widgets/KeyPadWindow.h"
 #include "app/widgets/PreferencesWindow.h"
+#include "app/widgets/TabEditorWindow.h"
 #include "display/widgets/BinderWindow.h"
 
 #include <QAction>
@@ -130,7 +131,23 @@ int ProgramShell::screenCount() const
 
 bool ProgramShell::editingWindowOpen() const
 {
-    return preferences_ && preferences_->isVisible();
+    return tabEditorOpen_ || (preferences_ && preferences_->isVisible());
+}
+
+void ProgramShell::runTabEditor(TabEditor& editor)
+{
+    const QList<BinderWindow*> open = binderWindows();
+    TabEditorWindow window(editor, open.isEmpty() ? nullptr : open.first());
+    tabEditorOpen_ = true;
+    if (modalRunner_) {
+        window.show();
+        modalRunner_(window);
+        if (window.isVisible())
+            window.reject();
+    } else {
+        window.exec();
+    }
+    tabEditorOpen_ = false;
 }
 
 } // namespace partivo

@@ -4,7 +4,10 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
+
+class QDialog;
 
 namespace partivo {
 
@@ -32,6 +35,12 @@ public:
     void showKeyTest(const QString& text) override;
     bool editingWindowOpen() const override;
     int screenCount() const override;
+    void runTabEditor(TabEditor& editor) override;
+
+    // Runs a modal window that is open: exec() unless replaced. Tests replace it with a
+    // function that drives the window and returns, so that nothing blocks.
+    using ModalRunner = std::function<void(QDialog& dialog)>;
+    void setModalRunner(ModalRunner runner) { modalRunner_ = std::move(runner); }
 
     // Quits the program: the window layout is kept first (quitting closes the windows).
     static void quit();
@@ -48,6 +57,8 @@ private:
     QList<QPointer<BinderWindow>> windows_;
     QPointer<PreferencesWindow> preferences_;
     QPointer<KeyPadWindow> keyPad_;
+    ModalRunner modalRunner_;
+    bool tabEditorOpen_ = false;
 };
 
 } // namespace partivo

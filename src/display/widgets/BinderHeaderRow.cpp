@@ -23,9 +23,6 @@ const struct {
     int command;
 } kCommandButtons[] = {
     {"Note", "Show or hide the note window", cmd::NoteWindow},
-    {"List", "Show or hide the song list", cmd::CmdEnter},
-    {"Filter", "Filter the song list", cmd::SongList},
-    {"Export", "Export the current list", cmd::ExportList},
 };
 
 QString colored(const HeaderPart& part)
@@ -134,7 +131,7 @@ BinderHeaderRow::BinderHeaderRow(QWidget* parent) : QWidget(parent)
         commands_.append(button);
     }
     more_ = flatButton(this, QStringLiteral("☰"), small);
-    more_->setToolTip(QStringLiteral("Note, List, Filter, Export"));
+    more_->setToolTip(QStringLiteral("Note"));
     more_->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(more_);
     for (QToolButton* button : std::as_const(commands_)) {

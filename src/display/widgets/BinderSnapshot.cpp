@@ -3,6 +3,7 @@
 #include "display/CurrentSong.h"
 #include "display/Dimmer.h"
 #include "display/DisplayWindows.h"
+#include "display/SongListBroadcast.h"
 #include "display/SongPages.h"
 #include "display/widgets/BinderWindow.h"
 #include "library/Data.h"
@@ -41,11 +42,17 @@ Snapshot snapshotBinder(const Data& data, const SnapshotRequest& request)
     windows.append(&window.logic());
     WindowPDFx& binder = window.binder();
     window.logic().applyWindowOptions(windowOptions(Options::load(data.prefs, false)));
+    binder.afficherMasquerOnglets(request.tabs);
     placeBinderWindow(window, request.mode, request.size);
     showCurrentSong(windows, data, request.pageNo, windows.isUneFenetreEstZoomDemiPage());
+    showTabNames(windows, data);
+    Snapshot snapshot;
+    if (request.toc) {
+        fillToc(windows, data, snapshot.toc);
+        windows.afficherTocX(true, data.nbTocG, data.filterType != 0);
+    }
     QCoreApplication::processEvents(); // the information lines are laid out again
 
-    Snapshot snapshot;
     snapshot.image = window.grabScene();
     snapshot.mode = binder.settings().modeAffichage;
     snapshot.scene = binder.scene();

@@ -3,8 +3,10 @@
 #include "display/Dimmer.h"
 #include "display/DisplayWindows.h"
 #include "display/SongPages.h"
+#include "display/TocPainter.h"
 #include "platform/NotificationCenter.h"
 
+#include <QMouseEvent>
 #include <QNativeGestureEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -34,7 +36,9 @@ BinderWindow::BinderWindow(DisplayWindows& windows, NotificationCenter& center, 
     });
     binder_->setReloadObserver([this] { reloadDocuments(); });
     binder_->setTextViewSize([this] {
-        return BinderLayout(QSizeF(size()), headerBottom(), binder_->mode()).left.size();
+        return BinderLayout(QSizeF(size()), headerBottom(), binder_->mode(),
+                            binder_->settings().ongletsVisibles)
+            .left.size();
     });
     showHeader();
 }
@@ -51,7 +55,8 @@ void BinderWindow::showHeader()
 
 BinderLayout BinderWindow::layout() const
 {
-    return BinderLayout(QSizeF(size()), headerBottom(), binder_->scene().mode);
+    return BinderLayout(QSizeF(size()), headerBottom(), binder_->scene().mode,
+                        binder_->settings().ongletsVisibles);
 }
 
 void BinderWindow::paintEvent(QPaintEvent*)
@@ -106,6 +111,26 @@ bool BinderWindow::event(QEvent* event)
         }
     }
     return DisplayWindow::event(event);
+}
+
+void BinderWindow::mousePressEvent(QMouseEvent* event)
+{
+    const BinderLayout place = layout();
+    const QPointF point = event->position();
+    if (const int tab = place.tabAt(point); tab >= 0) {
+        // The Command key (Ctrl here) held at the click edits the tab.
+        const bool edit = event->modifiers().testFlag(Qt::ControlModifier);
+        center().postParam(QLatin1String(edit ? action::CmdOnglet : action::Onglet), tab);
+        event->accept();
+        return;
+    }
+    const TocScene& toc = binder_->scene().toc;
+    if (const int command = tocCommandAt(toc, TocGeometry(place.pageArea, toc), point)) {
+        center().postParam(QLatin1String(action::Key), command);
+        event->accept();
+        return;
+    }
+    DisplayWindow::mousePressEvent(event);
 }
 
 bool BinderWindow::windowKey(const KeyPress& key)

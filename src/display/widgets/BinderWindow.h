@@ -52,6 +52,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     bool windowKey(const KeyPress& key) override;
     bool event(QEvent* event) override;
+    // Clicks on the tab bars and on the list panel's buttons; the rest as every window.
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void showHeader();
