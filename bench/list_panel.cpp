@@ -35,8 +35,9 @@ constexpr double kFrameMs = 16;
 void writeSongs(const QString& folder)
 {
     for (int i = 0; i < kSongs; ++i) {
-        QFile file(QDir(folder).filePath(
-            QStringLiteral("Song %1(Artist %2)rock.chopro").arg(i, 4, 10, QLatin1Char('0')).arg(i % 50)));
+        QFile file(QDir(folder).filePath(QStringLiteral("Song %1(Artist %2)rock.chopro")
+                                             .arg(i, 4, 10, QLatin1Char('0'))
+                                             .arg(i % 50)));
         if (file.open(QIODevice::WriteOnly))
             file.write("[C]la la\n");
     }

@@ -61,13 +61,15 @@ const QList<Command>& commands()
          "each page's first and last line as JSON.",
          runChordPro},
         {"render",
-         "render <folder-or-file> [--song N] [--mode 0|1|2|4|5] [--size WxH] [--page P] "
-         "[--toc] [--tabs] --out page.png",
+         "render <folder-or-file> [--settings FILE] [--binder N] [--song N] [--mode 0|1|2|4|5] "
+         "[--size WxH] [--page P] [--toc] [--tabs] --out page.png",
          "Shows song N of the folder (default 1), or the file, at global page P (default 1) in "
          "a binder window of W x H (default 1280x800, each from 100 to 8000) in display mode "
          "0, 1, 2, 4 or 5 (default 0), writes what the window shows as a PNG file and prints "
-         "the pages shown as JSON. --toc opens the song list panel over the pages, --tabs "
-         "shows the tab bars; both add what they show to the JSON.",
+         "the pages shown as JSON. The folder is binder N (default 0) with the tabs of the "
+         "settings file (only read); the song's tab is the current tab. --toc opens the song "
+         "list panel over the pages, --tabs shows the tab bars; both add what they show to "
+         "the JSON.",
          runRender},
         {"midi",
          "midi parse \"<instruction text>\" [--dest NAME=CH[:SENDTYPE]]... [--fav ID=TEXT]...",

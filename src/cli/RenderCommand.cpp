@@ -19,11 +19,14 @@ namespace partivo::cli {
 
 namespace {
 
-constexpr char kRenderUsage[] = "usage: render <folder-or-file> [--song N] [--mode 0|1|2|4|5] "
-                                "[--size WxH] [--page P] [--toc] [--tabs] --out page.png";
+constexpr char kRenderUsage[] =
+    "usage: render <folder-or-file> [--settings FILE] [--binder N] [--song N] "
+    "[--mode 0|1|2|4|5] [--size WxH] [--page P] [--toc] [--tabs] --out page.png";
 struct RenderArgs {
     QString source;
     QString out;
+    QString settings;
+    int binder = 0;
     int song = 0; // 0: not given
     SnapshotRequest request;
 };
@@ -36,6 +39,11 @@ QString parseArgs(const QStringList& args, RenderArgs& r)
         const bool hasValue = i + 1 < args.size();
         if (arg == QLatin1String("--out") && hasValue) {
             r.out = args[++i];
+        } else if (arg == QLatin1String("--settings") && hasValue) {
+            r.settings = args[++i];
+        } else if (arg == QLatin1String("--binder") && hasValue) {
+            if (!parseInt(args[++i], 0, 7, r.binder))
+                return QStringLiteral("--binder takes a binder number from 0 to 7");
         } else if (arg == QLatin1String("--song") && hasValue) {
             if (!parseInt(args[++i], 1, 1000000, r.song))
                 return QStringLiteral("--song takes a song number from 1");
@@ -133,8 +141,13 @@ int runRender(const QStringList& args)
         return fail(source.exists() || isFile
                         ? problem
                         : QStringLiteral("'%1' is not a file or folder").arg(r.source));
-    HeadlessBinder binder{QString()};
-    binder.load(folder, 0);
+    if (!r.settings.isEmpty()) {
+        if (const QString problem = HeadlessBinder::checkPaths(folder, r.settings);
+            !problem.isEmpty())
+            return fail(problem);
+    }
+    HeadlessBinder binder{r.settings};
+    binder.load(folder, r.binder);
     Data& data = binder.data();
     if (isFile) {
         const int song = songOfFile(data, r.source);
@@ -150,6 +163,9 @@ int runRender(const QStringList& args)
         data.setSongNoG(r.song);
     }
 
+    // The song's tab is the current tab.
+    if (const auto piece = data.getPiece(data.songNoG()))
+        data.setOnglet(piece->ongNo);
     data.nbTocG = tocEntriesForWidth(r.request.size.width());
     const Snapshot snapshot = snapshotBinder(data, r.request);
     // A page past the song's end would be a blank picture.

@@ -56,9 +56,9 @@ void paintEntry(QPainter& painter, const TocItemView& item, const WindowColors& 
                              colors.colorForObj(ListSectColor));
         painter.setFont(pixelFont(painter, std::min(24.0, h * 0.7), true));
         painter.setPen(text);
-        painter.drawText(row.adjusted(8, 0, -8, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                         QFontMetricsF(painter.font())
-                             .elidedText(item.titre, Qt::ElideRight, row.width() - 16));
+        painter.drawText(
+            row.adjusted(8, 0, -8, 0), Qt::AlignVCenter | Qt::AlignLeft,
+            QFontMetricsF(painter.font()).elidedText(item.titre, Qt::ElideRight, row.width() - 16));
         return;
     }
     if (item.state == 0) {
@@ -77,23 +77,23 @@ void paintEntry(QPainter& painter, const TocItemView& item, const WindowColors& 
     const double x = key.right() + 10;
     const double room = std::max(0.0, row.right() - 6 - playedWidth - x);
     const bool withArtist = item.state == 0 && !item.auteur.isEmpty();
-    const QString title = titleMetrics.elidedText(item.titre, Qt::ElideRight,
-                                                  withArtist ? room * 0.65 : room);
+    const QString title =
+        titleMetrics.elidedText(item.titre, Qt::ElideRight, withArtist ? room * 0.65 : room);
     const double titleWidth = titleMetrics.horizontalAdvance(title);
     const QRectF titleRect(x, row.top(), titleWidth, h);
     QRectF artistRect;
     QString artist;
     if (withArtist) {
         const double ax = titleRect.right() + 12;
-        artist = artistMetrics.elidedText(item.auteur, Qt::ElideRight,
-                                          std::max(0.0, x + room - ax));
+        artist =
+            artistMetrics.elidedText(item.auteur, Qt::ElideRight, std::max(0.0, x + room - ax));
         artistRect = QRectF(ax, row.top(), artistMetrics.horizontalAdvance(artist), h);
     }
     if (item.box) {
         const QRectF around = item.boxOnArtist && withArtist ? artistRect : titleRect;
         QPainterPath box;
-        box.addRoundedRect(QRectF(around.left() - 2, row.top() + 2, around.width() + 4, h - 4),
-                           10, 10);
+        box.addRoundedRect(QRectF(around.left() - 2, row.top() + 2, around.width() + 4, h - 4), 10,
+                           10);
         painter.fillPath(box, colors.colorForObj(ListHighColor));
     }
     painter.setPen(text);
@@ -216,9 +216,9 @@ void paintToc(QPainter& painter, const TocScene& toc, const WindowColors& colors
     const QColor headerText = colors.colorForObj(ActColor);
     painter.setPen(headerText);
     painter.setFont(pixelFont(painter, 20, true));
-    painter.drawText(g.label1, Qt::AlignVCenter | Qt::AlignLeft,
-                     QFontMetricsF(painter.font())
-                         .elidedText(toc.label1, Qt::ElideRight, g.label1.width()));
+    painter.drawText(
+        g.label1, Qt::AlignVCenter | Qt::AlignLeft,
+        QFontMetricsF(painter.font()).elidedText(toc.label1, Qt::ElideRight, g.label1.width()));
     painter.setFont(pixelFont(painter, 16));
     painter.drawText(g.label2, Qt::AlignVCenter | Qt::AlignRight, toc.label2);
     painter.setFont(pixelFont(painter, 14));

@@ -14,9 +14,9 @@ struct TocItemView {
     QString key;   // "a".."z", "1".."9", "0"
     QString titre;
     QString auteur;
-    QString played;        // "✅" for a played song
-    bool box = false;      // the highlight box shows
-    bool section = false;  // a heading of a filter list
+    QString played;           // "✅" for a played song
+    bool box = false;         // the highlight box shows
+    bool section = false;     // a heading of a filter list
     bool boxOnArtist = false; // the box marks the artist (artist order)
     bool operator==(const TocItemView&) const = default;
 };

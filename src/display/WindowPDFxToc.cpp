@@ -45,8 +45,8 @@ void WindowPDFx::setItemStateForItem(int item, const TocItemView& view)
 void WindowPDFx::refreshTocLabel1()
 {
     const int act = scene_.toc.ongletAct;
-    scene_.toc.label1 = act >= 1 && act <= kTabButtons ? scene_.toc.tabs[size_t(act - 1)].title
-                                                       : QString();
+    scene_.toc.label1 =
+        act >= 1 && act <= kTabButtons ? scene_.toc.tabs[size_t(act - 1)].title : QString();
     changed();
 }
 
@@ -56,8 +56,7 @@ void WindowPDFx::setTocLabel2(const QString& text)
     changed();
 }
 
-void WindowPDFx::setButtonStateForOnglet(int state, const std::optional<QString>& label,
-                                         int onglet)
+void WindowPDFx::setButtonStateForOnglet(int state, const std::optional<QString>& label, int onglet)
 {
     if (onglet < 1 || onglet > kTabButtons)
         return;

@@ -273,4 +273,67 @@ TEST(ProgramWindows, EveryKeyTheHelpNamesDoesWhatItSays)
     EXPECT_EQ(app.controller.binders().currentDirNo, 0);
 }
 
+// The song list keys and the list menu, as the Help Binder describes them.
+TEST(ProgramWindows, TheSongListKeysAndMenu)
+{
+    Program app({{"Alpha.pdf", 1}, {"Beta.pdf", 1}, {"Gamma.pdf", 1}},
+                {{"0TabName1", "Gig"}, {"0OptSel1", 3}, {"0list1", "gamma\nbeta\n"}});
+    Navigator& nav = app.controller.navigator();
+    const TocScene& toc = app.window().binder().scene().toc;
+    int editorsOpened = 0;
+    app.shell.setModalRunner([&](QDialog&) { ++editorsOpened; });
+    struct Step {
+        const char* name;
+        int key;
+        Qt::KeyboardModifiers mods;
+        std::function<bool()> check;
+    };
+    const QList<Step> steps = {
+        {"Tab: the setlist's list first",
+         Qt::Key_Tab,
+         {},
+         [&] { return nav.tocON && toc.open && toc.label1 == "Gig" && app.title() == "Gamma"; }},
+        {"=: hides the list", Qt::Key_Equal, {}, [&] { return !nav.tocON && !toc.open; }},
+        {"=: shows it",
+         Qt::Key_Equal,
+         {},
+         [&] { return toc.open && toc.items[1].titre == "Beta"; }},
+        {"b: the song of entry b",
+         Qt::Key_B,
+         {},
+         [&] { return !toc.open && app.title() == "Beta"; }},
+        {"= again", Qt::Key_Equal, {}, [&] { return toc.open && toc.items[1].box; }},
+        {"Enter: closes on the same song",
+         Qt::Key_Return,
+         {},
+         [&] { return !toc.open && app.title() == "Beta"; }},
+        {"Ctrl-Enter: the tab editor", Qt::Key_Return, Qt::ControlModifier,
+         [&] { return editorsOpened == 1; }},
+    };
+    for (const Step& step : steps) {
+        app.press(step.key, step.mods);
+        EXPECT_TRUE(step.check()) << step.name;
+        app.timers.advance(2100);
+    }
+    // The list menu: the song list, and the tab bars of this window.
+    QMenu* menu = app.menus().listMenu();
+    ASSERT_NE(menu, nullptr);
+    const auto trigger = [&](const QString& prefix) {
+        for (QAction* action : menu->actions()) {
+            if (action->text().startsWith(prefix)) {
+                action->trigger();
+                return true;
+            }
+        }
+        return false;
+    };
+    ASSERT_TRUE(trigger(QStringLiteral("Song List")));
+    EXPECT_TRUE(toc.open);
+    const bool bars = app.window().binder().settings().ongletsVisibles;
+    ASSERT_TRUE(trigger(QStringLiteral("Tab Bars")));
+    EXPECT_EQ(app.window().binder().settings().ongletsVisibles, !bars);
+    ASSERT_TRUE(trigger(QStringLiteral("Edit Current Tab")));
+    EXPECT_EQ(editorsOpened, 2);
+}
+
 } // namespace

@@ -64,6 +64,13 @@ def pdf_of_objects(objects):
     return pdf
 
 
+# A binder of 40 songs: two list pages of 36 entries, three of 18 in a narrow window.
+FORTY = os.path.join(SCRATCH, "forty")
+os.mkdir(FORTY)
+for number in range(1, 41):
+    with open(os.path.join(FORTY, "Song %02d(Band).pdf" % number), "wb") as out:
+        out.write(score_bytes)
+
 LOOPING_PDF = os.path.join(LOOPING, "Loop(Band).pdf")
 with open(LOOPING_PDF, "wb") as out:
     out.write(pdf_of_objects([b"<< /Type /Catalog /Pages 2 0 R >>",
@@ -223,6 +230,22 @@ CASES = [
      "render_last_page_of_file.json", None),
     ("render_zoom_tall", ["render", RENDER, "--mode", "1", "--size", "700x900", "--out",
                           png("x.png")], 2, None, "must be horizontally enlarged"),
+    ("render_toc_tabs", ["render", CORPUS, "--settings", TABS, "--song", "24", "--toc", "--tabs",
+                         "--out", png("toc.png")], 0, "render_toc_tabs.json", None),
+    ("render_toc_narrow", ["render", FORTY, "--song", "20", "--size", "600x800", "--toc",
+                           "--out", png("toc_narrow.png")], 0, "render_toc_narrow.json", None),
+    ("render_bad_binder", ["render", RENDER, "--binder", "8", "--out", png("x.png")], 2, None,
+     "--binder takes a binder number from 0 to 7"),
+    ("navigate_toc_pages", ["navigate", FORTY, "--keys",
+                            "key:51 key:39 key:39 key:38 key:38 key:26 key:51 key:3 key:51 key:45"], 0,
+     "navigate_toc_pages.jsonl", None),
+    ("navigate_toc_narrow", ["navigate", FORTY, "--window", "600x800", "--keys",
+                             "key:51 key:39 key:26 key:51 key:25"], 0,
+     "navigate_toc_narrow.jsonl", None),
+    ("navigate_toc_tabs", ["navigate", CORPUS, "--settings", TABS, "--keys",
+                           "key:40 key:41 key:1 key:37 key:51 key:59 key:51 "
+                           "\"post:ActionOnglet=2\" \"post:ActionOnglet=8\""], 0,
+     "navigate_toc_tabs.jsonl", None),
     ("render_bad_mode", ["render", RENDER, "--mode", "3", "--out", png("x.png")], 2, None,
      "--mode takes 0, 1, 2, 4 or 5"),
     ("render_bad_size", ["render", RENDER, "--size", "12x900", "--out", png("x.png")], 2, None,

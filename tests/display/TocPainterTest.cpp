@@ -1,7 +1,7 @@
-#include "display/WindowSettings.h"
-#include "display/BinderScenePainter.h"
 #include "display/TocPainter.h"
+#include "display/BinderScenePainter.h"
 #include "display/WindowColors.h"
+#include "display/WindowSettings.h"
 #include "display/WindowTypes.h"
 #include "platform/Commands.h"
 
@@ -88,9 +88,8 @@ TEST(TocPainter, TabsShowTheirStateAndAreFoundWhereTheyAre)
         SCOPED_TRACE(t);
         const QRectF rect = tabButtonRect(layout.leftBar, layout.rightBar, t);
         EXPECT_EQ(layout.tabAt(rect.center()), t);
-        const QColor back =
-            kColors.colorForObj(toc.tabs[size_t(t)].state == 1 ? TabsActBackColor
-                                                                : TabsInactBackColor);
+        const QColor back = kColors.colorForObj(
+            toc.tabs[size_t(t)].state == 1 ? TabsActBackColor : TabsInactBackColor);
         EXPECT_GT(pixelsOf(image, rect, back), int(rect.width() * rect.height() / 2));
         EXPECT_EQ(pixelsOf(image, rect, Qt::red) > 0, t == 7); // the error state is red
     }

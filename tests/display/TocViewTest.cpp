@@ -1,6 +1,6 @@
+#include "display/TocView.h"
 #include "TestSongs.h"
 #include "display/DisplayWindows.h"
-#include "display/TocView.h"
 #include "display/WindowPDFx.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
@@ -47,19 +47,40 @@ TEST(TocView, EntriesShowTheirSongAsTheListDoes)
         TocContext context;
         TocItemView expected;
     } cases[] = {
-        {"the current song, played, boxed", current, 0, {5, 2, 0},
+        {"the current song, played, boxed",
+         current,
+         0,
+         {5, 2, 0},
          {0, "c", "Angie", "Stones", "✅", true, false, false}},
-        {"boxed on the artist in artist order", current, 0, {10, 2, 1},
+        {"boxed on the artist in artist order",
+         current,
+         0,
+         {10, 2, 1},
          {0, "c", "Angie", "Stones", "✅", true, false, true}},
-        {"the same number in another tab is not current", otherTab, 0, {5, 2, 0},
+        {"the same number in another tab is not current",
+         otherTab,
+         0,
+         {5, 2, 0},
          {0, "c", "Angie", "Stones", "", false, false, false}},
-        {"an unknown artist shows as nothing", other, 0, {5, 2, 0},
+        {"an unknown artist shows as nothing",
+         other,
+         0,
+         {5, 2, 0},
          {0, "c", "Lonely", "", "", false, false, false}},
-        {"a heading shows its title alone, boxed", heading("All • Rock", -1), 0, {1, 0, 0},
+        {"a heading shows its title alone, boxed",
+         heading("All • Rock", -1),
+         0,
+         {1, 0, 0},
          {2, "c", "All • Rock", "", "", true, true, false}},
-        {"no entry is a heading without a box", heading("(no entry)", -2), 0, {1, 0, 0},
+        {"no entry is a heading without a box",
+         heading("(no entry)", -2),
+         0,
+         {1, 0, 0},
          {2, "c", "(no entry)", "", "", false, true, false}},
-        {"no song empties the entry", nullptr, 1, {1, 0, 0},
+        {"no song empties the entry",
+         nullptr,
+         1,
+         {1, 0, 0},
          {1, "c", "", "", "", false, false, false}},
     };
     for (const auto& c : cases) {

@@ -2,6 +2,7 @@
 
 #include "app/Controller.h"
 #include "app/widgets/ProgramShell.h"
+#include "display/widgets/BinderWindow.h"
 #include "platform/Commands.h"
 
 #include <QApplication>
@@ -43,6 +44,7 @@ BinderMenuBar::BinderMenuBar(Controller& controller, ProgramShell& shell, QWidge
     buildProgramMenu();
     binderMenu_ = addMenu(QString());
     buildSongMenu();
+    buildListMenu();
     showState(controller.menuState());
 }
 
@@ -56,6 +58,28 @@ void BinderMenuBar::buildProgramMenu()
     programMenu_->addSeparator();
     // The window itself carries Ctrl+Q, so that it also quits while the menus are hidden.
     item(programMenu_, QStringLiteral("Quit\tCtrl+Q"), [] { ProgramShell::quit(); });
+}
+
+void BinderMenuBar::buildListMenu()
+{
+    listMenu_ = addMenu(QStringLiteral("List"));
+    Controller& c = controller_;
+    item(listMenu_, QStringLiteral("Song List\t="), [&c] { c.actionKeyReceived(cmd::SongList); });
+    item(listMenu_, QStringLiteral("Edit Current Tab...\tCtrl+Enter"),
+         [&c] { c.actionKeyReceived(cmd::CmdEnter); });
+    item(listMenu_, QStringLiteral("Export Song List..."),
+         [&c] { c.actionKeyReceived(cmd::ExportList); });
+    listMenu_->addSeparator();
+    // The tab bars belong to the window of this menu bar.
+    QAction* bars = item(listMenu_, QStringLiteral("Tab Bars\t§"), [this] {
+        if (auto* window = qobject_cast<BinderWindow*>(parentWidget()))
+            window->binder().toggleOngletsVisibles();
+    });
+    bars->setCheckable(true);
+    connect(listMenu_, &QMenu::aboutToShow, this, [this, bars] {
+        auto* window = qobject_cast<BinderWindow*>(parentWidget());
+        bars->setChecked(window && window->binder().settings().ongletsVisibles);
+    });
 }
 
 void BinderMenuBar::buildSongMenu()

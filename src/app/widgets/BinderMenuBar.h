@@ -14,7 +14,8 @@ class ProgramShell;
 
 // The menus of a binder window: the binder menu (the eight binders, assigning and
 // unassigning, refresh, continuous play, the Help Binder and the "⚠" refresh warning), the
-// song menu with the file commands, and the program menu (preferences, key pad, full screen,
+// song menu with the file commands, the list menu (the song list, the tab editor, the list
+// export, the tab bars of this window), and the program menu (preferences, key pad, full screen,
 // quit). Every binder window has one; all show the same state.
 class BinderMenuBar : public QMenuBar {
     Q_OBJECT
@@ -24,10 +25,12 @@ public:
     void showState(const MenuState& state);
     QMenu* binderMenu() const { return binderMenu_; }
     QMenu* songMenu() const { return songMenu_; }
+    QMenu* listMenu() const { return listMenu_; }
 
 private:
     void buildProgramMenu();
     void buildSongMenu();
+    void buildListMenu();
     void fillBinderMenu(const MenuState& state);
 
     Controller& controller_;
@@ -35,6 +38,7 @@ private:
     QMenu* programMenu_ = nullptr;
     QMenu* binderMenu_ = nullptr;
     QMenu* songMenu_ = nullptr;
+    QMenu* listMenu_ = nullptr;
     std::optional<MenuState> shown_; // what the menus show
 };
 
