@@ -7,7 +7,7 @@ bash scripts/deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release --target partivo
 
-APP=build/release/src/app/partivo
+APP=build/release/src/app/widgets/partivo
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec "$APP" "$@"
 fi
