@@ -88,10 +88,11 @@ void Controller::registerActions()
         d.actionNotAvailable(actionName(name), QString::fromLatin1(kNoteWindow));
     // Without a filter word the song list shows or hides; the quick filters are still to come.
     d.onAction(actionName(action::DisplayHideList), [this](const QVariant& p) {
-        if (p.toString().isEmpty())
+        const QString filter = paramText(p);
+        if (filter.isEmpty())
             navigator_.actionEqual();
         else
-            dispatcher_.logNotAvailable(QString::fromLatin1(kFilters), p.toString());
+            dispatcher_.logNotAvailable(QString::fromLatin1(kFilters), filter);
     });
 }
 
