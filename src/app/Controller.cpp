@@ -210,17 +210,6 @@ void Controller::showSongInWindows()
     }
 }
 
-void Controller::processNote()
-{
-    const auto piece = data_.getPiece(data_.songNoG());
-    if (!piece || !piece->pieceDet)
-        return;
-    // A ChordPro song opens in its external application when the option says so.
-    if (options_.genOptAutoOpen && piece->pieceDet->typeFichier1 == 1)
-        files_.openWithDefaultApp(currentSongFile());
-    navigator_.songNoG_ev = data_.songNoG();
-}
-
 void Controller::refreshNoteX()
 {
     showNoteLines(windows_, data_.getPiece(data_.songNoG()).get());

@@ -11,6 +11,7 @@
 #include "library/Navigator.h"
 #include "library/Options.h"
 #include "library/TocList.h"
+#include "notes/SongEv.h"
 
 #include <memory>
 
@@ -126,6 +127,8 @@ private:
     // The options that the navigator and the MIDI engine hold themselves.
     void useOptions();
     void processNote();
+    // The "DEFAULT" group of the event library, then the note's untimed MIDI lines.
+    void sendMIDIfromNote();
     void refreshMenus();
     void refreshNoteX();
     // Some window shows the search box: a blocked search is cleared.
@@ -150,6 +153,7 @@ private:
     Binders binders_;
     Navigator navigator_;
     TocList toc_;
+    QList<SongEv> songEvents_; // the events of the song whose note was processed last
     DisplayWindows windows_;
     HalfPageZoom zoom_{windows_};
     SongPages pages_;
