@@ -37,6 +37,7 @@ Controller::Controller(Prefs& prefs, Dialogs& dialogs, Midi& midi, NotificationC
 
 Controller::~Controller()
 {
+    midi_.setActionPoster(nullptr); // incoming MIDI no longer reaches this controller
     shell_.destroyWindows();
     for (int id : std::as_const(observers_))
         center_.removeObserver(id);
@@ -63,6 +64,9 @@ void Controller::observeBus()
 
 void Controller::awakeFromNib(const QString& startFolder)
 {
+    // Trigger actions and the notices of incoming MIDI reach the controller on the bus.
+    midi_.setActionPoster(
+        [this](const QString& name, const QVariant& param) { center_.postParam(name, param); });
     midi_.iniMidi();
     const bool firstLaunch = data_.prefs.intValue(QStringLiteral("NbrExec")) < 1;
     options_ = Options::load(data_.prefs, firstLaunch);

@@ -37,10 +37,14 @@ const QList<Command>& commands()
          "applies the commands in order: navigation key numbers, next, prev, pageDown, pageUp, "
          "home, end, nextTab, prevTab, toggleSort, type:<text>, wait:<seconds>, "
          "post:<action>=<param>, action:<code>[=<param>], raction:<code>[=<param>], "
-         "swipe:<n>, key:<n> (a word with blanks in double quotes). After each it prints the "
+         "swipe:<n>, key:<n>, midi:<hex>[@<source>] (one incoming MIDI message, from the "
+         "source 'Pedal' unless named, processed by the triggers of the settings file; a word "
+         "with blanks in double quotes). After each it prints the "
          "song number, sort, user tab, current file and title, first page, search text, the "
          "pages shown, the message line, the window ID, the ten tab buttons (tabs) and, while "
-         "the song list panel is open, its page (toc) as one JSON line.",
+         "the song list panel is open, its page (toc), the trigger that fired (trigger), the "
+         "remote actions it posted (posted) and the MIDI messages that left (sent) as one "
+         "JSON line.",
          runNavigate},
         {"note", "note <file>",
          "Reads a song's note and prints what its readers find: title, artist, tags, tempo, "

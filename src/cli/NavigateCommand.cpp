@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/HeadlessBinder.h"
 #include "cli/HeadlessDialogs.h"
+#include "cli/NavigateMidi.h"
 #include "cli/NavigateWords.h"
 #include "cli/OffscreenShell.h"
 #include "cli/TocJson.h"
@@ -17,6 +18,7 @@
 #include "platform/LoopbackMidi.h"
 #include "platform/ManualTimers.h"
 #include "platform/MemoryPrefs.h"
+#include "platform/MidiPortNames.h"
 #include "platform/NotificationCenter.h"
 #include "platform/QSettingsPrefs.h"
 #include "platform/RecordingFileServices.h"
@@ -125,6 +127,57 @@ QJsonObject stateJson(const QString& word, Controller& c, const WindowPDFx* wind
     return json;
 }
 
+// A port per destination record: the record's own device when it names one, else a port of
+// its name.
+QList<MidiEndpoint> destinationPorts(const QList<MidiDest>& records)
+{
+    QList<MidiEndpoint> ports;
+    for (const MidiDest& d : records) {
+        const qint32 uid = d.sendType == MidiDest::SendOneDevice && d.destUID != 0
+                               ? d.destUID
+                               : stableMidiId(QStringLiteral("navigate ") + d.idDest);
+        if (std::none_of(ports.begin(), ports.end(),
+                         [uid](const MidiEndpoint& p) { return p.uid == uid; }))
+            ports.append({uid, d.idDest, true});
+    }
+    return ports;
+}
+
+// The messages that left, "<destination>: <hex bytes>", since the last take.
+class SentLog {
+public:
+    explicit SentLog(Midi& midi)
+    {
+        midi.setSentObserver([this](const MidiEv& ev) {
+            lines_.append(QStringLiteral("%1: %2").arg(
+                ev.destName, QString::fromLatin1(ev.packet.toHex(' ')).toUpper()));
+        });
+    }
+    QStringList take() { return std::exchange(lines_, {}); }
+
+private:
+    QStringList lines_;
+};
+
+// What an incoming message processed during the command did (-1 and nothing when none was)
+// and what left for the MIDI devices.
+void addMidiFields(QJsonObject& json, const Midi& midi, bool processed, const QStringList& sent)
+{
+    QJsonArray posted;
+    int trigger = -1;
+    if (processed) {
+        const MidiTrigStep& step = midi.lastTrigStep();
+        trigger = step.lastTrigger();
+        for (const RemoteAction& action : step.actions)
+            posted.append(
+                QJsonObject{{QStringLiteral("name"), action.name},
+                            {QStringLiteral("param"), QJsonValue::fromVariant(action.param)}});
+    }
+    json.insert(QStringLiteral("trigger"), trigger);
+    json.insert(QStringLiteral("posted"), posted);
+    json.insert(QStringLiteral("sent"), QJsonArray::fromStringList(sent));
+}
+
 // The settings file is read into memory: the program may write what it likes there, the
 // user's file is never changed.
 std::unique_ptr<MemoryPrefs> readSettings(const QString& path)
@@ -176,6 +229,8 @@ int runNavigate(const QStringList& args)
     prefs->setValue(QStringLiteral("dirNo"), a.binder);
     ManualTimers timers;
     LoopbackMidi midiBackend(timers);
+    midiBackend.setSources({{stableMidiId(QString::fromLatin1(kPedalSourceName)),
+                             QString::fromLatin1(kPedalSourceName), true}});
     Midi midi(*prefs, timers, midiBackend);
     NotificationCenter center;
     RecordingFileServices files; // nothing is handed to the desktop
@@ -183,13 +238,19 @@ int runNavigate(const QStringList& args)
     Controller controller(*prefs, dialogs, midi, center, timers, files, shell);
     controller.awakeFromNib();
     controller.actionKeyReceived(cmd::ZoomStateChanged); // the window's mode counts
+    // One destination port per destination record: what the queue sends to a record is
+    // what the lines show.
+    midiBackend.setDestinations(destinationPorts(midi.MIDIdestinations));
+    SentLog sent(midi);
 
     const QDir root(folder);
     for (int i = 0; i < steps.size(); ++i) {
+        const int trigSteps = midi.trigStepCount();
         steps[i](controller, timers);
         shell.settle();
-        const QByteArray line = QJsonDocument(stateJson(words[i], controller, shell.binder(), root))
-                                    .toJson(QJsonDocument::Compact);
+        QJsonObject json = stateJson(words[i], controller, shell.binder(), root);
+        addMidiFields(json, midi, midi.trigStepCount() != trigSteps, sent.take());
+        const QByteArray line = QJsonDocument(json).toJson(QJsonDocument::Compact);
         std::printf("%s\n", line.constData());
     }
     return kOk;

@@ -1,5 +1,7 @@
 #include "cli/NavigateWords.h"
 
+#include "cli/NavigateMidi.h"
+
 #include "app/CommandDispatcher.h"
 #include "app/Controller.h"
 #include "cli/Commands.h"
@@ -156,6 +158,8 @@ NavigateStep navigateStep(const QString& word, QString& error)
         return postNumberStep(word, 4, action::Key, error);
     if (word.startsWith(QLatin1String("wait:")))
         return waitStep(word, error);
+    if (word.startsWith(QLatin1String("midi:")))
+        return midiStep(word, error);
     NavigateStep step = navigationStep(word);
     if (!step)
         error = QStringLiteral("unknown navigation command '%1'").arg(word);

@@ -2,6 +2,7 @@
 
 #include "midi/MidiPrefKeys.h"
 #include "midi/MidiTexts.h"
+#include "platform/MidiBackend.h"
 #include "platform/Prefs.h"
 #include "platform/Timers.h"
 
@@ -19,8 +20,15 @@ template <typename Record> void renumber(QList<Record>& list)
 } // namespace
 
 Midi::Midi(Prefs& prefs, Timers& timers, MidiBackend& backend)
-    : prefs(prefs), timers(timers), backend(backend), timeLastLotEvents_(timers.nowMs())
+    : prefs(prefs), timers(timers), backend(backend), timeLastLotEvents_(timers.nowMs()),
+      alive_(std::make_shared<char>())
 {
+}
+
+Midi::~Midi()
+{
+    if (receiving_)
+        backend.setReceiver({});
 }
 
 void Midi::chargerDestinations()

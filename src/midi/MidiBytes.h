@@ -20,6 +20,8 @@ inline constexpr int kMaxDestNameChars = 128;
 
 inline constexpr int kControlBankSelectMsb = 0;
 inline constexpr int kControlBankSelectLsb = 32;
+// Controllers 32..63 carry the fine part of controllers 0..31.
+inline constexpr int kLastLsbController = 63;
 
 // Universal real-time system exclusive to every device: master coarse tuning, LSB 0, MSB at
 // kCoarseTuneMsbAt (kTuneCentre = no change).

@@ -27,6 +27,20 @@ inline constexpr char kFavIdKey[] = "MidiFavEvent_favEventID_";
 inline constexpr char kFavDescrKey[] = "MidiFavEvent_favEventDescr_";
 inline constexpr char kFavTextKey[] = "MidiFavEvent_favEventTx_";
 
+inline constexpr char kTrigCountKey[] = "MidiTrig_nbTrig";
+inline constexpr char kTrigSourceModeKey[] = "MidiTrig_sourceMode_";
+inline constexpr char kTrigDeviceUidKey[] = "MidiTrig_deviceUID_";
+inline constexpr char kTrigEntityUidKey[] = "MidiTrig_entityUID_";
+inline constexpr char kTrigSourceUidKey[] = "MidiTrig_sourceUID_";
+inline constexpr char kTrigSourceDescrKey[] = "MidiTrig_sourceDescr_";
+inline constexpr char kTrigChannelKey[] = "MidiTrig_channel_";
+inline constexpr char kTrigSourceTypeKey[] = "MidiTrig_sourceType_";
+inline constexpr char kTrigSourceVal1Key[] = "MidiTrig_sourceVal1_";
+inline constexpr char kTrigSourceVal2Key[] = "MidiTrig_sourceVal2_";
+inline constexpr char kTrigSourceVal3Key[] = "MidiTrig_sourceVal3_";
+inline constexpr char kTrigActionTypeKey[] = "MidiTrig_actionType_";
+inline constexpr char kTrigActionTxtKey[] = "MidiTrig_actionTxt_";
+
 // Ids of the program's virtual ports, kept so that other programs find them again.
 inline constexpr char kOwnInputUidKey[] = "PartivoUIDinput";
 inline constexpr char kOwnOutputUidKey[] = "PartivoUIDoutput";

@@ -95,8 +95,11 @@ void Midi::processOneMidiEvent()
     int delayMs = int(std::lround(midiDelay_ * 1000));
     if (ev.batch < batch_ && !ev.forcer)
         delayMs = 0;
-    else if (ev.send(backend))
+    else if (ev.send(backend)) {
         setSendingMidi(true);
+        if (sentObserver_)
+            sentObserver_(ev);
+    }
     if (MIDIevents_.isEmpty())
         queueRanDry();
     else

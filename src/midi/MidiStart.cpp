@@ -15,6 +15,15 @@ void Midi::iniMidi()
     midiOk = backend.available();
     refreshPaused_ = false;
     traiterMidiNotifications = false;
+    listenTrigSourceOn = false;
+    midiOutPrefOn = false;
+    trigInEnTraitement_ = false;
+    learned_ = {};
+    shown_ = {};
+    lastReceived_ = {};
+    pendingBanks_.clear();
+    MIDItriggersIn_.clear();
+    lastProcessed_.reset();
     midiDelay_ = kDefaultMidiDelay;
     MIDIevents_.clear();
     MIDIendpoints.clear();
@@ -25,9 +34,13 @@ void Midi::iniMidi()
                                      "Error setting property uniqueUID for Partivo input");
         PartivoUIDout = restoreOwnUid(kOwnOutputUidKey, backend.ownOutputUid(),
                                       "Error setting property uniqueUID for Partivo output");
+        backend.setReceiver(
+            [this](qint32 sourceUid, const QByteArray& bytes) { midiReceived(sourceUid, bytes); });
+        receiving_ = true;
         registerInputDevices();
     }
     chargerDestinations();
+    chargerTriggers();
     chargerFav();
 }
 

@@ -71,6 +71,16 @@ for number in range(1, 41):
     with open(os.path.join(FORTY, "Song %02d(Band).pdf" % number), "wb") as out:
         out.write(score_bytes)
 
+# A binder of five songs for the MIDI cases; the third one's note calls the PIANO group up.
+MIDI_BINDER = os.path.join(SCRATCH, "midi")
+os.mkdir(MIDI_BINDER)
+for number in range(1, 6):
+    with open(os.path.join(MIDI_BINDER, "Tune %d(Band).pdf" % number), "wb") as out:
+        out.write(score_bytes)
+with open(os.path.join(MIDI_BINDER, "Tune 3(Band).txt"), "w") as out:
+    out.write("Piano intro\nMIDI PIANO\n01:30 9@SYNTH\n")
+TRIGGERS = os.path.join(HERE, "data", "triggers.ini")
+
 LOOPING_PDF = os.path.join(LOOPING, "Loop(Band).pdf")
 with open(LOOPING_PDF, "wb") as out:
     out.write(pdf_of_objects([b"<< /Type /Catalog /Pages 2 0 R >>",
@@ -246,6 +256,22 @@ CASES = [
                            "key:40 key:41 key:1 key:37 key:51 key:59 key:51 "
                            "\"post:ActionOnglet=2\" \"post:ActionOnglet=8\""], 0,
      "navigate_toc_tabs.jsonl", None),
+    ("navigate_midi_triggers", ["navigate", MIDI_BINDER, "--settings", TRIGGERS, "--keys",
+                                "\"midi:B0 40 7F\" \"midi:B0 40 00\" \"midi:90 41 40\" "
+                                "\"midi:90 41 00\" \"midi:B0 14 10\" \"midi:E0 00 70\" "
+                                "\"midi:E0 00 78\" \"midi:E0 00 40\" \"midi:E0 00 70\" "
+                                "\"midi:B0 00 01\" \"midi:C0 05\" \"midi:C0 09\" "
+                                "\"midi:B0 40 7F@Other\" \"midi:B0 40 7F@Partivo IN\""], 0,
+     "navigate_midi_triggers.jsonl", ["key command 2002", "key command 2001"]),
+    ("navigate_midi_sent", ["navigate", MIDI_BINDER, "--settings", TRIGGERS, "--keys",
+                            "wait:1 next next wait:1 \"midi:B0 15 7F\" wait:1"], 0,
+     "navigate_midi_sent.jsonl", None),
+    ("navigate_midi_bad_hex", ["navigate", MIDI_BINDER, "--keys", "midi:ZZ"], 2, None,
+     "'ZZ' is not a hex byte"),
+    ("navigate_midi_empty", ["navigate", MIDI_BINDER, "--keys", "midi:"], 2, None,
+     "a MIDI message needs at least one byte"),
+    ("navigate_midi_too_long", ["navigate", MIDI_BINDER, "--keys", "\"midi:90 40 40 40\""], 2,
+     None, "a channel message has at most 3 bytes"),
     ("render_bad_mode", ["render", RENDER, "--mode", "3", "--out", png("x.png")], 2, None,
      "--mode takes 0, 1, 2, 4 or 5"),
     ("render_bad_size", ["render", RENDER, "--size", "12x900", "--out", png("x.png")], 2, None,

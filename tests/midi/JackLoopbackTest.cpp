@@ -220,14 +220,16 @@ TEST_F(JackLoopback, SourcesAndTheOwnInputReachTheEngine)
 {
     RtMidiBackend backend(RtMidiBackend::Api::Jack);
     ASSERT_TRUE(backend.available()) << qPrintable(backend.reason());
-    Inbox inbox;
-    backend.setReceiver(
-        [&inbox](qint32 source, const QByteArray& bytes) { inbox.add(source, bytes); });
     MemoryPrefs prefs;
     ManualTimers timers;
     NotificationCenter center;
     Midi midi(prefs, timers, backend);
     midi.iniMidi();
+    // In place of the engine's receiver, which iniMidi set: the messages as the backend
+    // delivers them, on its own thread.
+    Inbox inbox;
+    backend.setReceiver(
+        [&inbox](qint32 source, const QByteArray& bytes) { inbox.add(source, bytes); });
     MidiSetupWatcher watcher(midi, center);
     watcher.start();
     midi.traiterMidiNotifications = true;
@@ -262,6 +264,43 @@ TEST_F(JackLoopback, SourcesAndTheOwnInputReachTheEngine)
             message.first == backend.ownInputUid() && hex(message.second) == "C1 09";
         EXPECT_TRUE(fromKeys || toOwnIn) << hex(message.second).toStdString();
     }
+}
+
+// RtMidi's thread hands the message over; the main thread's event loop decodes it, and the
+// trigger fires on the engine's clock.
+TEST_F(JackLoopback, AMessageFromTheServicesThreadFiresATriggerOnTheMainThread)
+{
+    RtMidiOut keys(RtMidi::UNIX_JACK, "PartivoTest");
+    keys.openVirtualPort("keys");
+    RtMidiBackend backend(RtMidiBackend::Api::Jack);
+    ASSERT_TRUE(backend.available()) << qPrintable(backend.reason());
+    MemoryPrefs prefs;
+    ManualTimers timers;
+    Midi midi(prefs, timers, backend);
+    QStringList posted;
+    midi.setActionPoster([&posted](const QString& name, const QVariant& param) {
+        posted.append(name + u' ' + param.toString());
+    });
+    midi.iniMidi();
+    MidiTrig pedal = MidiTrig::initWithIndex(0);
+    pedal.sourceVal1 = 64;
+    pedal.sourceVal2 = 127;
+    pedal.actionType = 8; // next song
+    midi.MIDItriggers = {pedal};
+    midi.refreshTrigFiltreChannel();
+
+    // A new connection takes effect a few process cycles later: send until it is heard.
+    const std::vector<unsigned char> cc{0xB0, 0x40, 0x7F};
+    for (int attempt = 0; attempt < 200 && midi.MIDItriggersIn().isEmpty(); ++attempt) {
+        auto copy = cc;
+        keys.sendMessage(&copy);
+        QThread::msleep(25);
+        QCoreApplication::processEvents();
+    }
+    ASSERT_FALSE(midi.MIDItriggersIn().isEmpty());
+    timers.advance(kTrigInIntervalMs);
+    EXPECT_EQ(midi.lastTrigStep().fired, QList<int>{0});
+    EXPECT_TRUE(posted.contains(QStringLiteral("ActionKey 37"))) << qPrintable(posted.join(u','));
 }
 
 // The command line's ports and send commands under --api jack.
