@@ -48,6 +48,14 @@ public:
     // Shows the tab editor modally and returns once it is closed; without a window (the
     // command line) nothing is shown.
     virtual void runTabEditor(TabEditor& /*editor*/) {}
+    // The MIDI set-up changed: the open MIDI editors read the endpoint lists again.
+    virtual void refreshMidiEditors() {}
+    // A message was learned: the trigger editor fills the row being learned.
+    virtual void midiLearned() {}
+    // A message came in while the output editor is open: it shows it.
+    virtual void midiShowReceived() {}
+    // The MIDI menu's title says whether MIDI is being sent.
+    virtual void showMidiSending(bool /*sending*/) {}
 
 private:
     MemoryClipboard clipboard_;

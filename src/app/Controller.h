@@ -120,6 +120,8 @@ public:
 private:
     void registerKeyCommands();
     void registerActions();
+    // The MIDI engine's notices for the MIDI editors, and the MIDI menu's sending state.
+    void registerMidiEditorKeys();
     void observeBus();
     void showSongInWindows();
     WindowPDFx* newBinderWindow();

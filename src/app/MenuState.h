@@ -27,6 +27,12 @@ struct MenuState {
     bool operator==(const MenuState&) const = default;
 };
 
+// The MIDI menu's title: red while MIDI is being sent.
+inline QString midiMenuTitle(bool sendingMidi)
+{
+    return sendingMidi ? QStringLiteral("🔴MIDI") : QStringLiteral("⚪️MIDI");
+}
+
 // The binder menu and song menu for the binders as they are.
 MenuState menuStateFor(const Binders& binders);
 

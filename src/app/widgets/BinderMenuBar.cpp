@@ -45,6 +45,7 @@ BinderMenuBar::BinderMenuBar(Controller& controller, ProgramShell& shell, QWidge
     binderMenu_ = addMenu(QString());
     buildSongMenu();
     buildListMenu();
+    buildMidiMenu();
     showState(controller.menuState());
 }
 
@@ -58,6 +59,19 @@ void BinderMenuBar::buildProgramMenu()
     programMenu_->addSeparator();
     // The window itself carries Ctrl+Q, so that it also quits while the menus are hidden.
     item(programMenu_, QStringLiteral("Quit\tCtrl+Q"), [] { ProgramShell::quit(); });
+}
+
+void BinderMenuBar::buildMidiMenu()
+{
+    midiMenu_ = addMenu(midiMenuTitle(shell_.sendingMidi()));
+    item(midiMenu_, QStringLiteral("MIDI Output..."), [this] { shell_.showMidiOut(); });
+    item(midiMenu_, QStringLiteral("MIDI Event Library..."), [this] { shell_.showMidiFav(); });
+    item(midiMenu_, QStringLiteral("MIDI Triggers..."), [this] { shell_.showMidiTrig(); });
+}
+
+void BinderMenuBar::showMidiSending(bool sending)
+{
+    midiMenu_->setTitle(midiMenuTitle(sending));
 }
 
 void BinderMenuBar::buildListMenu()

@@ -15,22 +15,27 @@ class ProgramShell;
 // The menus of a binder window: the binder menu (the eight binders, assigning and
 // unassigning, refresh, continuous play, the Help Binder and the "⚠" refresh warning), the
 // song menu with the file commands, the list menu (the song list, the tab editor, the list
-// export, the tab bars of this window), and the program menu (preferences, key pad, full screen,
-// quit). Every binder window has one; all show the same state.
+// export, the tab bars of this window), the MIDI menu (the three MIDI editors), and the program
+// menu (preferences, key pad, full screen, quit). Every binder window has one; all show the same
+// state.
 class BinderMenuBar : public QMenuBar {
     Q_OBJECT
 public:
     BinderMenuBar(Controller& controller, ProgramShell& shell, QWidget* parent = nullptr);
 
     void showState(const MenuState& state);
+    // "🔴MIDI" while MIDI is being sent, "⚪️MIDI" otherwise.
+    void showMidiSending(bool sending);
     QMenu* binderMenu() const { return binderMenu_; }
     QMenu* songMenu() const { return songMenu_; }
     QMenu* listMenu() const { return listMenu_; }
+    QMenu* midiMenu() const { return midiMenu_; }
 
 private:
     void buildProgramMenu();
     void buildSongMenu();
     void buildListMenu();
+    void buildMidiMenu();
     void fillBinderMenu(const MenuState& state);
 
     Controller& controller_;
@@ -39,6 +44,7 @@ private:
     QMenu* binderMenu_ = nullptr;
     QMenu* songMenu_ = nullptr;
     QMenu* listMenu_ = nullptr;
+    QMenu* midiMenu_ = nullptr;
     std::optional<MenuState> shown_; // what the menus show
 };
 

@@ -3,6 +3,9 @@
 #include "app/Controller.h"
 #include "app/widgets/BinderMenuBar.h"
 #include "app/widgets/KeyPadWindow.h"
+#include "app/widgets/MidiPref.h"
+#include "app/widgets/MidiPref2.h"
+#include "app/widgets/MidiPref3.h"
 #include "app/widgets/PreferencesWindow.h"
 #include "app/widgets/TabEditorWindow.h"
 #include "display/widgets/BinderWindow.h"
@@ -28,6 +31,14 @@ ProgramShell::~ProgramShell()
 
 void ProgramShell::destroyWindows()
 {
+    // The MIDI editors close first, so that they save while the binder windows still exist.
+    for (QWidget* editor :
+         {static_cast<QWidget*>(midiOut_.data()), static_cast<QWidget*>(midiFav_.data()),
+          static_cast<QWidget*>(midiTrig_.data())}) {
+        if (editor && editor->isVisible())
+            editor->close();
+        delete editor;
+    }
     for (const QPointer<BinderWindow>& window : std::as_const(windows_))
         delete window.data();
     windows_.clear();

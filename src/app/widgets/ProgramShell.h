@@ -14,10 +14,13 @@ namespace partivo {
 class BinderWindow;
 class Controller;
 class KeyPadWindow;
+class MidiPref;
+class MidiPref2;
+class MidiPref3;
 class PreferencesWindow;
 
 // The program's windows around the controller: binder windows with their menu bars, the
-// preferences window and the key pad.
+// preferences window, the key pad and the MIDI editors.
 class ProgramShell : public QObject, public AppShell {
     Q_OBJECT
 public:
@@ -36,6 +39,19 @@ public:
     bool editingWindowOpen() const override;
     int screenCount() const override;
     void runTabEditor(TabEditor& editor) override;
+    void refreshMidiEditors() override;
+    void midiLearned() override;
+    void midiShowReceived() override;
+    void showMidiSending(bool sending) override;
+    bool sendingMidi() const { return sendingMidi_; }
+
+    // The MIDI editors: output destinations, event library, triggers.
+    void showMidiOut();
+    void showMidiFav();
+    void showMidiTrig();
+    MidiPref* midiOut() const;
+    MidiPref2* midiFav() const;
+    MidiPref3* midiTrig() const;
 
     // Runs a modal window that is open: exec() unless replaced. Tests replace it with a
     // function that drives the window and returns, so that nothing blocks.
@@ -57,6 +73,10 @@ private:
     QList<QPointer<BinderWindow>> windows_;
     QPointer<PreferencesWindow> preferences_;
     QPointer<KeyPadWindow> keyPad_;
+    QPointer<MidiPref> midiOut_;
+    QPointer<MidiPref2> midiFav_;
+    QPointer<MidiPref3> midiTrig_;
+    bool sendingMidi_ = false;
     ModalRunner modalRunner_;
     bool tabEditorOpen_ = false;
 };

@@ -1,0 +1,162 @@
+#include "app/widgets/MidiPref2.h"
+
+#include "app/Controller.h"
+#include "app/widgets/MidiPrefCommon.h"
+#include "midi/Midi.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace partivo {
+
+MidiPref2::MidiPref2(Controller& controller, QWidget* parent)
+    : QWidget(parent), controller_(controller),
+      editor_(controller.midi(), controller.data().dialogs, midiEditorKeyPoster(controller))
+{
+    makeFloatingEditor(*this, QStringLiteral("MIDI Event Library"));
+    table_ = editorTable(
+        {QStringLiteral("EventID"), QStringLiteral("Description"), QStringLiteral("Events")});
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_, 1);
+    layout->addWidget(buildRowControls());
+    layout->addWidget(buildButtons());
+    connect(table_, &QTableWidget::itemSelectionChanged, this,
+            [this] { showRow(selectedTableRow(table_)); });
+}
+
+QWidget* MidiPref2::buildRowControls()
+{
+    auto* box = new QWidget;
+    auto* form = new QFormLayout(box);
+    id_ = new QLineEdit;
+    descr_ = new QLineEdit;
+    events_ = new QPlainTextEdit;
+    events_->setTabChangesFocus(true);
+    form->addRow(QStringLiteral("EventID:"), id_);
+    form->addRow(QStringLiteral("Description:"), descr_);
+    form->addRow(QStringLiteral("Events:"), events_);
+    for (QLineEdit* field : {id_, descr_})
+        connect(field, &QLineEdit::editingFinished, this, [this] { rowEdited(); });
+    connect(events_, &QPlainTextEdit::textChanged, this, [this] { rowEdited(); });
+    return box;
+}
+
+QWidget* MidiPref2::buildButtons()
+{
+    auto* bar = new QWidget;
+    auto* row = new QHBoxLayout(bar);
+    auto* add = new QPushButton(QStringLiteral("Add"));
+    auto* remove = new QPushButton(QStringLiteral("Delete"));
+    auto* up = new QPushButton(QStringLiteral("Move Up"));
+    auto* down = new QPushButton(QStringLiteral("Move Down"));
+    test_ = new QPushButton(QStringLiteral("Test"));
+    reference_ = new QComboBox;
+    append_ = new QPushButton(QStringLiteral("Append MIDI"));
+    for (QWidget* w :
+         {static_cast<QWidget*>(add), static_cast<QWidget*>(remove), static_cast<QWidget*>(up),
+          static_cast<QWidget*>(down), static_cast<QWidget*>(test_),
+          static_cast<QWidget*>(reference_), static_cast<QWidget*>(append_)})
+        row->addWidget(w);
+    connect(add, &QPushButton::clicked, this, [this] { reload(editor_.actionInsertRow()); });
+    connect(remove, &QPushButton::clicked, this,
+            [this] { reload(editor_.actionDeleteRow(selectedTableRow(table_))); });
+    for (auto [button, delta] : {std::pair{up, -1}, std::pair{down, 1}}) {
+        connect(button, &QPushButton::clicked, this, [this, delta] {
+            const int row = selectedTableRow(table_);
+            const int to = editor_.moveRow(row, delta);
+            reload(to >= 0 ? to : row);
+        });
+    }
+    connect(test_, &QPushButton::clicked, this,
+            [this] { editor_.actionSendMidi(selectedTableRow(table_)); });
+    connect(append_, &QPushButton::clicked, this, [this] {
+        const int row = selectedTableRow(table_);
+        if (editor_.appendReference(row, reference_->currentIndex()))
+            reload(row);
+    });
+    return bar;
+}
+
+void MidiPref2::showMidiPref()
+{
+    const int row = selectedTableRow(table_);
+    editor_.showMidiPref();
+    reload(row < 0 ? 0 : row);
+    show();
+    raise();
+    activateWindow();
+}
+
+void MidiPref2::reload(int selectRow)
+{
+    const QList<MidiFavEvent>& favs = controller_.midi().MIDIfav;
+    {
+        const QSignalBlocker blocker(table_);
+        table_->setRowCount(int(favs.size()));
+        for (int r = 0; r < favs.size(); ++r) {
+            const QStringList cells{favs[r].favEventID, favs[r].favEventDescr,
+                                    QString(favs[r].favEventTx).replace(u'\n', u' ')};
+            for (int c = 0; c < cells.size(); ++c)
+                table_->setItem(r, c, new QTableWidgetItem(cells[c]));
+        }
+        selectTableRow(table_, selectRow);
+    }
+    {
+        // The groups a row may refer to, by row.
+        const QSignalBlocker blocker(reference_);
+        const int kept = reference_->currentIndex();
+        reference_->clear();
+        for (const MidiFavEvent& fav : favs)
+            reference_->addItem(QStringLiteral("MIDI ") + fav.favEventID);
+        reference_->setCurrentIndex(kept >= 0 && kept < favs.size() ? kept : 0);
+    }
+    showRow(selectedTableRow(table_));
+}
+
+void MidiPref2::showRow(int row)
+{
+    loading_ = true;
+    const QList<MidiFavEvent>& favs = controller_.midi().MIDIfav;
+    const MidiFavEvent fav = favs.value(row);
+    const bool valid = row >= 0;
+    id_->setText(fav.favEventID);
+    descr_->setText(fav.favEventDescr);
+    events_->setPlainText(fav.favEventTx);
+    for (QWidget* w :
+         {static_cast<QWidget*>(id_), static_cast<QWidget*>(descr_), static_cast<QWidget*>(events_),
+          static_cast<QWidget*>(test_), static_cast<QWidget*>(append_)})
+        w->setEnabled(valid);
+    loading_ = false;
+}
+
+void MidiPref2::rowEdited()
+{
+    const int row = selectedTableRow(table_);
+    if (loading_ || row < 0)
+        return;
+    editor_.updateOccAtIndex(row, id_->text(), descr_->text(), events_->toPlainText());
+    // Only the table shows the change: refilling the fields would move the cursor.
+    const MidiFavEvent& fav = controller_.midi().MIDIfav[row];
+    const QSignalBlocker blocker(table_);
+    table_->item(row, 0)->setText(fav.favEventID);
+    table_->item(row, 1)->setText(fav.favEventDescr);
+    table_->item(row, 2)->setText(QString(fav.favEventTx).replace(u'\n', u' '));
+    reference_->setItemText(row, QStringLiteral("MIDI ") + fav.favEventID);
+}
+
+void MidiPref2::closeEvent(QCloseEvent* event)
+{
+    editor_.windowWillClose();
+    controller_.displayWindows().activateKeywin();
+    event->accept();
+}
+
+} // namespace partivo

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "midi/MidiFavEditor.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace partivo {
+
+class Controller;
+
+// The event library editor: the groups in a table, the selected one's ID, description and
+// events below it; Test sends the events now, Append adds a reference to another group.
+// Floats above the display windows; saves when it closes.
+class MidiPref2 : public QWidget {
+    Q_OBJECT
+public:
+    explicit MidiPref2(Controller& controller, QWidget* parent = nullptr);
+
+    void showMidiPref();
+    MidiFavEditor& editor() { return editor_; }
+
+    // The controls, for tests.
+    QTableWidget* table() const { return table_; }
+    QLineEdit* idField() const { return id_; }
+    QLineEdit* descrField() const { return descr_; }
+    QPlainTextEdit* eventsField() const { return events_; }
+    QPushButton* testButton() const { return test_; }
+    QComboBox* referenceBox() const { return reference_; }
+    QPushButton* appendButton() const { return append_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildRowControls();
+    QWidget* buildButtons();
+    void reload(int selectRow);
+    void showRow(int row);
+    void rowEdited();
+
+    Controller& controller_;
+    MidiFavEditor editor_;
+    QTableWidget* table_ = nullptr;
+    QLineEdit* id_ = nullptr;
+    QLineEdit* descr_ = nullptr;
+    QPlainTextEdit* events_ = nullptr;
+    QPushButton* test_ = nullptr;
+    QComboBox* reference_ = nullptr;
+    QPushButton* append_ = nullptr;
+    bool loading_ = false;
+};
+
+} // namespace partivo
