@@ -2,7 +2,7 @@
 
 A case is (name, arguments, expected exit code, golden file for stdout or None when stdout
 must be empty, text that stderr must hold or None when stderr must be empty). An error case
-must print exactly one line on stderr; a list of texts names the lines of a run that logs several.
+must print exactly one line on stderr.
 """
 import os
 import subprocess
@@ -20,14 +20,10 @@ def run_cases(cli, cases, golden_dir, update=False):
         if err_text is None and stderr:
             problems.append(f"unexpected stderr: {stderr!r}")
         if err_text is not None:
-            # A list names the lines of a run that logs several things, one line each.
-            expected_lines = err_text if isinstance(err_text, list) else [err_text]
-            for text in expected_lines:
-                if text not in stderr:
-                    problems.append(f"stderr {stderr!r} lacks {text!r}")
-            lines = len(expected_lines)
-            if stderr.count("\n") != lines or not stderr.endswith("\n"):
-                problems.append(f"stderr is not {lines} line(s): {stderr!r}")
+            if err_text not in stderr:
+                problems.append(f"stderr {stderr!r} lacks {err_text!r}")
+            if stderr.count("\n") != 1 or not stderr.endswith("\n"):
+                problems.append(f"stderr is not one line: {stderr!r}")
         if golden is None:
             if run.stdout:
                 problems.append("unexpected stdout")

@@ -54,6 +54,8 @@ public:
     virtual void midiLearned() {}
     // A message came in while the output editor is open: it shows it.
     virtual void midiShowReceived() {}
+    // MIDI came in: the buttons that insert the last received MIDI show it.
+    virtual void refreshLastMidi() {}
     // The MIDI menu's title says whether MIDI is being sent.
     virtual void showMidiSending(bool /*sending*/) {}
 

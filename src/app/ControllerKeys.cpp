@@ -134,8 +134,6 @@ void Controller::registerKeyCommands()
         d.keyNotAvailable(c, QString::fromLatin1(kFilters));
     for (int c : {cmd::ShowTags, cmd::CloseTags})
         d.keyNotAvailable(c, QString::fromLatin1(kTags));
-    for (int c : {cmd::LastProgramChange, cmd::LastControlChange})
-        d.keyNotAvailable(c, QString::fromLatin1(kMidiIn));
     registerMidiEditorKeys();
     for (int topic : {0, 4, 5, 7, 9, 11, 12, 13, 16, 17, 18})
         d.keyNotAvailable(cmd::FirstHelpTopic + topic, QString::fromLatin1(kHelp));

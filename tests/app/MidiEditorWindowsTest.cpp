@@ -138,4 +138,30 @@ TEST(MidiEditorWindows, LibraryTestSendsAndTheMenuTurnsRed)
               QStringLiteral("CC7:100@1"));
 }
 
+// The library editor's insert buttons write the last received MIDI and the keywords into
+// the events of the selected group.
+TEST(MidiEditorWindows, LibraryInsertsTheLastReceivedMidi)
+{
+    Program app({{"Alpha.pdf", 1}});
+    const qint32 pedal = plugPedal(app);
+    runMidiItem(app, QStringLiteral("MIDI Event Library..."));
+    MidiPref2* editor = app.shell.midiFav();
+    ASSERT_TRUE(editor && editor->isVisible());
+    editor->table()->selectRow(0);
+    editor->eventsField()->clear();
+    const QList<QPushButton*>& buttons = editor->insertButtons();
+    ASSERT_EQ(buttons.size(), 9);
+    EXPECT_TRUE(buttons[1]->isHidden()); // nothing received yet
+
+    app.midiBackend.inject(pedal, QByteArray("\xB0\x07\x64", 3)); // posts 2002
+    EXPECT_FALSE(buttons[1]->isHidden());
+    EXPECT_EQ(buttons[1]->text(), QStringLiteral("CC7:100@0"));
+    buttons[1]->click();
+    buttons[6]->click(); // "MIDI"
+    EXPECT_EQ(editor->eventsField()->toPlainText(), QStringLiteral("CC7:100@0MIDI"));
+    app.midiBackend.inject(pedal, QByteArray("\xC0\x05", 2)); // posts 2001
+    EXPECT_EQ(buttons[0]->text(), QStringLiteral("0:5@0"));   // a program change starts anew
+    editor->close();
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/Controller.h"
 #include "app/widgets/MidiPrefCommon.h"
 #include "midi/Midi.h"
+#include "midi/MidiLastInstructions.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -43,10 +44,68 @@ QWidget* MidiPref2::buildRowControls()
     form->addRow(QStringLiteral("EventID:"), id_);
     form->addRow(QStringLiteral("Description:"), descr_);
     form->addRow(QStringLiteral("Events:"), events_);
+    form->addRow(QString(), buildInsertButtons());
     for (QLineEdit* field : {id_, descr_})
         connect(field, &QLineEdit::editingFinished, this, [this] { rowEdited(); });
     connect(events_, &QPlainTextEdit::textChanged, this, [this] { rowEdited(); });
     return box;
+}
+
+QWidget* MidiPref2::buildInsertButtons()
+{
+    auto* bar = new QWidget;
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    const char* tips[] = {
+        "Insert Program Change MIDI instruction \nFormat: MSB.LSB:program@destination",
+        "Insert Control Change MIDI instruction \nFormat: CCcontrol:value@destination",
+        "Insert Global Coarse Tune (transpose) MIDI instruction",
+    };
+    for (const char* tip : tips) {
+        auto* button = new QPushButton;
+        button->setToolTip(QString::fromUtf8(tip));
+        row->addWidget(button);
+        inserts_.append(button);
+    }
+    connect(inserts_[0], &QPushButton::clicked, this, [this] { insertIntoEvents(programInsert_); });
+    for (QPushButton* button : {inserts_[1], inserts_[2]})
+        connect(button, &QPushButton::clicked, this,
+                [this, button] { insertIntoEvents(button->text()); });
+    for (const QString& word : midiInstructionKeywords()) {
+        auto* button = new QPushButton(word);
+        row->addWidget(button);
+        inserts_.append(button);
+        connect(button, &QPushButton::clicked, this, [this, word] { insertIntoEvents(word); });
+    }
+    row->addStretch(1);
+    refreshInsertButtons();
+    return bar;
+}
+
+void MidiPref2::refreshInsertButtons()
+{
+    const MidiLastInstructions last = midiLastInstructions(controller_.midi());
+    programInsert_ = last.programInsert;
+    const std::pair<QString, bool> shown[] = {
+        {last.programTitle, last.programRecent},
+        {last.controlChange, last.controlRecent},
+        {last.coarseTune, false},
+    };
+    for (int i = 0; i < 3; ++i) {
+        QPushButton* button = inserts_[i];
+        button->setText(shown[i].first);
+        button->setVisible(!shown[i].first.isEmpty());
+        // Lit while the message is under a second old.
+        button->setStyleSheet(shown[i].second ? QStringLiteral("color: red") : QString());
+    }
+}
+
+void MidiPref2::insertIntoEvents(const QString& text)
+{
+    if (text.isEmpty() || selectedTableRow(table_) < 0)
+        return;
+    events_->insertPlainText(text);
+    events_->setFocus();
 }
 
 QWidget* MidiPref2::buildButtons()
@@ -90,6 +149,7 @@ void MidiPref2::showMidiPref()
     const int row = selectedTableRow(table_);
     editor_.showMidiPref();
     reload(row < 0 ? 0 : row);
+    refreshInsertButtons();
     show();
     raise();
     activateWindow();

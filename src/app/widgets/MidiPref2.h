@@ -2,6 +2,7 @@
 
 #include "midi/MidiFavEditor.h"
 
+#include <QList>
 #include <QWidget>
 
 class QComboBox;
@@ -23,6 +24,8 @@ public:
     explicit MidiPref2(Controller& controller, QWidget* parent = nullptr);
 
     void showMidiPref();
+    // The buttons that insert the last received MIDI show it (and light up while it is new).
+    void refreshInsertButtons();
     MidiFavEditor& editor() { return editor_; }
 
     // The controls, for tests.
@@ -33,6 +36,8 @@ public:
     QPushButton* testButton() const { return test_; }
     QComboBox* referenceBox() const { return reference_; }
     QPushButton* appendButton() const { return append_; }
+    // Program change, control change, coarse tune, then the keywords.
+    const QList<QPushButton*>& insertButtons() const { return inserts_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -40,6 +45,8 @@ protected:
 private:
     QWidget* buildRowControls();
     QWidget* buildButtons();
+    QWidget* buildInsertButtons();
+    void insertIntoEvents(const QString& text);
     void reload(int selectRow);
     void showRow(int row);
     void rowEdited();
@@ -53,6 +60,8 @@ private:
     QPushButton* test_ = nullptr;
     QComboBox* reference_ = nullptr;
     QPushButton* append_ = nullptr;
+    QList<QPushButton*> inserts_;
+    QString programInsert_; // what the program-change button inserts
     bool loading_ = false;
 };
 

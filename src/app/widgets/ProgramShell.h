@@ -42,6 +42,7 @@ public:
     void refreshMidiEditors() override;
     void midiLearned() override;
     void midiShowReceived() override;
+    void refreshLastMidi() override;
     void showMidiSending(bool sending) override;
     bool sendingMidi() const { return sendingMidi_; }
 

@@ -70,6 +70,12 @@ void ProgramShell::midiShowReceived()
         midiOut_->showReceived();
 }
 
+void ProgramShell::refreshLastMidi()
+{
+    if (midiFav_ && midiFav_->isVisible())
+        midiFav_->refreshInsertButtons();
+}
+
 void ProgramShell::showMidiSending(bool sending)
 {
     sendingMidi_ = sending;
