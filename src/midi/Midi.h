@@ -70,6 +70,12 @@ public:
     // Connects every source of the system to the engine's input; MIDIendpoints lists them.
     void registerInputDevices();
     void unRegisterInputDevices();
+    // Diagnostics: the engine's state, the ports of the system, the destination records, as
+    // lines; listDevices writes all three to the log.
+    QStringList listDevices1() const;
+    QStringList listDevices2() const;
+    QStringList listDevices3() const;
+    void listDevices() const;
 
     QList<MidiDest> MIDIdestinations;
     QList<MidiFavEvent> MIDIfav; // the event library

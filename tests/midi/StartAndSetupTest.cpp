@@ -173,3 +173,18 @@ TEST(MidiSetupWatcher, StopsPollingWhenStoppedOrDestroyed)
 
 } // namespace
 } // namespace partivo
+
+// The diagnostics name every port, mark the program's own, and list the records.
+TEST(StartAndSetup, ListDevicesNamesThePortsAndRecords)
+{
+    partivo::MidiRig rig;
+    rig.backend.setDestinations({{40, "Synth", true}, {41, "Drums", false}});
+    rig.backend.setSources({{7, "Pedal", true}});
+    rig.midi.iniMidi();
+    const QString ports = rig.midi.listDevices2().join('\n');
+    EXPECT_TRUE(ports.contains("Synth uid 40")) << qPrintable(ports);
+    EXPECT_TRUE(ports.contains("Drums uid 41 (offline)")) << qPrintable(ports);
+    EXPECT_TRUE(ports.contains("Pedal uid 7")) << qPrintable(ports);
+    EXPECT_TRUE(rig.midi.listDevices1().join('\n').contains("1 sources connected"));
+    EXPECT_EQ(rig.midi.listDevices3().size(), 1 + rig.midi.MIDIdestinations.size());
+}

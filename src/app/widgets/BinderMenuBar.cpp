@@ -3,6 +3,7 @@
 #include "app/Controller.h"
 #include "app/widgets/ProgramShell.h"
 #include "display/widgets/BinderWindow.h"
+#include "midi/Midi.h"
 #include "platform/Commands.h"
 
 #include <QApplication>
@@ -67,6 +68,8 @@ void BinderMenuBar::buildMidiMenu()
     item(midiMenu_, QStringLiteral("MIDI Output..."), [this] { shell_.showMidiOut(); });
     item(midiMenu_, QStringLiteral("MIDI Event Library..."), [this] { shell_.showMidiFav(); });
     item(midiMenu_, QStringLiteral("MIDI Triggers..."), [this] { shell_.showMidiTrig(); });
+    midiMenu_->addSeparator();
+    item(midiMenu_, QStringLiteral("Log MIDI Ports"), [this] { controller_.midi().listDevices(); });
 }
 
 void BinderMenuBar::showMidiSending(bool sending)
