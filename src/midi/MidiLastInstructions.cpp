@@ -3,6 +3,8 @@
 #include "midi/Midi.h"
 #include "platform/Timers.h"
 
+#include <QRegularExpression>
+
 namespace partivo {
 
 namespace {
@@ -60,6 +62,46 @@ const QStringList& midiInstructionKeywords()
                                    QStringLiteral("TR"),    QStringLiteral("MIDI"),
                                    QStringLiteral("SYSEX"), QStringLiteral("Tempo")};
     return words;
+}
+
+QStringList midiInstructionCompletions(const Midi& midi)
+{
+    QStringList words = midiInstructionKeywords();
+    for (const MidiFavEvent& fav : midi.MIDIfav) {
+        if (!fav.favEventID.trimmed().isEmpty())
+            words << QStringLiteral("MIDI ") + fav.favEventID.trimmed();
+    }
+    for (const MidiDest& dest : midi.MIDIdestinations) {
+        if (!dest.idDest.trimmed().isEmpty())
+            words << u'@' + dest.idDest.trimmed();
+    }
+    words.removeDuplicates();
+    words.sort(Qt::CaseInsensitive);
+    return words;
+}
+
+QString completionWord(const QString& textBeforeCursor)
+{
+    static const QRegularExpression group(QStringLiteral("(?:^|\\s)(MIDI [^\\s]*)$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    if (const auto m = group.match(textBeforeCursor); m.hasMatch())
+        return m.captured(1);
+    const qsizetype blank = textBeforeCursor.lastIndexOf(QRegularExpression(QStringLiteral("\\s")));
+    const QString word = textBeforeCursor.mid(blank + 1);
+    const qsizetype at = word.lastIndexOf(u'@');
+    return at >= 0 ? word.mid(at) : word;
+}
+
+QStringList completionsFor(const QStringList& completions, const QString& word)
+{
+    if (word.isEmpty())
+        return {};
+    QStringList found;
+    for (const QString& c : completions) {
+        if (c.startsWith(word, Qt::CaseInsensitive) && c.size() > word.size())
+            found << c;
+    }
+    return found;
 }
 
 } // namespace partivo

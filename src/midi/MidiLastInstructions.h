@@ -28,4 +28,15 @@ MidiLastInstructions midiLastInstructions(const Midi& midi);
 // The words the keyword buttons insert, by their tags 1..6.
 const QStringList& midiInstructionKeywords();
 
+// What the events text of the library completes a word with: the instruction keywords,
+// "MIDI <ID>" for each group of the library and "@<name>" for each destination, sorted,
+// without repeats.
+QStringList midiInstructionCompletions(const Midi& midi);
+// The completions that the word being typed starts, without regard to case; none for an
+// empty word.
+QStringList completionsFor(const QStringList& completions, const QString& word);
+// The word a completion replaces at the end of the text before the cursor: "MIDI " and the
+// group ID being typed, the destination after an "@", else the last word.
+QString completionWord(const QString& textBeforeCursor);
+
 } // namespace partivo

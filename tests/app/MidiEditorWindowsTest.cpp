@@ -9,12 +9,15 @@
 #include "QtPrinters.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QTableWidget>
+#include <QTextCursor>
 #include <gtest/gtest.h>
 
 using namespace partivo;
@@ -161,6 +164,25 @@ TEST(MidiEditorWindows, LibraryInsertsTheLastReceivedMidi)
     EXPECT_EQ(editor->eventsField()->toPlainText(), QStringLiteral("CC7:100@0MIDI"));
     app.midiBackend.inject(pedal, QByteArray("\xC0\x05", 2)); // posts 2001
     EXPECT_EQ(buttons[0]->text(), QStringLiteral("0:5@0"));   // a program change starts anew
+    editor->close();
+}
+
+// Typing in the events offers the instructions, groups and destinations the word starts.
+TEST(MidiEditorWindows, LibraryEventsCompleteInstructions)
+{
+    Program app({{"Alpha.pdf", 1}});
+    runMidiItem(app, QStringLiteral("MIDI Event Library..."));
+    MidiPref2* editor = app.shell.midiFav();
+    ASSERT_TRUE(editor && editor->isVisible());
+    editor->table()->selectRow(0);
+    editor->eventsField()->setPlainText(QStringLiteral("CC7:100@1\n"));
+    editor->eventsField()->moveCursor(QTextCursor::End);
+    editor->eventsField()->insertPlainText(QStringLiteral("mi"));
+    const QStringList offered =
+        static_cast<QStringListModel*>(editor->completer()->model())->stringList();
+    EXPECT_EQ(offered, (QStringList{"MIDI", "MIDI DEFAULT"}));
+    emit editor->completer()->activated(QStringLiteral("MIDI DEFAULT"));
+    EXPECT_EQ(editor->eventsField()->toPlainText(), QStringLiteral("CC7:100@1\nMIDI DEFAULT"));
     editor->close();
 }
 

@@ -51,3 +51,54 @@ TEST(LastInstructions, SeveralMessagesInsertTheirWholeText)
 }
 
 } // namespace
+
+namespace {
+
+TEST(LastInstructions, TheEventsTextCompletesInstructionsGroupsAndDestinations)
+{
+    TrigRig rig;
+    MidiFavEvent piano = MidiFavEvent::initWithIndex(1);
+    piano.favEventID = QStringLiteral("PIANO");
+    rig.midi.MIDIfav = {MidiFavEvent::defaultGroup(), piano};
+    MidiDest synth = MidiDest::initWithIndex(0);
+    synth.idDest = QStringLiteral("SYNTH");
+    rig.midi.MIDIdestinations = {synth};
+    const QStringList all = midiInstructionCompletions(rig.midi);
+    const struct {
+        const char* word;
+        QStringList expected;
+    } cases[] = {
+        {"", {}},
+        {"mi", {"MIDI", "MIDI DEFAULT", "MIDI PIANO"}},
+        {"MIDI P", {"MIDI PIANO"}},
+        {"@s", {"@SYNTH"}},
+        {"Tempo", {}}, // already whole
+        {"x", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(completionsFor(all, QString::fromLatin1(c.word)), c.expected) << c.word;
+}
+
+} // namespace
+
+namespace {
+
+TEST(LastInstructions, TheWordACompletionReplaces)
+{
+    const struct {
+        const char* before;
+        const char* word;
+    } cases[] = {
+        {"", ""},
+        {"CC7:100@SY", "@SY"},
+        {"5@SYNTH MI", "MI"},
+        {"MIDI PI", "MIDI PI"},
+        {"x\nmidi ", "midi "},
+        {"CC7:100@SYNTH\nT", "T"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(completionWord(QString::fromLatin1(c.before)), QString::fromLatin1(c.word))
+            << c.before;
+}
+
+} // namespace

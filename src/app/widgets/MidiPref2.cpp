@@ -5,15 +5,19 @@
 #include "midi/Midi.h"
 #include "midi/MidiLastInstructions.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStringListModel>
 #include <QTableWidget>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace partivo {
@@ -47,7 +51,15 @@ QWidget* MidiPref2::buildRowControls()
     form->addRow(QString(), buildInsertButtons());
     for (QLineEdit* field : {id_, descr_})
         connect(field, &QLineEdit::editingFinished, this, [this] { rowEdited(); });
-    connect(events_, &QPlainTextEdit::textChanged, this, [this] { rowEdited(); });
+    connect(events_, &QPlainTextEdit::textChanged, this, [this] {
+        rowEdited();
+        offerCompletions();
+    });
+    completer_ = new QCompleter(new QStringListModel(this), this);
+    completer_->setWidget(events_);
+    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    connect(completer_, qOverload<const QString&>(&QCompleter::activated), this,
+            [this](const QString& completion) { complete(completion); });
     return box;
 }
 
@@ -98,6 +110,37 @@ void MidiPref2::refreshInsertButtons()
         // Lit while the message is under a second old.
         button->setStyleSheet(shown[i].second ? QStringLiteral("color: red") : QString());
     }
+}
+
+void MidiPref2::offerCompletions()
+{
+    if (loading_)
+        return;
+    QTextCursor cursor = events_->textCursor();
+    cursor.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+    const QStringList found = completionsFor(midiInstructionCompletions(controller_.midi()),
+                                             completionWord(cursor.selectedText()));
+    auto* model = static_cast<QStringListModel*>(completer_->model());
+    model->setStringList(found);
+    if (found.isEmpty()) {
+        completer_->popup()->hide();
+        return;
+    }
+    QRect at = events_->cursorRect();
+    at.setWidth(completer_->popup()->sizeHintForColumn(0) + 24);
+    completer_->complete(at);
+}
+
+void MidiPref2::complete(const QString& completion)
+{
+    QTextCursor cursor = events_->textCursor();
+    cursor.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+    const QString word = completionWord(cursor.selectedText());
+    cursor = events_->textCursor();
+    cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, int(word.size()));
+    cursor.insertText(completion);
+    events_->setTextCursor(cursor);
+    completer_->popup()->hide();
 }
 
 void MidiPref2::insertIntoEvents(const QString& text)

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QCompleter;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -38,6 +39,7 @@ public:
     QPushButton* appendButton() const { return append_; }
     // Program change, control change, coarse tune, then the keywords.
     const QList<QPushButton*>& insertButtons() const { return inserts_; }
+    QCompleter* completer() const { return completer_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,6 +49,9 @@ private:
     QWidget* buildButtons();
     QWidget* buildInsertButtons();
     void insertIntoEvents(const QString& text);
+    // Offers the instructions that the word being typed starts.
+    void offerCompletions();
+    void complete(const QString& completion);
     void reload(int selectRow);
     void showRow(int row);
     void rowEdited();
@@ -61,6 +66,7 @@ private:
     QComboBox* reference_ = nullptr;
     QPushButton* append_ = nullptr;
     QList<QPushButton*> inserts_;
+    QCompleter* completer_ = nullptr;
     QString programInsert_; // what the program-change button inserts
     bool loading_ = false;
 };
