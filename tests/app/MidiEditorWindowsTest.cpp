@@ -9,13 +9,12 @@
 #include "QtPrinters.h"
 
 #include <QComboBox>
-#include <QCompleter>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStringListModel>
 #include <QTableWidget>
 #include <QTextCursor>
 #include <gtest/gtest.h>
@@ -167,7 +166,7 @@ TEST(MidiEditorWindows, LibraryInsertsTheLastReceivedMidi)
     editor->close();
 }
 
-// Typing in the events offers the instructions, groups and destinations the word starts.
+// Tab in the events completes the word being typed; Tab again takes the next offer.
 TEST(MidiEditorWindows, LibraryEventsCompleteInstructions)
 {
     Program app({{"Alpha.pdf", 1}});
@@ -175,15 +174,22 @@ TEST(MidiEditorWindows, LibraryEventsCompleteInstructions)
     MidiPref2* editor = app.shell.midiFav();
     ASSERT_TRUE(editor && editor->isVisible());
     editor->table()->selectRow(0);
-    editor->eventsField()->setPlainText(QStringLiteral("CC7:100@1\n"));
-    editor->eventsField()->moveCursor(QTextCursor::End);
-    editor->eventsField()->insertPlainText(QStringLiteral("mi"));
-    const QStringList offered =
-        static_cast<QStringListModel*>(editor->completer()->model())->stringList();
-    EXPECT_EQ(offered, (QStringList{"MIDI", "MIDI DEFAULT"}));
-    emit editor->completer()->activated(QStringLiteral("MIDI DEFAULT"));
-    EXPECT_EQ(editor->eventsField()->toPlainText(), QStringLiteral("CC7:100@1\nMIDI DEFAULT"));
+    QPlainTextEdit* events = editor->eventsField();
+    events->setPlainText(QStringLiteral("CC7:100@1\n"));
+    events->moveCursor(QTextCursor::End);
+    events->insertPlainText(QStringLiteral("mi"));
+    const auto tab = [&] {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(events, &press);
+    };
+    tab();
+    EXPECT_EQ(events->toPlainText(), QStringLiteral("CC7:100@1\nMIDI"));
+    tab();
+    EXPECT_EQ(events->toPlainText(), QStringLiteral("CC7:100@1\nMIDI DEFAULT"));
+    tab(); // round to the first offer
+    EXPECT_EQ(events->toPlainText(), QStringLiteral("CC7:100@1\nMIDI"));
     editor->close();
+    EXPECT_EQ(app.midi.MIDIfav[0].favEventTx, QStringLiteral("CC7:100@1\nMIDI"));
 }
 
 } // namespace

@@ -5,17 +5,15 @@
 #include "midi/Midi.h"
 #include "midi/MidiLastInstructions.h"
 
-#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCompleter>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStringListModel>
 #include <QTableWidget>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -51,15 +49,9 @@ QWidget* MidiPref2::buildRowControls()
     form->addRow(QString(), buildInsertButtons());
     for (QLineEdit* field : {id_, descr_})
         connect(field, &QLineEdit::editingFinished, this, [this] { rowEdited(); });
-    connect(events_, &QPlainTextEdit::textChanged, this, [this] {
-        rowEdited();
-        offerCompletions();
-    });
-    completer_ = new QCompleter(new QStringListModel(this), this);
-    completer_->setWidget(events_);
-    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    connect(completer_, qOverload<const QString&>(&QCompleter::activated), this,
-            [this](const QString& completion) { complete(completion); });
+    connect(events_, &QPlainTextEdit::textChanged, this, [this] { rowEdited(); });
+    events_->installEventFilter(this);
+    events_->setToolTip(QStringLiteral("Tab completes MIDI instructions, groups and destinations"));
     return box;
 }
 
@@ -112,35 +104,36 @@ void MidiPref2::refreshInsertButtons()
     }
 }
 
-void MidiPref2::offerCompletions()
+bool MidiPref2::eventFilter(QObject* watched, QEvent* event)
 {
-    if (loading_)
-        return;
-    QTextCursor cursor = events_->textCursor();
-    cursor.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
-    const QStringList found = completionsFor(midiInstructionCompletions(controller_.midi()),
-                                             completionWord(cursor.selectedText()));
-    auto* model = static_cast<QStringListModel*>(completer_->model());
-    model->setStringList(found);
-    if (found.isEmpty()) {
-        completer_->popup()->hide();
-        return;
+    // Tab in the events completes the word being typed; Tab again takes the next offer.
+    if (watched == events_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+        if (completeWord())
+            return true;
     }
-    QRect at = events_->cursorRect();
-    at.setWidth(completer_->popup()->sizeHintForColumn(0) + 24);
-    completer_->complete(at);
+    return QWidget::eventFilter(watched, event);
 }
 
-void MidiPref2::complete(const QString& completion)
+bool MidiPref2::completeWord()
 {
+    QTextCursor line = events_->textCursor();
+    line.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+    const QString word = completionWord(line.selectedText());
+    // A word that is an offer being cycled through completes with the next one.
+    const bool cycling = !offers_.isEmpty() && offers_.contains(word);
+    if (!cycling)
+        offers_ = completionsFor(midiInstructionCompletions(controller_.midi()), word);
+    if (offers_.isEmpty())
+        return false;
+    const QString next =
+        cycling ? offers_[(offers_.indexOf(word) + 1) % offers_.size()] : offers_.first();
     QTextCursor cursor = events_->textCursor();
-    cursor.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
-    const QString word = completionWord(cursor.selectedText());
-    cursor = events_->textCursor();
     cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, int(word.size()));
-    cursor.insertText(completion);
+    cursor.insertText(next);
     events_->setTextCursor(cursor);
-    completer_->popup()->hide();
+    return true;
 }
 
 void MidiPref2::insertIntoEvents(const QString& text)

@@ -3,10 +3,10 @@
 #include "midi/MidiFavEditor.h"
 
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
 class QComboBox;
-class QCompleter;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -39,19 +39,19 @@ public:
     QPushButton* appendButton() const { return append_; }
     // Program change, control change, coarse tune, then the keywords.
     const QList<QPushButton*>& insertButtons() const { return inserts_; }
-    QCompleter* completer() const { return completer_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* buildRowControls();
     QWidget* buildButtons();
     QWidget* buildInsertButtons();
     void insertIntoEvents(const QString& text);
-    // Offers the instructions that the word being typed starts.
-    void offerCompletions();
-    void complete(const QString& completion);
+    // Replaces the word being typed by the first instruction it starts (or the next one when
+    // it is an offer already); false when there is none.
+    bool completeWord();
     void reload(int selectRow);
     void showRow(int row);
     void rowEdited();
@@ -66,7 +66,7 @@ private:
     QComboBox* reference_ = nullptr;
     QPushButton* append_ = nullptr;
     QList<QPushButton*> inserts_;
-    QCompleter* completer_ = nullptr;
+    QStringList offers_;    // what the last completion offered
     QString programInsert_; // what the program-change button inserts
     bool loading_ = false;
 };
