@@ -29,6 +29,12 @@ const QList<Command>& commands()
          "file then holds for the tab as one JSON line; the file is left unchanged when it "
          "cannot be written.",
          runTabs},
+        {"tags", "tags add|remove|clear <note-file> [TAG]",
+         "Changes the note's tags line as the tag assignment window does: add puts the tag at "
+         "the end of the line (a missing note file is created), remove takes it out (whole "
+         "words, in any case), clear removes the line. Prints the tags line as it is then (an "
+         "empty line when there is none); the note is written whole or not at all.",
+         runTags},
         {"navigate",
          "navigate <folder> [--settings FILE] [--binder N] [--window WxH] [--mode 0|1|2|4|5] "
          "--keys \"<commands>\"",

@@ -33,6 +33,8 @@ int runTabs(const QStringList& args);
 int runTabsSave(const QStringList& args);
 // "render": the binder window drawn into an image.
 int runRender(const QStringList& args);
+// "tags add|remove|clear <note-file> [TAG]": the note's tags line, changed.
+int runTags(const QStringList& args);
 
 // The application a command needs: fonts need a GUI application, windows a widget one (both
 // then run on the offscreen platform unless QT_QPA_PLATFORM says otherwise). args are those

@@ -1,6 +1,7 @@
 // "tabs save": one tab of a binder stored in a settings file, through the tab editor's Save.
 #include "cli/Commands.h"
 #include "cli/HeadlessDialogs.h"
+#include "cli/WritableFile.h"
 #include "library/Data.h"
 #include "library/TabEditor.h"
 #include "platform/Clipboard.h"
@@ -84,35 +85,14 @@ QString parseSaveArgs(const QStringList& args, SaveArgs& out)
     return QString();
 }
 
-bool hasWriteBit(const QFileInfo& info)
-{
-    return info.permissions() &
-           (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther);
-}
-
 // Why the settings file cannot be written; "" when it can. Nothing is written here.
 QString writeProblem(const QString& path)
 {
-    const QFileInfo info(path);
-    if (info.exists()) {
-        if (const QString problem = regularFileProblem(info); !problem.isEmpty())
-            return QStringLiteral("the settings file: %1").arg(problem);
-        if (!info.isReadable())
-            return QStringLiteral("the settings file '%1' cannot be read").arg(path);
-        // A file without write permission stays unchanged even for a user allowed to
-        // write over it.
-        if (!info.isWritable() || !hasWriteBit(info))
-            return QStringLiteral("the settings file '%1' is read-only").arg(path);
-        if (!QSettingsPrefs(path).ok())
-            return QStringLiteral("the settings file '%1' cannot be read as settings").arg(path);
-        return QString();
-    }
-    const QFileInfo folder(info.absolutePath());
-    if (!folder.isDir())
-        return QStringLiteral("the folder of the settings file '%1' does not exist").arg(path);
-    if (!folder.isWritable() || !hasWriteBit(folder))
-        return QStringLiteral("the settings file '%1' cannot be created: its folder is read-only")
-            .arg(path);
+    if (const QString problem = fileWriteProblem(path, QStringLiteral("the settings file"));
+        !problem.isEmpty())
+        return problem;
+    if (QFileInfo::exists(path) && !QSettingsPrefs(path).ok())
+        return QStringLiteral("the settings file '%1' cannot be read as settings").arg(path);
     return QString();
 }
 

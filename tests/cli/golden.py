@@ -81,6 +81,22 @@ with open(os.path.join(MIDI_BINDER, "Tune 3(Band).txt"), "w") as out:
     out.write("Piano intro\nMIDI PIANO\n01:30 9@SYNTH\n")
 TRIGGERS = os.path.join(HERE, "data", "triggers.ini")
 
+# Notes the tags cases change: one whose tags line is its last line, one in Windows-1252, a
+# read-only one; the cases run in order.
+TAG_NOTES = os.path.join(SCRATCH, "tags")
+os.mkdir(TAG_NOTES)
+LAST_LINE_NOTE = os.path.join(TAG_NOTES, "Last line.txt")
+with open(LAST_LINE_NOTE, "wb") as out:
+    out.write(b"Intro\nTags=Pop")
+LATIN1_NOTE = os.path.join(TAG_NOTES, "Latin.txt")
+with open(LATIN1_NOTE, "wb") as out:
+    out.write(b"Caf\xe9 au lait\nTAGS=Rockabilly Pop\n")
+READ_ONLY_NOTE = os.path.join(TAG_NOTES, "Read only.txt")
+with open(READ_ONLY_NOTE, "wb") as out:
+    out.write(b"Tags=Pop\n")
+os.chmod(READ_ONLY_NOTE, 0o444)
+NEW_NOTE = os.path.join(TAG_NOTES, "New.txt")
+
 LOOPING_PDF = os.path.join(LOOPING, "Loop(Band).pdf")
 with open(LOOPING_PDF, "wb") as out:
     out.write(pdf_of_objects([b"<< /Type /Catalog /Pages 2 0 R >>",
@@ -272,6 +288,22 @@ CASES = [
      "a MIDI message needs at least one byte"),
     ("navigate_midi_too_long", ["navigate", MIDI_BINDER, "--keys", "\"midi:90 40 40 40\""], 2,
      None, "a channel message has at most 3 bytes"),
+    ("tags_add_to_last_line", ["tags", "add", LAST_LINE_NOTE, "Rock"], 0, "tags_add_to_last_line.txt",
+     None),
+    ("tags_add_present", ["tags", "add", LAST_LINE_NOTE, "rock"], 0, "tags_add_present.txt", None),
+    ("tags_remove_whole_word", ["tags", "remove", LATIN1_NOTE, "Rock"], 0,
+     "tags_remove_whole_word.txt", None),
+    ("tags_remove_any_case", ["tags", "remove", LATIN1_NOTE, "pop"], 0,
+     "tags_remove_any_case.txt", None),
+    ("tags_add_new_note", ["tags", "add", NEW_NOTE, "Funk"], 0, "tags_add_new_note.txt", None),
+    ("tags_clear", ["tags", "clear", LAST_LINE_NOTE], 0, "tags_clear.txt", None),
+    ("tags_clear_missing", ["tags", "clear", os.path.join(TAG_NOTES, "None.txt")], 0,
+     "tags_clear_missing.txt", None),
+    ("tags_read_only", ["tags", "add", READ_ONLY_NOTE, "Rock"], 2, None, "is read-only"),
+    ("tags_folder", ["tags", "add", TAG_NOTES, "Rock"], 2, None, "is a folder"),
+    ("tags_two_words", ["tags", "add", NEW_NOTE, "Two words"], 2, None, "a tag is one word"),
+    ("tags_no_tag", ["tags", "remove", NEW_NOTE], 2, None, "usage: tags"),
+    ("tags_bad_word", ["tags", "rename", NEW_NOTE, "X"], 2, None, "usage: tags"),
     ("render_bad_mode", ["render", RENDER, "--mode", "3", "--out", png("x.png")], 2, None,
      "--mode takes 0, 1, 2, 4 or 5"),
     ("render_bad_size", ["render", RENDER, "--size", "12x900", "--out", png("x.png")], 2, None,
@@ -401,10 +433,28 @@ def settings_problems():
     return problems
 
 
+def note_problems():
+    """The tags cases wrote the notes they should and left the others alone."""
+    expected = {
+        LAST_LINE_NOTE: "Intro\n".encode(),
+        LATIN1_NOTE: "Café au lait\nTAGS=Rockabilly\n".encode(),
+        READ_ONLY_NOTE: b"Tags=Pop\n",
+        NEW_NOTE: b"Tags=Funk\n",
+    }
+    problems = []
+    for path, content in expected.items():
+        with open(path, "rb") as f:
+            if f.read() != content:
+                problems.append(f"{os.path.basename(path)} does not hold what the cases wrote")
+    if os.path.exists(os.path.join(TAG_NOTES, "None.txt")):
+        problems.append("clearing a missing note created it")
+    return problems
+
+
 def main():
     golden = os.path.join(HERE, "golden")
     result = run_cases(sys.argv[1], CASES, golden, update="--update" in sys.argv)
-    for problem in picture_problems() + settings_problems():
+    for problem in picture_problems() + settings_problems() + note_problems():
         print(f"FAIL {problem}")
         result = 1
     return result
