@@ -7,6 +7,7 @@
 #include "display/StageLayout.h"
 #include "display/VersionSubstitution.h"
 #include "display/WindowPDFx.h"
+#include "library/Genres.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
 #include "midi/Midi.h"
@@ -84,6 +85,8 @@ void Controller::awakeFromNib(const QString& startFolder)
     // Said once, at start, rather than losing the session's settings silently at the end.
     if (!data_.prefs.isWritable())
         data_.dialogs.msg(QString::fromUtf8(texts::kSettingsReadOnly).arg(data_.prefs.location()));
+    userGenre_ = validGenre(data_.prefs.intValue(QLatin1String(kInitialGenreKey)));
+    data_.currentGenreG = userGenre_;
     windows_.chargerWinIDs(data_.prefs);
     // The binder windows of the last run come back where they were, as they were.
     loadStageLayout(data_.prefs, stageLayoutPrefix(shell_.screenCount()), windows_,
@@ -114,6 +117,7 @@ void Controller::applicationWillTerminate()
     if (!windows_.nsMutaryOfWindows().isEmpty())
         saveWindowLayout();
     options_.save(data_.prefs);
+    data_.prefs.setValue(QLatin1String(kInitialGenreKey), userGenre_);
     binders_.terminate(); // writes the binders, then the store to disk
     midi_.unRegisterInputDevices();
 }
@@ -166,7 +170,26 @@ MenuState Controller::menuState() const
 {
     MenuState state = menuStateFor(binders_);
     state.refreshWarning = refreshWarning_;
+    state.genre = validGenre(data_.currentGenreG);
     return state;
+}
+
+void Controller::setGenreX(int genre)
+{
+    // (The backing-track player, still to come, stops when (MUTE) is left or chosen.)
+    data_.currentGenreG = validGenre(genre);
+    refreshMenus();
+}
+
+void Controller::chooseGenre(int genre)
+{
+    setGenreX(genre);
+    userGenre_ = data_.currentGenreG;
+}
+
+void Controller::nextGenre()
+{
+    chooseGenre(nextGenreNo(data_.currentGenreG));
 }
 
 void Controller::refreshMenus()

@@ -90,6 +90,11 @@ public:
     void openInExternalApp();
     // The file of the current song as the key window shows it (its window ID's version).
     QString currentSongFile() const;
+    // The genre: the menu ticks it and shows it in its title; (MUTE) is 6. Chosen by the user
+    // (menu, key 86, remote action), it is kept for the next start.
+    void setGenreX(int genre);
+    void nextGenre();
+    void chooseGenre(int genre);
     // The tab editor for tab 1..9, modal; nothing for tab 0, a message in the Help Binder.
     void editerSetlist(int tab);
     // The current tab's songs on the clipboard, as file names or as titles (the user
@@ -165,6 +170,7 @@ private:
     bool launched_ = false;       // the first activation after the start has happened
     bool refreshWarning_ = false; // song information changed: the "⚠" item shows
     bool layoutSaved_ = false;    // the window layout was kept for the next start
+    int userGenre_ = 1;           // the genre the user chose last
 };
 
 } // namespace partivo

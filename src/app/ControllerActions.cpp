@@ -1,6 +1,7 @@
 // The remote actions, the actions of the customisable inputs and the swipes.
 #include "app/AppTexts.h"
 #include "app/Controller.h"
+#include "library/Genres.h"
 
 #include "display/CurrentSong.h"
 #include "display/VersionSubstitution.h"
@@ -81,8 +82,12 @@ void Controller::registerActions()
     d.onAction(actionName(action::Swipe), [this](const QVariant& p) { traiterSwipe(paramInt(p)); });
 
     // Still to come.
-    for (const char* name : {action::PlaySongNo, action::GoToGenreNo,
-                             action::GoToGenreNoAndPlayPause, action::PlayNextPause})
+    d.onAction(actionName(action::GoToGenreNo), [this](const QVariant& p) {
+        if (const int genre = paramInt(p); genre >= 1 && genre <= kGenreCount)
+            chooseGenre(genre);
+    });
+    for (const char* name :
+         {action::PlaySongNo, action::GoToGenreNoAndPlayPause, action::PlayNextPause})
         d.actionNotAvailable(actionName(name), QString::fromLatin1(kPlayerAndGenres));
     for (const char* name : {action::InsererMessage, action::InsererTag})
         d.actionNotAvailable(actionName(name), QString::fromLatin1(kNoteWindow));

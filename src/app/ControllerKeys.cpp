@@ -127,7 +127,7 @@ void Controller::registerKeyCommands()
         d.keyNotAvailable(c, QString::fromLatin1(kNoteWindow));
     d.keyNotAvailable(cmd::OpenEditor, QString::fromLatin1(kEditor));
     d.keyNotAvailable(cmd::StopPlayer, QString::fromLatin1(kPlayer));
-    d.keyNotAvailable(cmd::NextGenre, QString::fromLatin1(kPlayer));
+    d.onKey(cmd::NextGenre, [this](int) { nextGenre(); });
     for (int c : {cmd::Metronome, cmd::NextMetronomeType, cmd::CountIn})
         d.keyNotAvailable(c, QString::fromLatin1(kMetronome));
     for (int c : {cmd::PrevFilter, cmd::NextFilter, cmd::Filter, cmd::ApplyFilter})

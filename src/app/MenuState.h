@@ -24,6 +24,7 @@ struct MenuState {
     QString songMenuTitle;           // "Song", or "" (hidden) in the Help Binder
     bool binderItemsEnabled = false; // reveal folder, export, export all, continuous play
     bool refreshWarning = false;     // the "⚠" item: song files changed, refresh to see them
+    int genre = 1;                   // the ticked item of the Genre menu, 1..6
     bool operator==(const MenuState&) const = default;
 };
 

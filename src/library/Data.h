@@ -59,6 +59,7 @@ public:
     int filterType = 0;
     int filterField = 0;
     int nbTocG = 36;
+    int currentGenreG = 1; // the genre the player and the timed events use, 1..6
     QString rech;
 
     QRandomGenerator random;

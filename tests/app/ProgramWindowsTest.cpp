@@ -336,4 +336,34 @@ TEST(ProgramWindows, TheSongListKeysAndMenu)
     EXPECT_EQ(editorsOpened, 2);
 }
 
+// The genre: the Genre menu, key 86 and the remote action choose it; it comes back at the
+// next start.
+TEST(ProgramWindows, TheGenreIsChosenShownAndKept)
+{
+    QMap<QString, QVariant> stored;
+    {
+        Program app({{"Alpha.pdf", 1}}, {{"initialGenreNo", 5}});
+        QMenu* genres = app.menus().genreMenu();
+        ASSERT_NE(genres, nullptr);
+        EXPECT_EQ(genres->title(), QStringLiteral("Genre=Recording"));
+        app.controller.actionKeyReceived(cmd::NextGenre);
+        EXPECT_EQ(genres->title(), QStringLiteral("Genre=(MUTE)"));
+        app.controller.actionKeyReceived(cmd::NextGenre);
+        EXPECT_EQ(genres->title(), QStringLiteral("Genre=Any"));
+        app.center.postParam(QLatin1String(action::GoToGenreNo), 3);
+        EXPECT_EQ(app.controller.data().currentGenreG, 3);
+        app.center.postParam(QLatin1String(action::GoToGenreNo), 9); // no such genre
+        EXPECT_EQ(app.controller.data().currentGenreG, 3);
+        genres->actions()[1]->trigger(); // "Cover"
+        EXPECT_EQ(genres->title(), QStringLiteral("Genre=Cover"));
+        EXPECT_TRUE(genres->actions()[1]->isChecked());
+        EXPECT_FALSE(genres->actions()[2]->isChecked());
+        app.controller.applicationWillTerminate();
+        stored.insert(QStringLiteral("initialGenreNo"), app.prefs.value("initialGenreNo"));
+    }
+    Program again({{"Alpha.pdf", 1}}, stored);
+    EXPECT_EQ(again.controller.data().currentGenreG, 2);
+    EXPECT_EQ(again.menus().genreMenu()->title(), QStringLiteral("Genre=Cover"));
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/Controller.h"
 #include "app/widgets/ProgramShell.h"
 #include "display/widgets/BinderWindow.h"
+#include "library/Genres.h"
 #include "midi/Midi.h"
 #include "platform/Commands.h"
 
@@ -47,6 +48,7 @@ BinderMenuBar::BinderMenuBar(Controller& controller, ProgramShell& shell, QWidge
     buildSongMenu();
     buildListMenu();
     buildMidiMenu();
+    buildGenreMenu();
     showState(controller.menuState());
 }
 
@@ -60,6 +62,19 @@ void BinderMenuBar::buildProgramMenu()
     programMenu_->addSeparator();
     // The window itself carries Ctrl+Q, so that it also quits while the menus are hidden.
     item(programMenu_, QStringLiteral("Quit\tCtrl+Q"), [] { ProgramShell::quit(); });
+}
+
+void BinderMenuBar::buildGenreMenu()
+{
+    genreMenu_ = addMenu(genreMenuTitle(1));
+    Controller& c = controller_;
+    for (int genre = 1; genre <= kGenreCount; ++genre) {
+        QAction* choice = item(genreMenu_, genreName(genre), [&c, genre] { c.chooseGenre(genre); });
+        choice->setCheckable(true);
+        genres_.append(choice);
+    }
+    genreMenu_->addSeparator();
+    item(genreMenu_, QStringLiteral("Next Genre"), [&c] { c.actionKeyReceived(cmd::NextGenre); });
 }
 
 void BinderMenuBar::buildMidiMenu()
@@ -168,6 +183,9 @@ void BinderMenuBar::showState(const MenuState& state)
     fillBinderMenu(state);
     songMenu_->setTitle(state.songMenuTitle);
     songMenu_->menuAction()->setVisible(!state.songMenuTitle.isEmpty());
+    genreMenu_->setTitle(genreMenuTitle(state.genre));
+    for (int i = 0; i < genres_.size(); ++i)
+        genres_[i]->setChecked(i + 1 == state.genre);
 }
 
 } // namespace partivo

@@ -2,6 +2,7 @@
 
 #include "app/MenuState.h"
 
+#include <QList>
 #include <QMenuBar>
 #include <optional>
 
@@ -29,6 +30,7 @@ public:
     QMenu* binderMenu() const { return binderMenu_; }
     QMenu* songMenu() const { return songMenu_; }
     QMenu* listMenu() const { return listMenu_; }
+    QMenu* genreMenu() const { return genreMenu_; }
     QMenu* midiMenu() const { return midiMenu_; }
 
 private:
@@ -36,6 +38,7 @@ private:
     void buildSongMenu();
     void buildListMenu();
     void buildMidiMenu();
+    void buildGenreMenu();
     void fillBinderMenu(const MenuState& state);
 
     Controller& controller_;
@@ -44,6 +47,8 @@ private:
     QMenu* binderMenu_ = nullptr;
     QMenu* songMenu_ = nullptr;
     QMenu* listMenu_ = nullptr;
+    QMenu* genreMenu_ = nullptr;
+    QList<QAction*> genres_; // the six genres, in order
     QMenu* midiMenu_ = nullptr;
     std::optional<MenuState> shown_; // what the menus show
 };
