@@ -10,6 +10,7 @@
 #include "library/Genres.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
+#include "library/TagList.h"
 #include "midi/Midi.h"
 #include "midi/MidiSetupWatcher.h"
 #include "platform/Dialogs.h"
@@ -85,6 +86,7 @@ void Controller::awakeFromNib(const QString& startFolder)
     // Said once, at start, rather than losing the session's settings silently at the end.
     if (!data_.prefs.isWritable())
         data_.dialogs.msg(QString::fromUtf8(texts::kSettingsReadOnly).arg(data_.prefs.location()));
+    data_.tags = chargerTags(data_.prefs);
     userGenre_ = validGenre(data_.prefs.intValue(QLatin1String(kInitialGenreKey)));
     data_.currentGenreG = userGenre_;
     windows_.chargerWinIDs(data_.prefs);

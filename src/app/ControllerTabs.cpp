@@ -21,6 +21,7 @@ void Controller::editerSetlist(int tab)
         return;
     }
     TabEditor editor(data_, center_, shell_.clipboard(), tab);
+    editor.setTags(data_.tags); // offered as keywords and for the tag filter
     editor.ouvrir();
     shell_.runTabEditor(editor);
     // A shell that shows no window leaves the editor open: it closes here.

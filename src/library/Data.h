@@ -60,6 +60,7 @@ public:
     int filterField = 0;
     int nbTocG = 36;
     int currentGenreG = 1; // the genre the player and the timed events use, 1..6
+    QStringList tags;      // the global tag list
     QString rech;
 
     QRandomGenerator random;
