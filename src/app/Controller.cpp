@@ -10,6 +10,7 @@
 #include "library/Genres.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
+#include "library/PlayedLog.h"
 #include "library/TagList.h"
 #include "midi/Midi.h"
 #include "midi/MidiSetupWatcher.h"
@@ -19,6 +20,7 @@
 #include "platform/Prefs.h"
 #include "platform/Timers.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QVariantMap>
 
@@ -120,6 +122,7 @@ void Controller::applicationWillTerminate()
         saveWindowLayout();
     options_.save(data_.prefs);
     data_.prefs.setValue(QLatin1String(kInitialGenreKey), userGenre_);
+    saveLogPlayed(data_.prefs, data_, QDateTime::currentDateTime());
     binders_.terminate(); // writes the binders, then the store to disk
     midi_.unRegisterInputDevices();
 }
@@ -174,6 +177,20 @@ MenuState Controller::menuState() const
     state.refreshWarning = refreshWarning_;
     state.genre = validGenre(data_.currentGenreG);
     return state;
+}
+
+void Controller::startAlreadyPlayedTimer()
+{
+    // A song counts as played after 30 seconds on screen with the song list closed.
+    timers_.start(QLatin1String(kPlayedTimer), kPlayedAfterMs, false, [this] {
+        markAsalreadyPlayed(data_, data_.getPiece(data_.songNoG()), false);
+        windows_.refreshinfoX(); // the title line's check mark
+    });
+}
+
+void Controller::stopAlreadyPlayedTimer()
+{
+    timers_.stop(QLatin1String(kPlayedTimer));
 }
 
 void Controller::setGenreX(int genre)
@@ -236,6 +253,8 @@ void Controller::showSongInWindows()
     if (showCurrentSong(windows_, data_, navigator_.pageNo1, navigator_.zoomON)) {
         // The note of a song that stays current for half a second is processed.
         timers_.start(QLatin1String(kNoteTimer), kNoteTimerMs, false, [this] { processNote(); });
+        if (!navigator_.tocON)
+            startAlreadyPlayedTimer();
     }
 }
 

@@ -94,6 +94,9 @@ public:
     // (menu, key 86, remote action), it is kept for the next start.
     void setGenreX(int genre);
     void nextGenre();
+    // The 30-second timer after which the song on screen counts as played.
+    void startAlreadyPlayedTimer();
+    void stopAlreadyPlayedTimer();
     void chooseGenre(int genre);
     // The tab editor for tab 1..9, modal; nothing for tab 0, a message in the Help Binder.
     void editerSetlist(int tab);

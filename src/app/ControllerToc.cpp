@@ -13,12 +13,15 @@ void Controller::afficherToc()
 {
     navigator_.tocON = true;
     toc_.noPageToc = 0;
+    stopAlreadyPlayedTimer(); // a song under the list is not being played
     remplirToc();
     windows_.afficherTocX(true, data_.nbTocG, data_.filterType != 0);
 }
 
 void Controller::hideSongList()
 {
+    if (data_.songNoG() > 0)
+        startAlreadyPlayedTimer(); // the song is on screen again
     navigator_.tocON = false;
     toc_.noPageToc = 0;
     windows_.afficherTocX(false, data_.nbTocG, data_.filterType != 0);

@@ -101,3 +101,33 @@ TEST(ControllerToc, RenamedTabsShowAtOnceAndSongChangesRefillAnOpenList)
 }
 
 } // namespace
+
+namespace {
+
+// A song counts as played after 30 seconds on screen with the song list closed; the title
+// line and the list then show its check mark.
+TEST(ControllerToc, ASongShownForThirtySecondsIsPlayed)
+{
+    App app;
+    app.start({{"Alpha.pdf", 1}, {"Beta.pdf", 1}});
+    Data& data = app.c().data();
+    app.timers.advance(29000);
+    EXPECT_FALSE(data.getPiece(1)->pieceDet->played);
+    app.timers.advance(1000);
+    EXPECT_TRUE(data.getPiece(1)->pieceDet->played);
+    EXPECT_EQ(data.listePiecesLog.size(), 1);
+
+    // With the list open nothing is played; closing it starts the 30 seconds again.
+    app.key(cmd::NextSong);
+    app.timers.advance(10000);
+    app.key(cmd::SongList);
+    app.timers.advance(40000);
+    EXPECT_FALSE(data.getPiece(2)->pieceDet->played);
+    app.key(cmd::SongList);
+    app.timers.advance(30000);
+    EXPECT_TRUE(data.getPiece(2)->pieceDet->played);
+    app.key(cmd::SongList);
+    EXPECT_EQ(app.window().scene().toc.items[1].played, QStringLiteral("✅"));
+}
+
+} // namespace
