@@ -97,6 +97,13 @@ public:
     // The 30-second timer after which the song on screen counts as played.
     void startAlreadyPlayedTimer();
     void stopAlreadyPlayedTimer();
+    // The played marks from the menus: the current song's mark inverted, a saved log (slot
+    // 1..10) recalled, every mark cleared.
+    void actionMenuAlreadyPlayed();
+    void actionMenuItemRecall(int slot);
+    void actionMenuItemClearAllPlayedStates();
+    // The saved logs, the most recent first: the date as the menu shows it, and the slot.
+    QList<std::pair<QString, int>> playedLogs() const;
     void chooseGenre(int genre);
     // The tab editor for tab 1..9, modal; nothing for tab 0, a message in the Help Binder.
     void editerSetlist(int tab);
@@ -139,6 +146,7 @@ private:
     void processNote();
     // The "DEFAULT" group of the event library, then the note's untimed MIDI lines.
     void sendMIDIfromNote();
+    void refreshPlayedMarks();
     void refreshMenus();
     void refreshNoteX();
     // Some window shows the search box: a blocked search is cleared.

@@ -20,9 +20,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -364,6 +366,44 @@ TEST(ProgramWindows, TheGenreIsChosenShownAndKept)
     Program again({{"Alpha.pdf", 1}}, stored);
     EXPECT_EQ(again.controller.data().currentGenreG, 2);
     EXPECT_EQ(again.menus().genreMenu()->title(), QStringLiteral("Genre=Cover"));
+}
+
+// The played marks from the List menu: by hand, a saved log recalled, all cleared.
+TEST(ProgramWindows, PlayedMarksFromTheListMenu)
+{
+    const QDateTime when(QDate(2026, 12, 5), QTime(22, 15));
+    Program app({{"Alpha.pdf", 1}, {"Beta.pdf", 1}},
+                {{"plogLast", 1}, {"plogTx1", "BETA.PDF\n\n"}, {"plogDate1", when}});
+    Data& data = app.controller.data();
+    BinderMenuBar& bar = app.menus();
+    bar.prepareListMenu();
+    QMenu* recall = nullptr;
+    QAction *played = nullptr, *clear = nullptr;
+    for (QAction* action : bar.listMenu()->actions()) {
+        if (action->menu())
+            recall = action->menu();
+        else if (action->text() == "Played")
+            played = action;
+        else if (action->text() == "Clear All Played Marks")
+            clear = action;
+    }
+    ASSERT_TRUE(recall && played && clear);
+    ASSERT_EQ(recall->actions().size(), 1);
+    EXPECT_TRUE(recall->actions()[0]->text().contains(
+        QLocale().toString(when.date(), QLocale::LongFormat)));
+    recall->actions()[0]->trigger();
+    EXPECT_TRUE(data.getPiece(2)->pieceDet->played);
+    EXPECT_FALSE(data.getPiece(1)->pieceDet->played);
+    EXPECT_EQ(app.dialogs.texts().last(), QStringLiteral("1 entry(ies) marked as Played."));
+
+    played->trigger(); // the current song, Alpha, by hand
+    EXPECT_TRUE(data.getPiece(1)->pieceDet->played);
+    EXPECT_EQ(data.listePiecesLog.size(), 2);
+    played->trigger(); // and back
+    EXPECT_FALSE(data.getPiece(1)->pieceDet->played);
+    clear->trigger();
+    EXPECT_FALSE(data.getPiece(2)->pieceDet->played);
+    EXPECT_TRUE(data.listePiecesLog.isEmpty());
 }
 
 } // namespace

@@ -108,10 +108,27 @@ void BinderMenuBar::buildListMenu()
             window->binder().toggleOngletsVisibles();
     });
     bars->setCheckable(true);
-    connect(listMenu_, &QMenu::aboutToShow, this, [this, bars] {
+    listMenu_->addSeparator();
+    item(listMenu_, QStringLiteral("Played"), [&c] { c.actionMenuAlreadyPlayed(); });
+    QMenu* recall = listMenu_->addMenu(QStringLiteral("Recall Played Log"));
+    item(listMenu_, QStringLiteral("Clear All Played Marks"),
+         [&c] { c.actionMenuItemClearAllPlayedStates(); });
+    connect(listMenu_, &QMenu::aboutToShow, this, [this, bars, recall] {
         auto* window = qobject_cast<BinderWindow*>(parentWidget());
         bars->setChecked(window && window->binder().settings().ongletsVisibles);
+        fillRecallMenu(recall);
     });
+}
+
+void BinderMenuBar::fillRecallMenu(QMenu* recall)
+{
+    recall->clear();
+    Controller& c = controller_;
+    for (const auto& [title, slot] : c.playedLogs()) {
+        const int s = slot;
+        item(recall, title, [&c, s] { c.actionMenuItemRecall(s); });
+    }
+    recall->setEnabled(!recall->isEmpty());
 }
 
 void BinderMenuBar::buildSongMenu()

@@ -31,6 +31,8 @@ public:
     QMenu* songMenu() const { return songMenu_; }
     QMenu* listMenu() const { return listMenu_; }
     QMenu* genreMenu() const { return genreMenu_; }
+    // Fills the list menu's parts that follow the store, as opening the menu does.
+    void prepareListMenu() { emit listMenu_->aboutToShow(); }
     QMenu* midiMenu() const { return midiMenu_; }
 
 private:
@@ -39,6 +41,8 @@ private:
     void buildListMenu();
     void buildMidiMenu();
     void buildGenreMenu();
+    // The saved played logs, the most recent first (disabled without one).
+    void fillRecallMenu(QMenu* recall);
     void fillBinderMenu(const MenuState& state);
 
     Controller& controller_;
