@@ -21,11 +21,12 @@ void fillToc(DisplayWindows& windows, const Data& data, TocList& toc)
 
 void showTabStates(DisplayWindows& windows, const Data& data)
 {
-    for (int onglet = 1; onglet <= kTabButtons; ++onglet)
-        windows.setButtonStateForOngletX(0, std::nullopt, onglet);
-    if (data.ongletRed >= 0 && data.ongletRed <= 9 && data.ongletRed != data.onglNoG)
-        windows.setButtonStateForOngletX(2, std::nullopt, data.ongletRed + 1);
-    windows.setButtonStateForOngletX(1, std::nullopt, data.onglNoG + 1);
+    // Each button once: the current tab, the one a search flagged red, the others inactive.
+    const bool red = data.ongletRed >= 0 && data.ongletRed <= 9 && data.ongletRed != data.onglNoG;
+    for (int tab = 0; tab < kTabButtons; ++tab) {
+        const int state = tab == data.onglNoG ? 1 : red && tab == data.ongletRed ? 2 : 0;
+        windows.setButtonStateForOngletX(state, std::nullopt, tab + 1);
+    }
 }
 
 void showTabNames(DisplayWindows& windows, const Data& data)

@@ -61,16 +61,21 @@ void WindowPDFx::setButtonStateForOnglet(int state, const std::optional<QString>
     if (onglet < 1 || onglet > kTabButtons)
         return;
     TabButtonView& tab = scene_.toc.tabs[size_t(onglet - 1)];
+    const TabButtonView before = tab;
     tab.state = state;
     if (label)
         tab.title = *label;
     if (state == 1) {
+        if (tab == before && scene_.toc.ongletAct == onglet)
+            return; // already shown as the current tab
         scene_.toc.ongletAct = onglet;
         scene_.toc.listButton = scene_.toc.open && onglet != 1;
         refreshTocLabel1();
         return;
     }
-    changed();
+    // The states are given again at every song shown: only a change is drawn.
+    if (tab != before)
+        changed();
 }
 
 void WindowPDFx::ajusterPosButtonToc()

@@ -9,32 +9,25 @@
 namespace partivo {
 
 MidiDestEditor::MidiDestEditor(Midi& midi, Dialogs& dialogs, KeyPoster postKey)
-    : midi_(midi), dialogs_(dialogs), postKey_(std::move(postKey))
+    : midi_(midi), dialogs_(dialogs), session_(std::move(postKey))
 {
 }
 
 void MidiDestEditor::showMidiPref(bool save)
 {
-    if (save && open_)
+    if (save && session_.isOpen())
         sauvegarderDonnees();
     chargerDestAvail();
     midi_.midiOutPrefOn = true;
-    if (!open_) {
-        open_ = true;
-        if (postKey_)
-            postKey_(cmd::MidiEditorOpened);
-    }
+    session_.open();
 }
 
 void MidiDestEditor::windowWillClose()
 {
-    if (!open_)
-        return;
-    open_ = false;
-    midi_.midiOutPrefOn = false;
-    sauvegarderDonnees();
-    if (postKey_)
-        postKey_(cmd::MidiEditorClosed);
+    session_.close([this] {
+        midi_.midiOutPrefOn = false;
+        sauvegarderDonnees();
+    });
 }
 
 void MidiDestEditor::sauvegarderDonnees()

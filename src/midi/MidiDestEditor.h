@@ -24,7 +24,7 @@ struct MidiShownMessage {
 // destination lists are built from the backend's endpoints.
 class MidiDestEditor {
 public:
-    using KeyPoster = std::function<void(int command)>;
+    using KeyPoster = MidiEditorSession::KeyPoster;
     MidiDestEditor(Midi& midi, Dialogs& dialogs, KeyPoster postKey);
 
     // Opens or refreshes: the endpoint lists are read again; the first open since the last
@@ -32,7 +32,7 @@ public:
     void showMidiPref(bool save = false);
     // Stops showing incoming messages, saves, posts 1008.
     void windowWillClose();
-    bool isOpen() const { return open_; }
+    bool isOpen() const { return session_.isOpen(); }
     void sauvegarderDonnees();
 
     int rowCount() const;
@@ -66,11 +66,10 @@ private:
 
     Midi& midi_;
     Dialogs& dialogs_;
-    KeyPoster postKey_;
+    MidiEditorSession session_;
     QList<MidiEndpoint> destAvail_;
     QList<MidiEndpoint> sourceAvail_;
     MidiShownMessage shown_;
-    bool open_ = false;
 };
 
 } // namespace partivo

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/Commands.h"
 #include "platform/MidiBackend.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace partivo {
 
@@ -26,6 +28,38 @@ QString labelWithoutMark(const QString& label);
 // The item shown for a chosen endpoint that is not available: "❗️ " and its stored label
 // without " (online)", or "❗️ ???" when nothing remains.
 QString missingEndpointItem(const QString& storedLabel);
+
+// Whether an editor window is open, with the key commands it posts: 1007 when it opens (the
+// first time since it closed) and 1008 when it closes.
+class MidiEditorSession {
+public:
+    using KeyPoster = std::function<void(int command)>;
+    explicit MidiEditorSession(KeyPoster post) : post_(std::move(post)) {}
+
+    bool isOpen() const { return open_; }
+    void open()
+    {
+        if (open_)
+            return;
+        open_ = true;
+        if (post_)
+            post_(cmd::MidiEditorOpened);
+    }
+    // An open editor runs save (its list is stored) and is closed; nothing otherwise.
+    void close(const std::function<void()>& save)
+    {
+        if (!open_)
+            return;
+        open_ = false;
+        save();
+        if (post_)
+            post_(cmd::MidiEditorClosed);
+    }
+
+private:
+    KeyPoster post_;
+    bool open_ = false;
+};
 
 // A list control: its items and the selected one.
 struct ChoiceList {

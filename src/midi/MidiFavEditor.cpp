@@ -8,29 +8,20 @@
 namespace partivo {
 
 MidiFavEditor::MidiFavEditor(Midi& midi, Dialogs& dialogs, KeyPoster postKey)
-    : midi_(midi), dialogs_(dialogs), postKey_(std::move(postKey))
+    : midi_(midi), dialogs_(dialogs), session_(std::move(postKey))
 {
 }
 
 void MidiFavEditor::showMidiPref(bool save)
 {
-    if (save && open_)
+    if (save && session_.isOpen())
         sauvegarderDonnees();
-    if (!open_) {
-        open_ = true;
-        if (postKey_)
-            postKey_(cmd::MidiEditorOpened);
-    }
+    session_.open();
 }
 
 void MidiFavEditor::windowWillClose()
 {
-    if (!open_)
-        return;
-    open_ = false;
-    sauvegarderDonnees();
-    if (postKey_)
-        postKey_(cmd::MidiEditorClosed);
+    session_.close([this] { sauvegarderDonnees(); });
 }
 
 void MidiFavEditor::sauvegarderDonnees()

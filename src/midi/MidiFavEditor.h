@@ -12,12 +12,12 @@ class Midi;
 // The event library editor without its window: the rows are Midi::MIDIfav.
 class MidiFavEditor {
 public:
-    using KeyPoster = std::function<void(int command)>;
+    using KeyPoster = MidiEditorSession::KeyPoster;
     MidiFavEditor(Midi& midi, Dialogs& dialogs, KeyPoster postKey);
 
     void showMidiPref(bool save = false);
     void windowWillClose();
-    bool isOpen() const { return open_; }
+    bool isOpen() const { return session_.isOpen(); }
     void sauvegarderDonnees();
 
     int rowCount() const;
@@ -41,8 +41,7 @@ private:
 
     Midi& midi_;
     Dialogs& dialogs_;
-    KeyPoster postKey_;
-    bool open_ = false;
+    MidiEditorSession session_;
 };
 
 } // namespace partivo

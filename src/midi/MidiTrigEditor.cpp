@@ -88,30 +88,21 @@ QString actionPlaceholder(int type)
 } // namespace
 
 MidiTrigEditor::MidiTrigEditor(Midi& midi, Dialogs& dialogs, KeyPoster postKey)
-    : midi_(midi), dialogs_(dialogs), postKey_(std::move(postKey))
+    : midi_(midi), dialogs_(dialogs), session_(std::move(postKey))
 {
 }
 
 void MidiTrigEditor::showMidiPref(bool save)
 {
-    if (save && open_)
+    if (save && session_.isOpen())
         sauvegarderDonnees();
     sourceAvail_ = midi_.backend.sources();
-    if (!open_) {
-        open_ = true;
-        if (postKey_)
-            postKey_(cmd::MidiEditorOpened);
-    }
+    session_.open();
 }
 
 void MidiTrigEditor::windowWillClose()
 {
-    if (!open_)
-        return;
-    open_ = false;
-    sauvegarderDonnees();
-    if (postKey_)
-        postKey_(cmd::MidiEditorClosed);
+    session_.close([this] { sauvegarderDonnees(); });
 }
 
 void MidiTrigEditor::sauvegarderDonnees()

@@ -40,13 +40,13 @@ struct TrigRowInput {
 // built from the backend's sources, and a row can learn the next incoming message.
 class MidiTrigEditor {
 public:
-    using KeyPoster = std::function<void(int command)>;
+    using KeyPoster = MidiEditorSession::KeyPoster;
     MidiTrigEditor(Midi& midi, Dialogs& dialogs, KeyPoster postKey);
 
     void showMidiPref(bool save = false);
     // Ends learn mode, saves, posts 1008.
     void windowWillClose();
-    bool isOpen() const { return open_; }
+    bool isOpen() const { return session_.isOpen(); }
     // Ends learn mode, saves (the channel filters are rebuilt).
     void sauvegarderDonnees();
 
@@ -85,11 +85,10 @@ private:
 
     Midi& midi_;
     Dialogs& dialogs_;
-    KeyPoster postKey_;
+    MidiEditorSession session_;
     QList<MidiEndpoint> sourceAvail_;
     int listeningRow_ = -1;
     std::optional<MidiLearnedRow> learned_;
-    bool open_ = false;
 };
 
 } // namespace partivo

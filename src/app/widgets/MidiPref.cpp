@@ -53,27 +53,15 @@ QWidget* MidiPref::buildButtons()
 {
     auto* bar = new QWidget;
     auto* row = new QHBoxLayout(bar);
-    auto* add = new QPushButton(QStringLiteral("Add"));
-    auto* remove = new QPushButton(QStringLiteral("Delete"));
-    auto* up = new QPushButton(QStringLiteral("Move Up"));
-    auto* down = new QPushButton(QStringLiteral("Move Down"));
-    for (QPushButton* b : {add, remove, up, down})
-        row->addWidget(b);
+    QPushButton* add = addRowButtons(
+        row, this, rowEditing(editor_), [this] { return selectedTableRow(table_); },
+        [this](int r) { reload(r); });
     row->addStretch();
+    // A new destination's name is typed next.
     connect(add, &QPushButton::clicked, this, [this] {
-        reload(editor_.actionInsertRow());
         name_->setFocus();
         name_->selectAll();
     });
-    connect(remove, &QPushButton::clicked, this,
-            [this] { reload(editor_.actionDeleteRow(selectedTableRow(table_))); });
-    for (auto [button, delta] : {std::pair{up, -1}, std::pair{down, 1}}) {
-        connect(button, &QPushButton::clicked, this, [this, delta] {
-            const int row = selectedTableRow(table_);
-            const int to = editor_.moveRow(row, delta);
-            reload(to >= 0 ? to : row);
-        });
-    }
     return bar;
 }
 

@@ -148,28 +148,15 @@ QWidget* MidiPref2::buildButtons()
 {
     auto* bar = new QWidget;
     auto* row = new QHBoxLayout(bar);
-    auto* add = new QPushButton(QStringLiteral("Add"));
-    auto* remove = new QPushButton(QStringLiteral("Delete"));
-    auto* up = new QPushButton(QStringLiteral("Move Up"));
-    auto* down = new QPushButton(QStringLiteral("Move Down"));
+    addRowButtons(
+        row, this, rowEditing(editor_), [this] { return selectedTableRow(table_); },
+        [this](int r) { reload(r); });
     test_ = new QPushButton(QStringLiteral("Test"));
     reference_ = new QComboBox;
     append_ = new QPushButton(QStringLiteral("Append MIDI"));
-    for (QWidget* w :
-         {static_cast<QWidget*>(add), static_cast<QWidget*>(remove), static_cast<QWidget*>(up),
-          static_cast<QWidget*>(down), static_cast<QWidget*>(test_),
-          static_cast<QWidget*>(reference_), static_cast<QWidget*>(append_)})
+    for (QWidget* w : {static_cast<QWidget*>(test_), static_cast<QWidget*>(reference_),
+                       static_cast<QWidget*>(append_)})
         row->addWidget(w);
-    connect(add, &QPushButton::clicked, this, [this] { reload(editor_.actionInsertRow()); });
-    connect(remove, &QPushButton::clicked, this,
-            [this] { reload(editor_.actionDeleteRow(selectedTableRow(table_))); });
-    for (auto [button, delta] : {std::pair{up, -1}, std::pair{down, 1}}) {
-        connect(button, &QPushButton::clicked, this, [this, delta] {
-            const int row = selectedTableRow(table_);
-            const int to = editor_.moveRow(row, delta);
-            reload(to >= 0 ? to : row);
-        });
-    }
     connect(test_, &QPushButton::clicked, this,
             [this] { editor_.actionSendMidi(selectedTableRow(table_)); });
     connect(append_, &QPushButton::clicked, this, [this] {

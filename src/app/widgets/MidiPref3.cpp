@@ -63,30 +63,16 @@ QWidget* MidiPref3::buildButtons()
 {
     auto* bar = new QWidget;
     auto* row = new QHBoxLayout(bar);
-    auto* add = new QPushButton(QStringLiteral("Add"));
-    auto* remove = new QPushButton(QStringLiteral("Delete"));
-    auto* up = new QPushButton(QStringLiteral("Move Up"));
-    auto* down = new QPushButton(QStringLiteral("Move Down"));
+    addRowButtons(
+        row, this, rowEditing(editor_), [this] { return selectedRow(); },
+        [this](int r) { reload(r); });
     listen_ = new QPushButton(QStringLiteral("Listen"));
     learned_ = new QLabel;
     accept_ = new QPushButton(QStringLiteral("Accept"));
     cancel_ = new QPushButton(QStringLiteral("Cancel"));
-    for (QWidget* w : {static_cast<QWidget*>(add), static_cast<QWidget*>(remove),
-                       static_cast<QWidget*>(up), static_cast<QWidget*>(down),
-                       static_cast<QWidget*>(listen_), static_cast<QWidget*>(learned_),
+    for (QWidget* w : {static_cast<QWidget*>(listen_), static_cast<QWidget*>(learned_),
                        static_cast<QWidget*>(accept_), static_cast<QWidget*>(cancel_)})
         row->addWidget(w);
-    connect(add, &QPushButton::clicked, this, [this] { reload(editor_.actionInsertRow()); });
-    connect(remove, &QPushButton::clicked, this,
-            [this] { reload(editor_.actionDeleteRow(selectedRow())); });
-    connect(up, &QPushButton::clicked, this, [this] {
-        const int to = editor_.moveRow(selectedRow(), -1);
-        reload(to >= 0 ? to : selectedRow());
-    });
-    connect(down, &QPushButton::clicked, this, [this] {
-        const int to = editor_.moveRow(selectedRow(), 1);
-        reload(to >= 0 ? to : selectedRow());
-    });
     connect(listen_, &QPushButton::clicked, this, [this] {
         editor_.actionListen(selectedRow());
         reload(selectedRow());

@@ -1,5 +1,8 @@
 #include "app/widgets/MidiPrefCommon.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
+
 #include "app/Controller.h"
 #include "platform/Commands.h"
 #include "platform/NotificationCenter.h"
@@ -73,6 +76,30 @@ void showChoice(QComboBox* box, int item)
 {
     const QSignalBlocker blocker(box);
     box->setCurrentIndex(item);
+}
+
+QPushButton* addRowButtons(QHBoxLayout* row, QObject* context, const RowEditing& edit,
+                           const std::function<int()>& selected,
+                           const std::function<void(int row)>& reload)
+{
+    auto* add = new QPushButton(QStringLiteral("Add"));
+    auto* remove = new QPushButton(QStringLiteral("Delete"));
+    auto* up = new QPushButton(QStringLiteral("Move Up"));
+    auto* down = new QPushButton(QStringLiteral("Move Down"));
+    for (QPushButton* b : {add, remove, up, down})
+        row->addWidget(b);
+    QObject::connect(add, &QPushButton::clicked, context,
+                     [edit, reload] { reload(edit.insert()); });
+    QObject::connect(remove, &QPushButton::clicked, context,
+                     [edit, selected, reload] { reload(edit.remove(selected())); });
+    for (auto [button, delta] : {std::pair{up, -1}, std::pair{down, 1}}) {
+        QObject::connect(button, &QPushButton::clicked, context, [edit, selected, reload, delta] {
+            const int from = selected();
+            const int to = edit.move(from, delta);
+            reload(to >= 0 ? to : from);
+        });
+    }
+    return add;
 }
 
 } // namespace partivo
