@@ -4,6 +4,8 @@
 #include "platform/Clipboard.h"
 
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 namespace partivo {
 
@@ -48,6 +50,13 @@ public:
     // Shows the tab editor modally and returns once it is closed; without a window (the
     // command line) nothing is shown.
     virtual void runTabEditor(TabEditor& /*editor*/) {}
+    // Asks for the filter text, the tags offered to choose from; nothing when the user
+    // cancels (and without a window).
+    virtual std::optional<QString> askFilterText(const QString& /*text*/,
+                                                 const QStringList& /*tags*/)
+    {
+        return std::nullopt;
+    }
     // The MIDI set-up changed: the open MIDI editors read the endpoint lists again.
     virtual void refreshMidiEditors() {}
     // A message was learned: the trigger editor fills the row being learned.

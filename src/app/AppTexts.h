@@ -14,7 +14,6 @@ inline constexpr char kCannotPrint[] = "The PDF file \"%1\" cannot be printed.";
 // The parts of the program whose commands are registered before they exist; their commands
 // log that they are not available yet.
 namespace comingParts {
-inline constexpr char kFilters[] = "filters";
 inline constexpr char kNoteWindow[] = "the note window";
 inline constexpr char kPlayer[] = "the backing-track player";
 inline constexpr char kPlayerAndGenres[] = "the backing-track player and genres";

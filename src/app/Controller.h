@@ -105,6 +105,15 @@ public:
     // The saved logs, the most recent first: the date as the menu shows it, and the slot.
     QList<std::pair<QString, int>> playedLogs() const;
     void chooseGenre(int genre);
+    // The song list's filter (shown first when hidden): the previous or next item, item n
+    // of the current song's items, the filter text asked for (then key 85), the typed text
+    // applied (or the next item without one), and the quick filters of
+    // "ActionDisplayHideList" (ARTIST, TEMPO, PLAYED or a text; the same again hides).
+    void stepFilter(int step);
+    void chooseFilterItem(int item);
+    void filter();
+    void applyFilterText();
+    void actionDisplayHideListReceived(const QString& word);
     // The tab editor for tab 1..9, modal; nothing for tab 0, a message in the Help Binder.
     void editerSetlist(int tab);
     // The current tab's songs on the clipboard, as file names or as titles (the user
@@ -160,6 +169,9 @@ private:
     bool inHelpBinder() const { return binders_.currentDirNo < 0; }
     // Songs per list-panel page: 36, or 18 when a narrow binder window shows the list.
     int determinerNbTocG() const;
+    // Applies the filter to the open list (nothing with the list closed).
+    void prevNextFilterNoG(int step, int pred, bool refresh);
+    void showFilterResult();
 
     NotificationCenter& center_;
     Timers& timers_;

@@ -91,14 +91,8 @@ void Controller::registerActions()
         d.actionNotAvailable(actionName(name), QString::fromLatin1(kPlayerAndGenres));
     for (const char* name : {action::InsererMessage, action::InsererTag})
         d.actionNotAvailable(actionName(name), QString::fromLatin1(kNoteWindow));
-    // Without a filter word the song list shows or hides; the quick filters are still to come.
-    d.onAction(actionName(action::DisplayHideList), [this](const QVariant& p) {
-        const QString filter = paramText(p);
-        if (filter.isEmpty())
-            navigator_.actionEqual();
-        else
-            dispatcher_.logNotAvailable(QString::fromLatin1(kFilters), filter);
-    });
+    d.onAction(actionName(action::DisplayHideList),
+               [this](const QVariant& p) { actionDisplayHideListReceived(paramText(p)); });
 }
 
 // Song k (0-based) of the current tab; nothing beyond the tab's songs.

@@ -130,8 +130,10 @@ void Controller::registerKeyCommands()
     d.onKey(cmd::NextGenre, [this](int) { nextGenre(); });
     for (int c : {cmd::Metronome, cmd::NextMetronomeType, cmd::CountIn})
         d.keyNotAvailable(c, QString::fromLatin1(kMetronome));
-    for (int c : {cmd::PrevFilter, cmd::NextFilter, cmd::Filter, cmd::ApplyFilter})
-        d.keyNotAvailable(c, QString::fromLatin1(kFilters));
+    d.onKey(cmd::PrevFilter, [this](int) { stepFilter(-1); });
+    d.onKey(cmd::NextFilter, [this](int) { stepFilter(1); });
+    d.onKey(cmd::Filter, [this](int) { filter(); });
+    d.onKey(cmd::ApplyFilter, [this](int) { applyFilterText(); });
     for (int c : {cmd::ShowTags, cmd::CloseTags})
         d.keyNotAvailable(c, QString::fromLatin1(kTags));
     registerMidiEditorKeys();

@@ -6,6 +6,7 @@
 #include "display/SongListBroadcast.h"
 #include "display/WindowPDFx.h"
 #include "library/Pieces.h"
+#include "library/SongFilter.h"
 
 namespace partivo {
 
@@ -14,6 +15,9 @@ void Controller::afficherToc()
     navigator_.tocON = true;
     toc_.noPageToc = 0;
     stopAlreadyPlayedTimer(); // a song under the list is not being played
+    // An active filter is built again from the song now current.
+    if (data_.filterType != 0)
+        toc_.noPageToc = partivo::prevNextFilterNoG(data_, 0, kFilterOn, FilterStep, true);
     remplirToc();
     windows_.afficherTocX(true, data_.nbTocG, data_.filterType != 0);
 }

@@ -57,7 +57,10 @@ public:
     int ongletRed = -1; // the tab whose button shows red (the searched song is not in it)
     int filterNoG = -1;
     int filterType = 0;
-    int filterField = 0;
+    int filterField = 0;   // what the active filter compares (SongFilter.h)
+    QString filterString;  // the free filter text, may be empty
+    int songNoGfilter = 0; // the current song when the filter's items were built
+    QStringList tagsTemp;  // the filter's items, built from the current song
     int nbTocG = 36;
     int currentGenreG = 1; // the genre the player and the timed events use, 1..6
     QStringList tags;      // the global tag list

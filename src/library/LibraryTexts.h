@@ -29,5 +29,9 @@ inline constexpr char kNoTabsInHelpBinder[] =
 
 // The list panel's page label when the list holds no song.
 inline constexpr char kNoEntry[] = "(no entry)";
+inline constexpr char kFilterAll[] = "All • %1";
+inline constexpr char kFilterPlayed[] = "Played";
+inline constexpr char kFilterTempo[] = "Tempo %1";
+inline constexpr char kFilterNoArtist[] = "(no artist)";
 
 } // namespace partivo::texts

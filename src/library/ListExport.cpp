@@ -2,21 +2,15 @@
 
 #include "library/Data.h"
 #include "library/FileNames.h"
+#include "library/SongFilter.h"
 
 namespace partivo {
-
-namespace {
-
-// The filter field that collects from the played log, over the whole binder.
-constexpr int kPlayedFilterField = 3;
-
-} // namespace
 
 ListExport exporterListe(const Data& data, ListExportKind kind)
 {
     const bool filtered = data.filterType != 0;
     const Data::PieceList& list = filtered ? data.listePiecesTEMP2 : data.currentList();
-    const bool wholeBinder = filtered && data.filterField == kPlayedFilterField;
+    const bool wholeBinder = filtered && data.filterField == FilterPlayed;
     ListExport out;
     for (const auto& piece : list) {
         if (!piece || !piece->pieceDet)

@@ -5,6 +5,7 @@
 #include "library/LibraryTexts.h"
 #include "library/LibraryView.h"
 #include "library/SearchText.h"
+#include "library/SongFilter.h"
 #include "platform/Dialogs.h"
 #include "platform/Timers.h"
 
@@ -296,8 +297,7 @@ void Navigator::actionEqual()
         return;
     }
     if (data_.filterNoG >= 0) {
-        data_.filterNoG = -1;
-        data_.filterType = 0;
+        clearFilter(data_);
         view_.afficherToc();
         return;
     }

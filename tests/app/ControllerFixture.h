@@ -31,6 +31,14 @@ struct LogicShell : AppShell {
     void showKeyTest(const QString& text) override { keyTest = text; }
     bool editing = false;
     bool editingWindowOpen() const override { return editing; }
+    // What the filter window answers, and the tags it offered.
+    std::optional<QString> filterAnswer;
+    QStringList filterTagsOffered;
+    std::optional<QString> askFilterText(const QString& /*text*/, const QStringList& tags) override
+    {
+        filterTagsOffered = tags;
+        return filterAnswer;
+    }
 };
 
 // A controller on test doubles, with a binder folder of PDFs the test writes.
