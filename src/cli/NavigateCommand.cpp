@@ -6,6 +6,7 @@
 #include "cli/OffscreenShell.h"
 #include "cli/TocJson.h"
 #include "cli/WindowArgs.h"
+#include "cli/WritableFile.h"
 
 #include "app/Controller.h"
 #include "display/WindowPDFx.h"
@@ -36,12 +37,13 @@ namespace partivo::cli {
 namespace {
 
 constexpr char kNavigateUsage[] =
-    "usage: navigate <folder> [--settings FILE] [--binder N] [--window WxH] "
-    "[--mode 0|1|2|4|5] --keys \"<commands>\"";
+    "usage: navigate <folder> [--settings FILE] [--save-settings FILE] [--binder N] "
+    "[--window WxH] [--mode 0|1|2|4|5] --keys \"<commands>\"";
 
 struct NavigateArgs {
     QString folder;
     QString settings;
+    QString saveSettings;
     QString keys;
     bool hasKeys = false;
     int binder = 0;
@@ -56,6 +58,8 @@ QString parseArgs(const QStringList& args, NavigateArgs& a)
         const bool hasValue = i + 1 < args.size();
         if (arg == QLatin1String("--settings") && hasValue) {
             a.settings = args[++i];
+        } else if (arg == QLatin1String("--save-settings") && hasValue) {
+            a.saveSettings = args[++i];
         } else if (arg == QLatin1String("--keys") && hasValue) {
             a.keys = args[++i];
             a.hasKeys = true;
@@ -124,6 +128,9 @@ QJsonObject stateJson(const QString& word, Controller& c, const WindowPDFx* wind
         json.insert(QStringLiteral("toc"), tocJson(window->scene().toc, c.tocList(), data.nbTocG));
     if (window)
         json.insert(QStringLiteral("tabs"), tabsJson(window->scene().toc));
+    if (data.filterType != 0)
+        json.insert(QStringLiteral("filter"), filterJson(data));
+    json.insert(QStringLiteral("played"), entry && entry->pieceDet->played);
     return json;
 }
 
@@ -178,6 +185,18 @@ void addMidiFields(QJsonObject& json, const Midi& midi, bool processed, const QS
     json.insert(QStringLiteral("sent"), QJsonArray::fromStringList(sent));
 }
 
+// What the termination left in the store, written into the file (its other keys kept); ""
+// or why it could not be written.
+QString writeSettings(const MemoryPrefs& prefs, const QString& path)
+{
+    QSettingsPrefs file(path);
+    for (const QString& key : prefs.keys())
+        file.setValue(key, prefs.value(key));
+    file.sync();
+    return file.ok() ? QString()
+                     : QStringLiteral("the settings file '%1' could not be written").arg(path);
+}
+
 // The settings file is read into memory: the program may write what it likes there, the
 // user's file is never changed.
 std::unique_ptr<MemoryPrefs> readSettings(const QString& path)
@@ -214,6 +233,12 @@ int runNavigate(const QStringList& args)
     }
     if (const QString error = HeadlessBinder::checkPaths(a.folder, a.settings); !error.isEmpty())
         return fail(error);
+    if (!a.saveSettings.isEmpty()) {
+        if (const QString error =
+                fileWriteProblem(a.saveSettings, QStringLiteral("the settings file"));
+            !error.isEmpty())
+            return fail(error);
+    }
     if (a.mode == ModeHalfPageZoom && a.window.width() <= a.window.height())
         return fail(zoomNeedsWideWindowMessage());
 
@@ -252,6 +277,11 @@ int runNavigate(const QStringList& args)
         addMidiFields(json, midi, midi.trigStepCount() != trigSteps, sent.take());
         const QByteArray line = QJsonDocument(json).toJson(QJsonDocument::Compact);
         std::printf("%s\n", line.constData());
+    }
+    if (!a.saveSettings.isEmpty()) {
+        controller.applicationWillTerminate();
+        if (const QString error = writeSettings(*prefs, a.saveSettings); !error.isEmpty())
+            return fail(error);
     }
     return kOk;
 }

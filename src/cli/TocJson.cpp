@@ -1,6 +1,8 @@
 #include "cli/TocJson.h"
 
 #include "display/TocView.h"
+#include "library/Data.h"
+#include "library/SongFilter.h"
 #include "library/TocList.h"
 
 namespace partivo::cli {
@@ -40,6 +42,19 @@ QJsonArray tabsJson(const TocScene& toc)
         });
     }
     return tabs;
+}
+
+QJsonObject filterJson(const Data& data)
+{
+    const auto songs =
+        std::count_if(data.listePiecesTEMP2.begin(), data.listePiecesTEMP2.end(),
+                      [](const auto& piece) { return piece->pieceDet->indexInTEMP[0] >= 0; });
+    return QJsonObject{
+        {QStringLiteral("type"), data.filterType},
+        {QStringLiteral("field"), data.filterField},
+        {QStringLiteral("text"), filterItem(data)},
+        {QStringLiteral("count"), int(songs)},
+    };
 }
 
 } // namespace partivo::cli

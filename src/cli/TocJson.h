@@ -4,6 +4,7 @@
 #include <QJsonObject>
 
 namespace partivo {
+class Data;
 class TocList;
 struct TocScene;
 } // namespace partivo
@@ -15,5 +16,8 @@ namespace partivo::cli {
 QJsonObject tocJson(const TocScene& toc, const TocList& pages, int nbTocG);
 // The ten tab buttons: tab number, title and state.
 QJsonArray tabsJson(const TocScene& toc);
+// The active filter: its type, field, selected item and the songs it lists (headings and
+// "(no entry)" lines left out).
+QJsonObject filterJson(const Data& data);
 
 } // namespace partivo::cli

@@ -97,6 +97,18 @@ with open(READ_ONLY_NOTE, "wb") as out:
 os.chmod(READ_ONLY_NOTE, 0o444)
 NEW_NOTE = os.path.join(TAG_NOTES, "New.txt")
 
+# A binder for the filters: tempos, tags and artists in the notes.
+FILTER_BINDER = os.path.join(SCRATCH, "filter")
+os.mkdir(FILTER_BINDER)
+for name, note in [("Alpha(Adele)", b"Tempo 96\nTags=Pop\n"), ("Beta(Adele)", b"Tempo 96\nTags=Rock\n"),
+                   ("Gamma(Bob)", b"Tags=Rock Pop\n"), ("Delta", None)]:
+    with open(os.path.join(FILTER_BINDER, name + ".pdf"), "wb") as out:
+        out.write(score_bytes)
+    if note:
+        with open(os.path.join(FILTER_BINDER, name + ".txt"), "wb") as out:
+            out.write(note)
+PLAYED_SETTINGS = os.path.join(SCRATCH, "played.ini")
+
 LOOPING_PDF = os.path.join(LOOPING, "Loop(Band).pdf")
 with open(LOOPING_PDF, "wb") as out:
     out.write(pdf_of_objects([b"<< /Type /Catalog /Pages 2 0 R >>",
@@ -163,6 +175,17 @@ CASES = [
                          "2,7 76 type:l,pageDown,pageUp"], 0, "navigate_search.jsonl", None),
     ("navigate_artist_order", ["navigate", CORPUS, "--keys", "toggleSort type:band 37 37 36"],
      0, "navigate_artist_order.jsonl", None),
+    ("navigate_filter", ["navigate", FILTER_BINDER, "--keys",
+                         "post:ActionDisplayHideList=TEMPO post:ActionDisplayHideList=TEMPO "
+                         "post:ActionDisplayHideList=ARTIST key:81 key:81 key:80 key:80 key:80 "
+                         "post:ActionDisplayHideList=bob key:51 key:51"], 0,
+     "navigate_filter.jsonl", None),
+    ("navigate_played", ["navigate", FILTER_BINDER, "--save-settings", PLAYED_SETTINGS, "--keys",
+                         "wait:29 wait:1 next wait:30 next key:51 wait:60 key:51 "
+                         "post:ActionDisplayHideList=PLAYED"], 0, "navigate_played.jsonl", None),
+    ("navigate_save_settings_unwritable", ["navigate", FILTER_BINDER, "--save-settings",
+                                           NO_FOLDER_SETTINGS, "--keys", "next"], 2, None,
+     "settings file"),
     ("navigate_unknown_word", ["navigate", CORPUS, "--keys", "next jump"], 2, None,
      "unknown navigation command 'jump'"),
     ("navigate_unknown_number", ["navigate", CORPUS, "--keys", "42"], 2, None,
@@ -451,10 +474,24 @@ def note_problems():
     return problems
 
 
+def played_problems():
+    """The played case saved its log as termination does: slot 1, the played songs in order."""
+    try:
+        with open(PLAYED_SETTINGS, encoding="utf-8") as f:
+            text = f.read()
+    except OSError:
+        return ["the played case wrote no settings file"]
+    problems = []
+    for line in ("plogLast=1", "plogTx1=Alpha(Adele).pdf\\nBeta(Adele).pdf\\n", "plogDate1="):
+        if line not in text:
+            problems.append(f"the saved settings lack {line!r}")
+    return problems
+
+
 def main():
     golden = os.path.join(HERE, "golden")
     result = run_cases(sys.argv[1], CASES, golden, update="--update" in sys.argv)
-    for problem in picture_problems() + settings_problems() + note_problems():
+    for problem in picture_problems() + settings_problems() + note_problems() + played_problems():
         print(f"FAIL {problem}")
         result = 1
     return result
