@@ -13,6 +13,8 @@ class DisplayWindows;
 class NotificationCenter;
 class SongPages;
 class TabEditor;
+class TagAssignments;
+class TagListEditor;
 class Timers;
 class WindowPDFx;
 
@@ -57,6 +59,11 @@ public:
     {
         return std::nullopt;
     }
+    // The tag list and the tag assignments, modal; without a window nothing is shown. The
+    // tag list closes when asked (key 1018).
+    virtual void runTagList(TagListEditor& /*editor*/) {}
+    virtual void closeTagList() {}
+    virtual void runTagAssignments(TagAssignments& /*assignments*/) {}
     // The MIDI set-up changed: the open MIDI editors read the endpoint lists again.
     virtual void refreshMidiEditors() {}
     // A message was learned: the trigger editor fills the row being learned.

@@ -9,6 +9,10 @@ inline constexpr char kSettingsReadOnly[] =
 inline constexpr char kDisabledInHelpBinder[] = "This action is disabled in the Help Binder.";
 inline constexpr char kNeedsBinderWindow[] = "This command needs a binder window.";
 inline constexpr char kFileNotFound[] = "The file \"%1\" cannot be found.";
+inline constexpr char kTagAssignmentsInHelpBinder[] =
+    "Tags Assignments is disabled in the Help Binder.";
+inline constexpr char kTagAssignmentsNeedTags[] =
+    "Please, create at least one tag before using Tags Assignments.";
 inline constexpr char kCannotPrint[] = "The PDF file \"%1\" cannot be printed.";
 
 // The parts of the program whose commands are registered before they exist; their commands
@@ -18,7 +22,6 @@ inline constexpr char kNoteWindow[] = "the note window";
 inline constexpr char kPlayer[] = "the backing-track player";
 inline constexpr char kPlayerAndGenres[] = "the backing-track player and genres";
 inline constexpr char kMetronome[] = "the metronome";
-inline constexpr char kTags[] = "the tags window";
 inline constexpr char kMidiIn[] = "MIDI input and the MIDI editors";
 inline constexpr char kEditor[] = "the ChordPro editor";
 inline constexpr char kHelp[] = "the help topics window";

@@ -109,6 +109,11 @@ public:
     // of the current song's items, the filter text asked for (then key 85), the typed text
     // applied (or the next item without one), and the quick filters of
     // "ActionDisplayHideList" (ARTIST, TEMPO, PLAYED or a text; the same again hides).
+    // The tag list window (key 1017; 1018 closes it) and the tag assignments (refused in the
+    // Help Binder and without a tag; the binder is reloaded after a change).
+    void actionMenuItemTags();
+    void fermerTags();
+    void tagsAssignments();
     void stepFilter(int step);
     void chooseFilterItem(int item);
     void filter();
@@ -194,6 +199,7 @@ private:
     bool refreshWarning_ = false; // song information changed: the "⚠" item shows
     bool layoutSaved_ = false;    // the window layout was kept for the next start
     int userGenre_ = 1;           // the genre the user chose last
+    bool tagListOpen_ = false;    // the tag list window is open
 };
 
 } // namespace partivo

@@ -134,8 +134,8 @@ void Controller::registerKeyCommands()
     d.onKey(cmd::NextFilter, [this](int) { stepFilter(1); });
     d.onKey(cmd::Filter, [this](int) { filter(); });
     d.onKey(cmd::ApplyFilter, [this](int) { applyFilterText(); });
-    for (int c : {cmd::ShowTags, cmd::CloseTags})
-        d.keyNotAvailable(c, QString::fromLatin1(kTags));
+    d.onKey(cmd::ShowTags, [this](int) { actionMenuItemTags(); });
+    d.onKey(cmd::CloseTags, [this](int) { fermerTags(); });
     registerMidiEditorKeys();
     for (int topic : {0, 4, 5, 7, 9, 11, 12, 13, 16, 17, 18})
         d.keyNotAvailable(cmd::FirstHelpTopic + topic, QString::fromLatin1(kHelp));

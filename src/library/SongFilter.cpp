@@ -79,16 +79,22 @@ int addSection(Data& data, const QString& title, int tab, bool determinerNoPage,
     return page;
 }
 
+QStringList itemsForCurrentSong(const Data& data)
+{
+    QStringList items = chargerTagsTemp(data);
+    items.append(QString::fromUtf8(texts::kFilterPlayed));
+    const auto song = data.getPiece(data.songNoG());
+    const int tempo = song ? (song->pieceDet->tempoOk ? song->pieceDet->tempo : song->tempo()) : 0;
+    items.append(QString::fromUtf8(texts::kFilterTempo).arg(tempo > 0 ? tempo : 120));
+    const QString artist = song ? song->pieceDet->auteur : QString();
+    items.append(artist.isEmpty() ? QString::fromUtf8(texts::kFilterNoArtist) : artist);
+    return items;
+}
+
 void rebuildItems(Data& data)
 {
     data.songNoGfilter = data.songNoG();
-    data.tagsTemp = chargerTagsTemp(data);
-    data.tagsTemp.append(QString::fromUtf8(texts::kFilterPlayed));
-    const auto song = data.getPiece(data.songNoG());
-    const int tempo = song ? (song->pieceDet->tempoOk ? song->pieceDet->tempo : song->tempo()) : 0;
-    data.tagsTemp.append(QString::fromUtf8(texts::kFilterTempo).arg(tempo > 0 ? tempo : 120));
-    const QString artist = song ? song->pieceDet->auteur : QString();
-    data.tagsTemp.append(artist.isEmpty() ? QString::fromUtf8(texts::kFilterNoArtist) : artist);
+    data.tagsTemp = itemsForCurrentSong(data);
 }
 
 int selectItem(int selected, int count, int step, int pred)
@@ -176,10 +182,9 @@ int prevNextFilterNoG(Data& data, int step, int filterType, int pred, bool refre
     return showSelectedItem(data, filterType);
 }
 
-QStringList filterItemsForSong(Data& data)
+QStringList filterItemsForSong(const Data& data)
 {
-    rebuildItems(data);
-    return data.tagsTemp;
+    return itemsForCurrentSong(data);
 }
 
 int chooseFilterItem(Data& data, int item)

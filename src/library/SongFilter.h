@@ -34,8 +34,8 @@ QStringList chargerTagsTemp(const Data& data, const QString& text = QString());
 // the current song (1 when it is not listed).
 int prevNextFilterNoG(Data& data, int step, int filterType, int pred, bool refresh);
 
-// The items as the current song gives them now (Data::tagsTemp built again).
-QStringList filterItemsForSong(Data& data);
+// The items as the current song gives them now (what the next build would make).
+QStringList filterItemsForSong(const Data& data);
 // Builds the items from the current song and selects item n (off when there is none);
 // answers the list page as prevNextFilterNoG does.
 int chooseFilterItem(Data& data, int item);

@@ -71,15 +71,10 @@ void TabEditor::chargerDonnees()
         if (!line.isEmpty())
             liste_.append(kind_ == SetlistKind ? entreeSetlist(line) : entreeMotCle(line));
     }
-    tabNoSource_ = 0;
-    titleFilter_.clear();
-    artistFilter_.clear();
-    tagFilter_.clear();
-    playedOnly_ = false;
     changeMade_ = false;
     changeMadeTabName_ = false;
     refreshCollectionPreview();
-    refreshSource();
+    source_.reset();
 }
 
 QString TabEditor::windowTitle() const

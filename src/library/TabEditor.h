@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/Data.h"
+#include "library/SourceSongs.h"
 #include "library/TabDet.h"
 
 #include <QHash>
@@ -119,14 +120,17 @@ public:
     void refreshCollectionPreview();
 
     // Source table: songs of the chosen tab in title order, narrowed by the filters.
-    QList<int> sourceTabs() const;
-    QString sourceTabName(int tab) const;
-    int tabNoSource() const { return tabNoSource_; }
-    void setTabNoSource(int tab);
-    void setSourceFilters(const QString& title, const QString& artist, const QString& tag);
-    void actionPlayed(bool playedOnly);
-    bool playedOnly() const { return playedOnly_; }
-    const Data::PieceList& sourcePieces() const { return source_; }
+    QList<int> sourceTabs() const { return source_.tabs(); }
+    QString sourceTabName(int tab) const { return source_.tabName(tab); }
+    int tabNoSource() const { return source_.tab(); }
+    void setTabNoSource(int tab) { source_.setTab(tab); }
+    void setSourceFilters(const QString& title, const QString& artist, const QString& tag)
+    {
+        source_.setFilters(title, artist, tag);
+    }
+    void actionPlayed(bool playedOnly) { source_.setPlayedOnly(playedOnly); }
+    bool playedOnly() const { return source_.playedOnly(); }
+    const Data::PieceList& sourcePieces() const { return source_.pieces(); }
     // Inserts source rows into a setlist at row at (-1: at the end); returns how many.
     int ajouterPiecesSource(const QList<int>& sourceRows, int at);
 
@@ -142,9 +146,7 @@ private:
     static TabEntry entreeDe(const std::shared_ptr<PiecesDet>& det);
     static TabEntry entreeMotCle(const QString& keyword);
     std::shared_ptr<PiecesDet> chercherFichier(const QString& fileName) const;
-    Data::PieceList piecesOfTab(int tab) const;
     void marquerChangement();
-    void refreshSource();
     void postKey(int command);
 
     Data& data_;
@@ -170,12 +172,7 @@ private:
     Data::PieceList listeTemp_;
     QStringList tags_;
 
-    int tabNoSource_ = 0;
-    QString titleFilter_;
-    QString artistFilter_;
-    QString tagFilter_;
-    bool playedOnly_ = false;
-    Data::PieceList source_;
+    SourceSongs source_{data_};
 
     // The binder's songs by file name, as written and upper-cased; built on first use.
     mutable QHash<QString, std::shared_ptr<PiecesDet>> byName_;

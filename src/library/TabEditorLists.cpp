@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <algorithm>
-#include <vector>
 
 namespace partivo {
 
@@ -18,26 +17,6 @@ namespace {
 QString tr8(const char* text)
 {
     return QString::fromUtf8(text);
-}
-
-// Stable sort of entries by a text of theirs, in the binder's collation.
-void sortBy(Data::PieceList& list, const QCollator& collator,
-            QString (*text)(const std::shared_ptr<Pieces>&))
-{
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(list.size());
-    for (const auto& piece : std::as_const(list))
-        keys.push_back(collator.sortKey(text(piece)));
-    std::vector<int> order(list.size());
-    for (int i = 0; i < int(order.size()); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&keys](int a, int b) { return keys[a].compare(keys[b]) < 0; });
-    Data::PieceList sorted;
-    sorted.reserve(list.size());
-    for (int i : order)
-        sorted.append(list[i]);
-    list = sorted;
 }
 
 } // namespace
@@ -112,16 +91,6 @@ std::shared_ptr<PiecesDet> TabEditor::chercherFichier(const QString& fileName) c
     return nullptr;
 }
 
-Data::PieceList TabEditor::piecesOfTab(int tab) const
-{
-    Data::PieceList songs;
-    for (const auto& piece : data_.listePiecesByTitle) {
-        if (piece->ongNo == tab && piece->pieceDet)
-            songs.append(piece);
-    }
-    return songs;
-}
-
 void TabEditor::refreshCollectionPreview()
 {
     listeTemp_.clear();
@@ -133,7 +102,7 @@ void TabEditor::refreshCollectionPreview()
     for (const TabEntry& entry : std::as_const(liste_))
         keywords.append(entry.titre.toUpper());
     const EntryContext context{nullptr, &data_.random, nullptr};
-    for (const auto& song : piecesOfTab(0)) {
+    for (const auto& song : piecesOfTab(data_, 0)) {
         const QString& path = song->getPath();
         auto entry =
             Pieces::initWithPDF(path, fileNameOf(path), song->pieceDet->typeFichier1, tabNo_,
@@ -141,58 +110,8 @@ void TabEditor::refreshCollectionPreview()
         if (entry)
             listeTemp_.append(entry);
     }
-    sortBy(listeTemp_, data_.collator,
-           [](const std::shared_ptr<Pieces>& p) { return p->sortString1; });
-}
-
-QList<int> TabEditor::sourceTabs() const
-{
-    QList<int> tabs;
-    for (int t = 0; t < 10; ++t) {
-        if (!piecesOfTab(t).isEmpty())
-            tabs.append(t);
-    }
-    return tabs;
-}
-
-QString TabEditor::sourceTabName(int tab) const
-{
-    const QString name = data_.tabs[size_t(std::clamp(tab, 0, 9))].tabNameForDisplay();
-    return name.isEmpty() ? QString::number(tab) : name;
-}
-
-void TabEditor::setTabNoSource(int tab)
-{
-    tabNoSource_ = std::clamp(tab, 0, 9);
-    refreshSource();
-}
-
-void TabEditor::setSourceFilters(const QString& title, const QString& artist, const QString& tag)
-{
-    titleFilter_ = title.toUpper();
-    artistFilter_ = artist.toUpper();
-    tagFilter_ = tag.toUpper();
-    refreshSource();
-}
-
-void TabEditor::actionPlayed(bool playedOnly)
-{
-    playedOnly_ = playedOnly;
-    refreshSource();
-}
-
-void TabEditor::refreshSource()
-{
-    source_.clear();
-    for (const auto& piece : piecesOfTab(tabNoSource_)) {
-        const PiecesDet& det = *piece->pieceDet;
-        if (det.titre.toUpper().contains(titleFilter_) &&
-            det.auteur.toUpper().contains(artistFilter_) &&
-            det.infoF.toUpper().contains(tagFilter_) && (!playedOnly_ || det.played))
-            source_.append(piece);
-    }
-    sortBy(source_, data_.collator,
-           [](const std::shared_ptr<Pieces>& p) { return p->pieceDet->titre; });
+    sortPiecesBy(listeTemp_, data_.collator,
+                 [](const std::shared_ptr<Pieces>& p) { return p->sortString1; });
 }
 
 int TabEditor::ajouterPiecesSource(const QList<int>& sourceRows, int at)
@@ -202,9 +121,9 @@ int TabEditor::ajouterPiecesSource(const QList<int>& sourceRows, int at)
     int row = at < 0 || at > liste_.size() ? int(liste_.size()) : at;
     int added = 0;
     for (int index : sourceRows) {
-        if (index < 0 || index >= source_.size())
+        if (index < 0 || index >= source_.pieces().size())
             continue;
-        liste_.insert(row++, entreeDe(source_[index]->pieceDet));
+        liste_.insert(row++, entreeDe(source_.pieces()[index]->pieceDet));
         ++added;
     }
     if (added > 0)
@@ -226,7 +145,7 @@ int TabEditor::actionImport()
         for (const QString& line : lines)
             keywords.append(line.toUpper());
         QList<std::pair<int, std::shared_ptr<PiecesDet>>> found;
-        for (const auto& song : piecesOfTab(0)) {
+        for (const auto& song : piecesOfTab(data_, 0)) {
             const MatchTexts texts(*song->pieceDet, fileNameOf(song->getPath()));
             int line = 0;
             if (tabAdmits(byFileName, texts, QString(), keywords, line))

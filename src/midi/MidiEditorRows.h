@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Commands.h"
+#include "platform/EditorSession.h"
 #include "platform/MidiBackend.h"
 
 #include <QList>
@@ -29,37 +30,8 @@ QString labelWithoutMark(const QString& label);
 // without " (online)", or "❗️ ???" when nothing remains.
 QString missingEndpointItem(const QString& storedLabel);
 
-// Whether an editor window is open, with the key commands it posts: 1007 when it opens (the
-// first time since it closed) and 1008 when it closes.
-class MidiEditorSession {
-public:
-    using KeyPoster = std::function<void(int command)>;
-    explicit MidiEditorSession(KeyPoster post) : post_(std::move(post)) {}
-
-    bool isOpen() const { return open_; }
-    void open()
-    {
-        if (open_)
-            return;
-        open_ = true;
-        if (post_)
-            post_(cmd::MidiEditorOpened);
-    }
-    // An open editor runs save (its list is stored) and is closed; nothing otherwise.
-    void close(const std::function<void()>& save)
-    {
-        if (!open_)
-            return;
-        open_ = false;
-        save();
-        if (post_)
-            post_(cmd::MidiEditorClosed);
-    }
-
-private:
-    KeyPoster post_;
-    bool open_ = false;
-};
+// The MIDI editors share the open and close bookkeeping of every editor window.
+using MidiEditorSession = EditorSession;
 
 // A list control: its items and the selected one.
 struct ChoiceList {

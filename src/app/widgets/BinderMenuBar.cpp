@@ -3,7 +3,9 @@
 #include "app/Controller.h"
 #include "app/widgets/ProgramShell.h"
 #include "display/widgets/BinderWindow.h"
+#include "library/Data.h"
 #include "library/Genres.h"
+#include "library/SongFilter.h"
 #include "midi/Midi.h"
 #include "platform/Commands.h"
 
@@ -47,6 +49,7 @@ BinderMenuBar::BinderMenuBar(Controller& controller, ProgramShell& shell, QWidge
     binderMenu_ = addMenu(QString());
     buildSongMenu();
     buildListMenu();
+    buildTagsMenu();
     buildMidiMenu();
     buildGenreMenu();
     showState(controller.menuState());
@@ -118,6 +121,45 @@ void BinderMenuBar::buildListMenu()
         bars->setChecked(window && window->binder().settings().ongletsVisibles);
         fillRecallMenu(recall);
     });
+}
+
+void BinderMenuBar::buildTagsMenu()
+{
+    tagsMenu_ = addMenu(QStringLiteral("Tags"));
+    Controller& c = controller_;
+    item(tagsMenu_, QStringLiteral("Tag List..."), [&c] { c.actionKeyReceived(cmd::ShowTags); });
+    item(tagsMenu_, QStringLiteral("Tag Assignments..."), [&c] { c.tagsAssignments(); });
+    tagsMenu_->addSeparator();
+    item(tagsMenu_, QStringLiteral("Filter...\t/"), [&c] { c.actionKeyReceived(cmd::Filter); });
+    QMenu* items = tagsMenu_->addMenu(QStringLiteral("Filter by"));
+    item(tagsMenu_, QStringLiteral("Next Filter\t]"),
+         [&c] { c.actionKeyReceived(cmd::NextFilter); });
+    item(tagsMenu_, QStringLiteral("Previous Filter\t["),
+         [&c] { c.actionKeyReceived(cmd::PrevFilter); });
+    tagsMenu_->addSeparator();
+    item(tagsMenu_, QStringLiteral("Songs of This Artist"),
+         [&c] { c.actionDisplayHideListReceived(QStringLiteral("ARTIST")); });
+    item(tagsMenu_, QStringLiteral("Songs at This Tempo"),
+         [&c] { c.actionDisplayHideListReceived(QStringLiteral("TEMPO")); });
+    item(tagsMenu_, QStringLiteral("Played Songs"),
+         [&c] { c.actionDisplayHideListReceived(QStringLiteral("PLAYED")); });
+    connect(tagsMenu_, &QMenu::aboutToShow, this, [this, items] { fillFilterMenu(items); });
+}
+
+void BinderMenuBar::fillFilterMenu(QMenu* items)
+{
+    // The items the current song offers now, the active one ticked.
+    items->clear();
+    Controller& c = controller_;
+    const Data& data = c.data();
+    const QStringList offered = filterItemsForSong(data);
+    const QString active = filterItem(data);
+    for (int n = 0; n < offered.size(); ++n) {
+        QAction* choice = item(items, offered[n], [&c, n] { c.chooseFilterItem(n); });
+        choice->setCheckable(true);
+        choice->setChecked(data.filterType != 0 && n == data.filterNoG && offered[n] == active);
+    }
+    items->setEnabled(data.songNoG() > 0);
 }
 
 void BinderMenuBar::fillRecallMenu(QMenu* recall)

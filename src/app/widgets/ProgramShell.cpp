@@ -2,12 +2,15 @@
 
 #include "app/Controller.h"
 #include "app/widgets/BinderMenuBar.h"
+#include "app/widgets/FilterTextWindow.h"
 #include "app/widgets/KeyPadWindow.h"
 #include "app/widgets/MidiPref.h"
 #include "app/widgets/MidiPref2.h"
 #include "app/widgets/MidiPref3.h"
 #include "app/widgets/PreferencesWindow.h"
 #include "app/widgets/TabEditorWindow.h"
+#include "app/widgets/TagAssignmentsWindow.h"
+#include "app/widgets/TagListWindow.h"
 #include "display/widgets/BinderWindow.h"
 
 #include <QAction>
@@ -145,20 +148,57 @@ bool ProgramShell::editingWindowOpen() const
     return tabEditorOpen_ || (preferences_ && preferences_->isVisible());
 }
 
-void ProgramShell::runTabEditor(TabEditor& editor)
+int ProgramShell::runModal(QDialog& dialog)
+{
+    if (!modalRunner_)
+        return dialog.exec();
+    dialog.show();
+    modalRunner_(dialog);
+    if (dialog.isVisible())
+        dialog.reject();
+    return dialog.result();
+}
+
+QWidget* ProgramShell::modalParent() const
 {
     const QList<BinderWindow*> open = binderWindows();
-    TabEditorWindow window(editor, open.isEmpty() ? nullptr : open.first());
+    return open.isEmpty() ? nullptr : open.first();
+}
+
+void ProgramShell::runTabEditor(TabEditor& editor)
+{
+    TabEditorWindow window(editor, modalParent());
     tabEditorOpen_ = true;
-    if (modalRunner_) {
-        window.show();
-        modalRunner_(window);
-        if (window.isVisible())
-            window.reject();
-    } else {
-        window.exec();
-    }
+    runModal(window);
     tabEditorOpen_ = false;
+}
+
+void ProgramShell::runTagList(TagListEditor& editor)
+{
+    TagListWindow window(editor, modalParent());
+    tagList_ = &window;
+    runModal(window);
+    tagList_ = nullptr;
+}
+
+void ProgramShell::closeTagList()
+{
+    if (tagList_)
+        tagList_->reject();
+}
+
+void ProgramShell::runTagAssignments(TagAssignments& assignments)
+{
+    TagAssignmentsWindow window(assignments, modalParent());
+    runModal(window);
+}
+
+std::optional<QString> ProgramShell::askFilterText(const QString& text, const QStringList& tags)
+{
+    FilterTextWindow window(text, tags, modalParent());
+    if (runModal(window) != QDialog::Accepted)
+        return std::nullopt;
+    return window.text();
 }
 
 } // namespace partivo

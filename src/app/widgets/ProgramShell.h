@@ -39,6 +39,10 @@ public:
     bool editingWindowOpen() const override;
     int screenCount() const override;
     void runTabEditor(TabEditor& editor) override;
+    std::optional<QString> askFilterText(const QString& text, const QStringList& tags) override;
+    void runTagList(TagListEditor& editor) override;
+    void closeTagList() override;
+    void runTagAssignments(TagAssignments& assignments) override;
     void refreshMidiEditors() override;
     void midiLearned() override;
     void midiShowReceived() override;
@@ -69,6 +73,11 @@ public:
     KeyPadWindow* keyPad() const;
 
 private:
+    // Runs a modal window through the runner (tests) or exec(); answers its result.
+    int runModal(QDialog& dialog);
+    // The window modal windows open over: the first binder window.
+    QWidget* modalParent() const;
+
     static ProgramShell* current_; // the program's shell, for quitting
     Controller* controller_ = nullptr;
     QList<QPointer<BinderWindow>> windows_;
@@ -80,6 +89,7 @@ private:
     bool sendingMidi_ = false;
     ModalRunner modalRunner_;
     bool tabEditorOpen_ = false;
+    QPointer<QDialog> tagList_; // the tag list window while it is open
 };
 
 } // namespace partivo
