@@ -4,6 +4,7 @@
 #include "library/TagAssignments.h"
 #include "library/TagList.h"
 #include "library/TagListEditor.h"
+#include "library/TagTestBinder.h"
 #include "platform/Commands.h"
 #include "platform/MemoryPrefs.h"
 #include "platform/NotificationCenter.h"
@@ -27,45 +28,9 @@
 #include <gtest/gtest.h>
 
 using namespace partivo;
+using partivo::test::TagTestBinder;
 
 namespace {
-
-// A binder of songs with notes, loaded, the tag list set, and the key commands posted.
-struct TagRig {
-    QTemporaryDir folder;
-    MemoryPrefs prefs;
-    ScriptedDialogs dialogs;
-    Data data{prefs, dialogs};
-    NotificationCenter center;
-    QList<int> posted;
-
-    TagRig(const QList<std::pair<QString, QString>>& songs, const QStringList& tags)
-    {
-        for (const auto& [file, note] : songs) {
-            write(file, "%PDF-1.4\n%%EOF\n");
-            if (!note.isEmpty())
-                write(noteOf(file), note.toUtf8());
-        }
-        data.tags = tags;
-        data.resetNavigation();
-        EXPECT_TRUE(data.chargerBinder(0, folder.path(), true));
-        center.addObserver(QLatin1String(action::Key), [this](const QVariant& p) {
-            posted.append(p.toMap().value(QLatin1String(kCommandParam)).toInt());
-        });
-    }
-    static QString noteOf(const QString& file) { return file.chopped(4) + QStringLiteral(".txt"); }
-    void write(const QString& name, const QByteArray& bytes) const
-    {
-        QFile file(QDir(folder.path()).filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QString note(const QString& song) const
-    {
-        QFile file(QDir(folder.path()).filePath(noteOf(song)));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-};
 
 QStringList rows(const QListWidget& list)
 {
@@ -124,8 +89,8 @@ QString typeInEditor(QListWidget& list, const QString& text)
 
 TEST(TagListWindow, RowsAreInsertedRenamedDraggedDeletedAndStoredOnClose)
 {
-    TagRig rig({{"A.pdf", "Tempo 90\nTags=Pop ROCK\n"}, {"B.pdf", "Tags=rock\n"}},
-               {"Pop", "Rock", "Blues"});
+    TagTestBinder rig({{"A.pdf", "Tempo 90\nTags=Pop ROCK\n"}, {"B.pdf", "Tags=rock\n"}},
+                      {"Pop", "Rock", "Blues"});
     TagListEditor editor(rig.data, rig.center);
     TagListWindow window(editor); // opens the editor
     EXPECT_TRUE(editor.isOpen());
@@ -176,10 +141,10 @@ TEST(TagAssignmentsWindow, TicksHeadersAndButtonsReachTheNotes)
     QStringList tags;
     for (int i = 1; i <= 10; ++i)
         tags << QStringLiteral("T%1").arg(i);
-    TagRig rig({{"Alpha(Band)T9.pdf", "Tempo 90\nTags=T1 t2\n"},
-                {"Beta.pdf", QString()},
-                {"Gamma.pdf", "Tags=T2\n"}},
-               tags);
+    TagTestBinder rig({{"Alpha(Band)T9.pdf", "Tempo 90\nTags=T1 t2\n"},
+                       {"Beta.pdf", nullptr},
+                       {"Gamma.pdf", "Tags=T2\n"}},
+                      tags);
     TagAssignments assignments(rig.data);
     TagAssignmentsWindow window(assignments);
     window.show();
