@@ -29,6 +29,12 @@ PACKAGES=(
     # the JACK library under it and removes librtmidi-dev.
     jackd2
     libjack-jackd2-dev
+    # The music library: tags read with TagLib, tracks played by Qt Multimedia through
+    # GStreamer (without the base plugins the player cannot even be made).
+    libtag1-dev
+    qt6-multimedia-dev
+    gstreamer1.0-plugins-base
+    gstreamer1.0-plugins-good
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "notes/SongEvents.h"
 
+#include "platform/Commands.h"
+
 namespace partivo {
 
 namespace {
@@ -108,6 +110,47 @@ QStringList untimedMidiTexts(const QList<SongEv>& events)
             texts.append(ev.actionTxt);
     }
     return texts;
+}
+
+QList<FiredEvent> processSongEventsUpTo(QList<SongEv>& events, double t)
+{
+    QList<FiredEvent> fired;
+    for (SongEv& ev : events) {
+        if (ev.traite || !ev.timeEv || t < ev.val)
+            continue;
+        ev.traite = true;
+        FiredEvent out{&ev, {}, {}, {}};
+        if ((ev.evType == SongEv::EvMidi || ev.evType == SongEv::EvMidiGroup) &&
+            !ev.actionTxt.isEmpty()) {
+            out.midi = ev.actionTxt;
+        } else if (ev.actionType == SongEv::ActionMessage ||
+                   ev.actionType == SongEv::ActionMessageStay) {
+            out.action = QLatin1String(
+                ev.actionType == SongEv::ActionMessage ? action::Message : action::MessageStay);
+            out.param = ev.actionTxt;
+        } else if (ev.actionType == SongEv::ActionPage ||
+                   ev.actionType == SongEv::ActionPageBottom) {
+            const int page = ev.actionTxt.toInt();
+            if (page < 1)
+                continue; // counts as fired, turns nothing
+            out.action =
+                QLatin1String(ev.actionType == SongEv::ActionPage ? action::GoToPageNo
+                                                                  : action::GoToPageBottomNo);
+            out.param = page;
+        } else {
+            continue; // a tempo line
+        }
+        fired.append(out);
+    }
+    return fired;
+}
+
+void resetSongEvents(QList<SongEv>& events)
+{
+    for (SongEv& ev : events) {
+        ev.traite = false;
+        ev.majVal();
+    }
 }
 
 } // namespace partivo

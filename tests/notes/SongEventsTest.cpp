@@ -1,5 +1,7 @@
 #include "notes/SongEvents.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace partivo {
@@ -87,4 +89,51 @@ TEST(SongEvents, ANoteNumbersItsEventsInLineOrderAndListsItsUntimedMidi)
 }
 
 } // namespace
+} // namespace partivo
+
+namespace partivo {
+namespace {
+
+// What fired, one word each: "midi:TEXT" or "ACTION=param".
+QStringList firedWords(const QList<FiredEvent>& fired)
+{
+    QStringList words;
+    for (const FiredEvent& f : fired)
+        words << (f.midi.isEmpty() ? QStringLiteral("%1=%2").arg(f.action, f.param.toString())
+                                   : QStringLiteral("midi:") + f.midi);
+    return words;
+}
+
+} // namespace
+
+TEST(SongEvents, TimedEventsFireOnceAsTheTrackReachesThem)
+{
+    QList<SongEv> events = chargerSongEventsFromString(
+        "Tempo=96\n00:00 Page 2\n00:10 Message Chorus now\n00:10 Page 3 bottom\n"
+        "01:00 Page 0\n00:20 CC7:100@SYNTH\n00:30 Tempo 120\nPage 5\n");
+    const struct {
+        double t;
+        QStringList expected;
+    } steps[] = {
+        {0.0, {"ActionGoToPageNo=2"}},
+        {9.9, {}},
+        // Two events at the same time fire in note order in one pass.
+        {10.0, {"ActionMessage=Chorus now", "ActionGoToPageBottomNo=3"}},
+        {10.2, {}},
+        // A jump forward fires what was skipped; page 0 and the tempo line fire nothing.
+        {75.0, {"midi:CC7:100@SYNTH  "}}, // kind, argument and rest, as the line gives them
+        // A jump back fires nothing again.
+        {5.0, {}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.t);
+        EXPECT_EQ(firedWords(processSongEventsUpTo(events, step.t)), step.expected);
+    }
+    // Stopped and played again from the start: everything fires again.
+    resetSongEvents(events);
+    EXPECT_EQ(firedWords(processSongEventsUpTo(events, 10.0)),
+              (QStringList{"ActionGoToPageNo=2", "ActionMessage=Chorus now",
+                           "ActionGoToPageBottomNo=3"}));
+}
+
 } // namespace partivo

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "player/Track.h"
+
+#include <optional>
+
+namespace partivo {
+
+// The genres a track is chosen for (the Genre menu's numbers): 1 Any, 2 Cover, 3 Backing
+// Track, 4 Practice, 5 Recording; 6 (MUTE) plays nothing.
+inline constexpr int kMuteGenre = 6;
+
+// The tracks whose name, artist, comment, genre or file name holds the title (any case).
+TrackList searchTracks(const TrackList& library, const QString& title);
+
+// The track of a song for a genre: among the tracks found for the title, each scored 4 (its
+// artist holds the song's artist and its comment "binder"), 3 (comment only), 2 (artist
+// only) or 1, the best of the first genre class that has one in the genre's order (the best
+// of all when none has); nothing when no track was found or the genre is not 1 to 5.
+std::optional<Track> play_if_found(const TrackList& library, const QString& titre,
+                                   const QString& artiste, int genre);
+
+} // namespace partivo
