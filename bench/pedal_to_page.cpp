@@ -14,6 +14,7 @@
 #include "display/widgets/BinderWindow.h"
 #include "midi/Midi.h"
 #include "platform/LoopbackMidi.h"
+#include "platform/ManualMediaPlayer.h"
 #include "platform/ManualTimers.h"
 #include "platform/MemoryPrefs.h"
 #include "platform/MidiPortNames.h"
@@ -90,6 +91,7 @@ int main(int argc, char** argv)
     bench::writeVectorPdf(dir.filePath(QStringLiteral("Score.pdf")), kPages, 12, 48);
 
     MemoryPrefs prefs(pedalTriggers(dir.path()));
+    prefs.setValue(QStringLiteral("musicFolder"), QString()); // no music library to index
     ScriptedDialogs dialogs;
     ManualTimers timers;
     LoopbackMidi backend(timers);
@@ -98,8 +100,9 @@ int main(int argc, char** argv)
     Midi midi(prefs, timers, backend);
     NotificationCenter center;
     RecordingFileServices files;
+    ManualMediaPlayer player(timers);
     ProgramShell shell;
-    Controller controller(prefs, dialogs, midi, center, timers, files, shell);
+    Controller controller(prefs, dialogs, midi, center, timers, files, player, shell);
     shell.setController(&controller);
     controller.awakeFromNib();
     BinderWindow& window = *shell.binderWindows().first();

@@ -19,6 +19,9 @@
 #include "platform/NotificationCenter.h"
 #include "platform/Prefs.h"
 #include "platform/Timers.h"
+#include "player/MusicLibrary.h"
+#include "player/PlayerBridge.h"
+#include "player/TrackMatch.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -27,12 +30,13 @@
 namespace partivo {
 
 Controller::Controller(Prefs& prefs, Dialogs& dialogs, Midi& midi, NotificationCenter& center,
-                       Timers& timers, FileServices& files, AppShell& shell)
-    : center_(center), timers_(timers), midi_(midi), files_(files), shell_(shell),
+                       Timers& timers, FileServices& files, MediaPlayer& player, AppShell& shell)
+    : center_(center), timers_(timers), midi_(midi), files_(files), player_(player), shell_(shell),
       midiWatcher_(std::make_unique<MidiSetupWatcher>(midi, center)), data_(prefs, dialogs),
       binders_(data_, *this), navigator_(data_, *this, timers), windows_(center)
 {
     navigator_.setShownPages(&windows_);
+    makePlayer();
     windows_.setLastWindowClosingHook([this] { saveWindowLayout(); });
     registerKeyCommands();
     registerActions();
@@ -41,6 +45,7 @@ Controller::Controller(Prefs& prefs, Dialogs& dialogs, Midi& midi, NotificationC
 
 Controller::~Controller()
 {
+    bridge_->stop_if_playing();     // no track plays on after the program
     midi_.setActionPoster(nullptr); // incoming MIDI no longer reaches this controller
     shell_.destroyWindows();
     for (int id : std::as_const(observers_))
@@ -91,6 +96,7 @@ void Controller::awakeFromNib(const QString& startFolder)
     data_.tags = chargerTags(data_.prefs);
     userGenre_ = validGenre(data_.prefs.intValue(QLatin1String(kInitialGenreKey)));
     data_.currentGenreG = userGenre_;
+    music_->setFolder(musicFolder()); // indexed in the background
     windows_.chargerWinIDs(data_.prefs);
     // The binder windows of the last run come back where they were, as they were.
     loadStageLayout(data_.prefs, stageLayoutPrefix(shell_.screenCount()), windows_,
@@ -195,8 +201,11 @@ void Controller::stopAlreadyPlayedTimer()
 
 void Controller::setGenreX(int genre)
 {
-    // (The backing-track player, still to come, stops when (MUTE) is left or chosen.)
-    data_.currentGenreG = validGenre(genre);
+    // The silent clock and a track do not mix: (MUTE) chosen or left stops what plays.
+    const int next = validGenre(genre);
+    if (next != data_.currentGenreG && (next == kMuteGenre || data_.currentGenreG == kMuteGenre))
+        bridge_->stop_if_playing();
+    data_.currentGenreG = next;
     refreshMenus();
 }
 

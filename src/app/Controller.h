@@ -12,16 +12,23 @@
 #include "library/Options.h"
 #include "library/TocList.h"
 #include "notes/SongEv.h"
+#include "player/PlayerView.h"
 
+#include <QObject>
 #include <memory>
 
 namespace partivo {
 
 inline constexpr char kNoteTimer[] = "noteProcessing";
 inline constexpr int kNoteTimerMs = 500;
+// The store's key of the music library's folder (absent: the desktop's music folder; "": none).
+inline constexpr char kMusicFolderKey[] = "musicFolder";
 
 class Dialogs;
 class FileServices;
+class MediaPlayer;
+class MusicLibrary;
+class PlayerBridge;
 class Midi;
 class MidiSetupWatcher;
 class NotificationCenter;
@@ -31,10 +38,10 @@ class Timers;
 // The application controller: owns the library state, the position and the display
 // windows, runs the start and termination sequences, and takes every command of the bus
 // (key commands, remote actions, swipes) through one table to its handler.
-class Controller : public LibraryView {
+class Controller : public LibraryView, public PlayerView {
 public:
     Controller(Prefs& prefs, Dialogs& dialogs, Midi& midi, NotificationCenter& center,
-               Timers& timers, FileServices& files, AppShell& shell);
+               Timers& timers, FileServices& files, MediaPlayer& player, AppShell& shell);
     ~Controller() override;
     Controller(const Controller&) = delete;
     Controller& operator=(const Controller&) = delete;
@@ -105,6 +112,35 @@ public:
     // The saved logs, the most recent first: the date as the menu shows it, and the slot.
     QList<std::pair<QString, int>> playedLogs() const;
     void chooseGenre(int genre);
+    // The backing track: the music library and its folder, the bridge that plays the
+    // current song's track, the remote actions that reach it, the song's audio file shown
+    // in its folder.
+    MusicLibrary& musicLibrary() { return *music_; }
+    PlayerBridge& playerBridge() { return *bridge_; }
+    QString musicFolder() const;
+    void setMusicFolder(const QString& folder);
+    void actionPlaySongNoReceived(int offset);
+    void actionGoToGenreNoAndPlayPauseReceived(int genre);
+    void actionPlayNextPauseReceived(int genre);
+    void actionRevealAudio();
+    // What the windows were last told of the track, and the timed events fired since the
+    // last take.
+    struct TrackInfo {
+        QString title, artist;
+        double curPos = 0, maxPos = 0;
+        bool masquer = true;
+    };
+    const TrackInfo& trackInfo() const { return trackInfo_; }
+    QList<SongEv> takeFiredEvents();
+
+    // PlayerView
+    void updateItunesInfoX(const QString& title, const QString& artist, double curPos,
+                           double maxPos, bool masquer) override;
+    void playerMessage(const QString& text) override;
+    bool contPlayOn() const override;
+    bool tocShown() const override;
+    void showSongNo(int songNo) override;
+    void afterStop() override;
     // The song list's filter (shown first when hidden): the previous or next item, item n
     // of the current song's items, the filter text asked for (then key 85), the typed text
     // applied (or the next item without one), and the quick filters of
@@ -174,6 +210,7 @@ private:
     bool inHelpBinder() const { return binders_.currentDirNo < 0; }
     // Songs per list-panel page: 36, or 18 when a narrow binder window shows the list.
     int determinerNbTocG() const;
+    void makePlayer();
     // Applies the filter to the open list (nothing with the list closed).
     void prevNextFilterNoG(int step, int pred, bool refresh);
     void showFilterResult();
@@ -182,6 +219,7 @@ private:
     Timers& timers_;
     Midi& midi_;
     FileServices& files_;
+    MediaPlayer& player_;
     AppShell& shell_;
     std::unique_ptr<MidiSetupWatcher> midiWatcher_;
     Data data_;
@@ -200,6 +238,12 @@ private:
     bool layoutSaved_ = false;    // the window layout was kept for the next start
     int userGenre_ = 1;           // the genre the user chose last
     bool tagListOpen_ = false;    // the tag list window is open
+    QObject musicContext_;        // the music index hands its results over on its thread
+    std::unique_ptr<MusicLibrary> music_;
+    std::unique_ptr<TrackSource> musicTracks_;
+    std::unique_ptr<PlayerBridge> bridge_;
+    TrackInfo trackInfo_;
+    QList<SongEv> firedEvents_;
 };
 
 } // namespace partivo

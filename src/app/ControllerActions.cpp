@@ -12,6 +12,8 @@
 #include "platform/Dialogs.h"
 #include "platform/FileServices.h"
 #include "platform/NotificationCenter.h"
+#include "player/PlayerBridge.h"
+#include "player/TrackMatch.h"
 
 #include <QFileInfo>
 
@@ -86,9 +88,12 @@ void Controller::registerActions()
         if (const int genre = paramInt(p); genre >= 1 && genre <= kGenreCount)
             chooseGenre(genre);
     });
-    for (const char* name :
-         {action::PlaySongNo, action::GoToGenreNoAndPlayPause, action::PlayNextPause})
-        d.actionNotAvailable(actionName(name), QString::fromLatin1(kPlayerAndGenres));
+    d.onAction(actionName(action::PlaySongNo),
+               [this](const QVariant& p) { actionPlaySongNoReceived(paramInt(p)); });
+    d.onAction(actionName(action::GoToGenreNoAndPlayPause),
+               [this](const QVariant& p) { actionGoToGenreNoAndPlayPauseReceived(paramInt(p)); });
+    d.onAction(actionName(action::PlayNextPause),
+               [this](const QVariant& p) { actionPlayNextPauseReceived(paramInt(p)); });
     for (const char* name : {action::InsererMessage, action::InsererTag})
         d.actionNotAvailable(actionName(name), QString::fromLatin1(kNoteWindow));
     d.onAction(actionName(action::DisplayHideList),
@@ -113,6 +118,9 @@ void Controller::songOfCurrentTab(int offset)
 void Controller::goToPage(int page, bool top)
 {
     if (page < 1 || data_.songNoG() < 1)
+        return;
+    // On the silent clock events replayed from an earlier time never turn pages back.
+    if (data_.currentGenreG == kMuteGenre && page < navigator_.pageNo1)
         return;
     page = std::min(page, navigator_.pageCount());
     navigator_.pageNo1 = page;
@@ -199,11 +207,13 @@ void Controller::traiterKeyAction(int code, bool rev, const QString& val)
         break;
     case 7:
     case 16:
-        // Without a track playing, "next page or play" is play.
-        if (const int genre = firstDigit(val); genre >= 1 && genre <= 6)
+        // While the track plays, "next page or play" turns the page when one follows.
+        if (code == 16 && bridge_->isActive() && navigator_.morePagesFollow())
+            nav.actionDown();
+        else if (const int genre = firstDigit(val); genre >= 1 && genre <= 6)
             post(action::GoToGenreNoAndPlayPause, genre);
-        else if (val.isEmpty())
-            dispatcher_.logNotAvailable(QString::fromLatin1(kPlayerAndGenres), val);
+        else
+            bridge_->traiter_swipe13_play_pause();
         break;
     case 8:
         nav.actionGotoCur();

@@ -4,6 +4,8 @@
 #include "app/AppTexts.h"
 #include "app/Controller.h"
 
+#include "player/PlayerBridge.h"
+
 #include "display/WindowPDFxSuper.h"
 #include "library/KeyActions.h"
 #include "platform/Commands.h"
@@ -126,7 +128,7 @@ void Controller::registerKeyCommands()
                   cmd::NoteBecameKey, cmd::NoteResignedKey})
         d.keyNotAvailable(c, QString::fromLatin1(kNoteWindow));
     d.keyNotAvailable(cmd::OpenEditor, QString::fromLatin1(kEditor));
-    d.keyNotAvailable(cmd::StopPlayer, QString::fromLatin1(kPlayer));
+    d.onKey(cmd::StopPlayer, [this](int) { bridge_->stop_if_playing(); });
     d.onKey(cmd::NextGenre, [this](int) { nextGenre(); });
     for (int c : {cmd::Metronome, cmd::NextMetronomeType, cmd::CountIn})
         d.keyNotAvailable(c, QString::fromLatin1(kMetronome));

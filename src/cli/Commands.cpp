@@ -81,6 +81,14 @@ const QList<Command>& commands()
          "list panel over the pages, --tabs shows the tab bars; both add what they show to "
          "the JSON.",
          runRender},
+        {"music", "music <music-folder> [--binder <folder>] [--genre G]",
+         "Indexes the audio files of the music folder and its subfolders as the player does "
+         "(the cache is neither read nor written) and prints its tracks as JSON in path order "
+         "(title, artist, genre, comment, path relative to the music folder, duration in "
+         "seconds). With --binder, prints the songs of the binder folder's tab 0 in title "
+         "order, each with the track the player would play for genre G (1 Any, 2 Cover, "
+         "3 Backing Track, 4 Practice, 5 Recording, 6 (MUTE); default 1), or null.",
+         runMusic},
         {"midi",
          "midi parse \"<instruction text>\" [--dest NAME=CH[:SENDTYPE]]... [--fav ID=TEXT]...",
          "Interprets the MIDI instruction text for the destinations and event-library entries "

@@ -35,6 +35,9 @@ int runTabsSave(const QStringList& args);
 int runRender(const QStringList& args);
 // "tags add|remove|clear <note-file> [TAG]": the note's tags line, changed.
 int runTags(const QStringList& args);
+// "music <music-folder> [--binder <folder>] [--genre G]": the music library's tracks, or the
+// track each song of the binder would play.
+int runMusic(const QStringList& args);
 
 // The application a command needs: fonts need a GUI application, windows a widget one (both
 // then run on the offscreen platform unless QT_QPA_PLATFORM says otherwise). args are those

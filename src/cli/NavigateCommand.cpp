@@ -17,12 +17,15 @@
 #include "midi/Midi.h"
 #include "platform/Commands.h"
 #include "platform/LoopbackMidi.h"
+#include "platform/ManualMediaPlayer.h"
 #include "platform/ManualTimers.h"
 #include "platform/MemoryPrefs.h"
 #include "platform/MidiPortNames.h"
 #include "platform/NotificationCenter.h"
 #include "platform/QSettingsPrefs.h"
 #include "platform/RecordingFileServices.h"
+#include "player/MusicLibrary.h"
+#include "player/PlayerBridge.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,6 +33,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <cmath>
 #include <cstdio>
 
 namespace partivo::cli {
@@ -37,13 +41,14 @@ namespace partivo::cli {
 namespace {
 
 constexpr char kNavigateUsage[] =
-    "usage: navigate <folder> [--settings FILE] [--save-settings FILE] [--binder N] "
-    "[--window WxH] [--mode 0|1|2|4|5] --keys \"<commands>\"";
+    "usage: navigate <folder> [--settings FILE] [--save-settings FILE] [--music DIR] "
+    "[--binder N] [--window WxH] [--mode 0|1|2|4|5] --keys \"<commands>\"";
 
 struct NavigateArgs {
     QString folder;
     QString settings;
     QString saveSettings;
+    QString music;
     QString keys;
     bool hasKeys = false;
     int binder = 0;
@@ -58,6 +63,8 @@ QString parseArgs(const QStringList& args, NavigateArgs& a)
         const bool hasValue = i + 1 < args.size();
         if (arg == QLatin1String("--settings") && hasValue) {
             a.settings = args[++i];
+        } else if (arg == QLatin1String("--music") && hasValue) {
+            a.music = args[++i];
         } else if (arg == QLatin1String("--save-settings") && hasValue) {
             a.saveSettings = args[++i];
         } else if (arg == QLatin1String("--keys") && hasValue) {
@@ -103,6 +110,36 @@ QJsonArray pagesShown(const WindowPDFx& window)
     return pages;
 }
 
+// The player as the windows were last told: playing or stopped, the position, the track
+// (its path in the music folder, "(MUTE)" for the silent clock) and the genre.
+QJsonObject playerJson(Controller& c, const QDir& music)
+{
+    const Controller::TrackInfo& info = c.trackInfo();
+    const PlayerBridge& bridge = c.playerBridge();
+    const bool playing = bridge.isActive() && !info.masquer;
+    QString track;
+    if (playing)
+        track = bridge.muteClock() ? QStringLiteral("(MUTE)")
+                                   : music.relativeFilePath(bridge.track().path);
+    return QJsonObject{
+        {QStringLiteral("state"), playing ? QStringLiteral("playing") : QStringLiteral("stopped")},
+        {QStringLiteral("position"), playing ? std::round(info.curPos * 1000) / 1000 : 0.0},
+        {QStringLiteral("track"), track},
+        {QStringLiteral("genre"), c.data().currentGenreG},
+    };
+}
+
+// The timed events fired since the previous line.
+QJsonArray firedJson(const QList<SongEv>& events)
+{
+    QJsonArray fired;
+    for (const SongEv& ev : events)
+        fired.append(QJsonObject{{QStringLiteral("time"), ev.val},
+                                 {QStringLiteral("action"), ev.actionType},
+                                 {QStringLiteral("text"), ev.actionTxt}});
+    return fired;
+}
+
 QJsonObject stateJson(const QString& word, Controller& c, const WindowPDFx* window,
                       const QDir& root)
 {
@@ -131,6 +168,8 @@ QJsonObject stateJson(const QString& word, Controller& c, const WindowPDFx* wind
     if (data.filterType != 0)
         json.insert(QStringLiteral("filter"), filterJson(data));
     json.insert(QStringLiteral("played"), entry && entry->pieceDet->played);
+    json.insert(QStringLiteral("player"), playerJson(c, QDir(c.musicFolder())));
+    json.insert(QStringLiteral("fired"), firedJson(c.takeFiredEvents()));
     return json;
 }
 
@@ -233,6 +272,10 @@ int runNavigate(const QStringList& args)
     }
     if (const QString error = HeadlessBinder::checkPaths(a.folder, a.settings); !error.isEmpty())
         return fail(error);
+    if (!a.music.isEmpty() && !QFileInfo(a.music).isDir())
+        return fail(QStringLiteral("the music folder '%1' does not exist").arg(a.music));
+    if (!a.music.isEmpty() && !QFileInfo(a.music).isReadable())
+        return fail(QStringLiteral("the music folder '%1' cannot be read").arg(a.music));
     if (!a.saveSettings.isEmpty()) {
         if (const QString error =
                 fileWriteProblem(a.saveSettings, QStringLiteral("the settings file"));
@@ -253,6 +296,7 @@ int runNavigate(const QStringList& args)
     prefs->setValue(QStringLiteral("dirIsanURL%1").arg(a.binder), true);
     prefs->setValue(QStringLiteral("dirNo"), a.binder);
     ManualTimers timers;
+    ManualMediaPlayer player(timers);
     LoopbackMidi midiBackend(timers);
     midiBackend.setSources({{stableMidiId(QString::fromLatin1(kPedalSourceName)),
                              QString::fromLatin1(kPedalSourceName), true}});
@@ -260,8 +304,14 @@ int runNavigate(const QStringList& args)
     NotificationCenter center;
     RecordingFileServices files; // nothing is handed to the desktop
     OffscreenShell shell(a.window, a.mode);
-    Controller controller(*prefs, dialogs, midi, center, timers, files, shell);
+    // The music folder of --music, indexed before the start (no cache is read or written);
+    // without it the library is not available.
+    prefs->setValue(QLatin1String(kMusicFolderKey), a.music);
+    Controller controller(*prefs, dialogs, midi, center, timers, files, player, shell);
     controller.awakeFromNib();
+    controller.musicLibrary().waitForIndex();
+    for (const Track& track : controller.musicLibrary().tracks())
+        player.setDuration(track.path, track.duration);
     controller.actionKeyReceived(cmd::ZoomStateChanged); // the window's mode counts
     // One destination port per destination record: what the queue sends to a record is
     // what the lines show.

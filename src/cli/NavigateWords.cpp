@@ -37,6 +37,12 @@ NavigateStep navigationStep(const QString& word)
         const int key = it.value();
         return [key](Controller& c, ManualTimers&) { runNavigationKey(c.navigator(), key); };
     }
+    if (word == QLatin1String("play")) // the play/stop toggle, action 7
+        return [](Controller& c, ManualTimers&) { c.traiterKeyAction(7, false, QString()); };
+    if (word == QLatin1String("stop"))
+        return [](Controller& c, ManualTimers&) {
+            c.center().postParam(QLatin1String(action::Key), cmd::StopPlayer);
+        };
     static const QHash<QString, std::function<void(Navigator&)>> words = {
         {QStringLiteral("nextTab"), [](Navigator& n) { n.gotoPrevNextTab(0); }},
         {QStringLiteral("prevTab"), [](Navigator& n) { n.gotoPrevNextTab(1); }},

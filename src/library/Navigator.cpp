@@ -196,6 +196,15 @@ void Navigator::traiterUP(bool singlePage)
     showSong();
 }
 
+bool Navigator::morePagesFollow() const
+{
+    if (zoomON)
+        return zoomTop;
+    const PagingInfo info = pagingInfo();
+    const int step = info.singlePage ? 1 : 2;
+    return pageNo1 + step + info.extraPages <= info.pages;
+}
+
 void Navigator::traiterDown(bool singlePage, int extraPages)
 {
     if (tocON) {

@@ -65,6 +65,8 @@ public:
     // Previous and next page with the step and the extra pages the windows give.
     void actionUp();
     void actionDown();
+    // Another page (or the lower half in half-page zoom) follows the pages shown.
+    bool morePagesFollow() const;
     void actionToggleSort();
     // Reloads the documents and shows the current song again at the same page, or at page
     // 1 when the song is shorter now; the previous-song memory starts again.

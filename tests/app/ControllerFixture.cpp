@@ -20,7 +20,8 @@ WindowPDFx* LogicShell::newBinderWindow(const BinderWindowParts& parts)
 
 App::App()
 {
-    controller = std::make_unique<Controller>(prefs, dialogs, midi, center, timers, files, shell);
+    controller =
+        std::make_unique<Controller>(prefs, dialogs, midi, center, timers, files, player, shell);
     controller->dispatcher().setLogSink([this](const QString& line) { log.append(line); });
 }
 

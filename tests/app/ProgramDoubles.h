@@ -2,6 +2,7 @@
 
 #include "midi/Midi.h"
 #include "platform/LoopbackMidi.h"
+#include "platform/ManualMediaPlayer.h"
 #include "platform/ManualTimers.h"
 #include "platform/MemoryPrefs.h"
 #include "platform/NotificationCenter.h"
@@ -14,7 +15,12 @@ namespace partivo::test {
 // start), scripted dialogs, the manual clock, MIDI on a loopback, the bus and a record of
 // what was handed to the desktop.
 struct ProgramDoubles {
-    explicit ProgramDoubles(const QMap<QString, QVariant>& stored = {}) : prefs(stored) {}
+    explicit ProgramDoubles(const QMap<QString, QVariant>& stored = {}) : prefs(stored)
+    {
+        // No music library unless the test gives one: never the machine's music folder.
+        if (!stored.contains(QStringLiteral("musicFolder")))
+            prefs.setValue(QStringLiteral("musicFolder"), QString());
+    }
 
     MemoryPrefs prefs;
     ScriptedDialogs dialogs;
@@ -23,6 +29,7 @@ struct ProgramDoubles {
     Midi midi{prefs, timers, midiBackend};
     NotificationCenter center;
     RecordingFileServices files;
+    ManualMediaPlayer player{timers};
 };
 
 } // namespace partivo::test

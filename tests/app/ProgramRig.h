@@ -19,7 +19,7 @@ namespace partivo::test {
 struct Program : test::ProgramDoubles {
     QTemporaryDir folder;
     ProgramShell shell;
-    Controller controller{prefs, dialogs, midi, center, timers, files, shell};
+    Controller controller{prefs, dialogs, midi, center, timers, files, player, shell};
 
     explicit Program(const QList<std::pair<QString, int>>& songs = {},
                      const QMap<QString, QVariant>& stored = {})

@@ -116,6 +116,52 @@ with open(LOOPING_PDF, "wb") as out:
                               b"<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >>"]))
 
 
+
+def riff_chunk(chunk_id, body):
+    return chunk_id + struct.pack("<I", len(body)) + body + (b"\0" if len(body) % 2 else b"")
+
+
+def wav(seconds, **info):
+    """A mono 8-bit PCM WAV file of silence at 8000 Hz with RIFF INFO tags (INAM=..., IART=...)."""
+    fmt = struct.pack("<HHIIHH", 1, 1, 8000, 8000, 1, 8)
+    body = b"WAVE" + riff_chunk(b"fmt ", fmt)
+    if info:
+        body += riff_chunk(b"LIST", b"INFO" + b"".join(
+            riff_chunk(key.encode(), value.encode("utf-8") + b"\0") for key, value in info.items()))
+    return riff_chunk(b"RIFF", body + riff_chunk(b"data", b"\x80" * int(seconds * 8000)))
+
+
+# A music library: tagged tracks (one of exactly 59.5 s), one named by its file only, one in a
+# subfolder, a text file and a file named .mp3 that is not audio; and a binder of its songs.
+MUSIC = os.path.join(SCRATCH, "music")
+os.makedirs(os.path.join(MUSIC, "live"))
+for name, seconds, info in [
+        ("Harbour Lights backing.wav", 59.5, dict(INAM="Harbour Lights", IART="Test Band",
+                                                  ICMT="made for the binder",
+                                                  IGNR="Backing Track")),
+        ("Harbour Lights cover.wav", 0.5, dict(INAM="Harbour Lights", IART="Other Band",
+                                               IGNR="Cover")),
+        ("River Song.WAV", 0.25, {}),
+        ("live/River Song (live).wav", 1, dict(INAM="River Song", IART="Test Band",
+                                               IGNR="Live Recording", ICMT="Café")),
+        ("Lonely Road 1.wav", 0.125, {}),
+        ("Lonely Road 2.wav", 0.125, dict(IART="Someone"))]:
+    with open(os.path.join(MUSIC, name), "wb") as out:
+        out.write(wav(seconds, **info))
+with open(os.path.join(MUSIC, "notes.txt"), "w") as out:
+    out.write("not audio\n")
+with open(os.path.join(MUSIC, "broken.mp3"), "wb") as out:
+    out.write(b"not audio either\n" * 20)
+MUSIC_BINDER = os.path.join(SCRATCH, "music-binder")
+os.mkdir(MUSIC_BINDER)
+for name in ["Harbour Lights(Test Band).pdf", "River Song(Test Band).pdf", "Lonely Road.pdf",
+             "Unknown Tune(Nobody).pdf"]:
+    with open(os.path.join(MUSIC_BINDER, name), "wb") as out:
+        out.write(score_bytes)
+# Harbour Lights turns to page 2 at 0:46 and shows a message at 0:10 as its track plays.
+with open(os.path.join(MUSIC_BINDER, "Harbour Lights(Test Band).txt"), "w") as out:
+    out.write("00:46 Page 2\n00:10 Message Intro over\n")
+
 # Settings files of the tabs cases: one the saves write (new at first), a read-only copy of
 # the tab definitions and a writable one that the refused saves must leave as they were.
 SAVED = os.path.join(SCRATCH, "saved.ini")
@@ -235,8 +281,8 @@ CASES = [
      "navigate_unhandled_key.jsonl", "no handler for key command 1234"),
     ("navigate_ignored_swipe", ["navigate", RENDER, "--keys", "swipe:7"], 0,
      "navigate_ignored_swipe.jsonl", "swipe code 7 is not one of 1 to 4"),
-    ("navigate_not_available", ["navigate", RENDER, "--keys", "key:77 key:77"], 0,
-     "navigate_not_available.jsonl", "the backing-track player (key command 77) is not available"),
+    ("navigate_not_available", ["navigate", RENDER, "--keys", "key:78 key:78"], 0,
+     "navigate_not_available.jsonl", "the metronome (key command 78) is not available"),
     ("navigate_unknown_action", ["navigate", RENDER, "--keys", "next post:ActionNope=1"], 2,
      None, "unknown action 'ActionNope' in 'post:ActionNope=1'"),
     ("navigate_post_without_name", ["navigate", RENDER, "--keys", "post:=1"], 2, None,
@@ -422,6 +468,50 @@ CASES = [
     ("tabs_save_empty_name", save_args(UNTOUCHED, "2", "") + ["--setlist", SETLIST], 2, None,
      "cannot be empty"),
     ("tabs_unknown_word", ["tabs", "list"], 2, None, "unknown tabs word 'list'"),
+    # The music library's tracks, and the track each song of a binder plays by genre.
+    ("music_tracks", ["music", MUSIC], 0, "music_tracks.json", None),
+    ("music_empty_folder", ["music", EMPTY], 0, "music_empty_folder.json", None),
+    ("music_binder_any", ["music", MUSIC, "--binder", MUSIC_BINDER], 0, "music_binder_any.json",
+     None),
+    ("music_binder_backing_track", ["music", MUSIC, "--binder", MUSIC_BINDER, "--genre", "3"], 0,
+     "music_binder_backing_track.json", None),
+    ("music_binder_mute", ["music", MUSIC, "--binder", MUSIC_BINDER, "--genre", "6"], 0,
+     "music_binder_mute.json", None),
+    # The backing track played on the player double: the clock follows wait:, the timed events
+    # fire once at their times, the track ends at 59.5 s; then the silent (MUTE) clock.
+    ("navigate_music_play", ["navigate", MUSIC_BINDER, "--music", MUSIC, "--keys",
+                             "wait:1 post:ActionGoToGenreNoAndPlayPause=3 wait:10 wait:36 "
+                             "wait:13.4 wait:0.2 play stop"], 0,
+     "navigate_music_play.jsonl", None),
+    ("navigate_music_mute", ["navigate", MUSIC_BINDER, "--music", MUSIC, "--keys",
+                             "wait:1 post:ActionGoToGenreNoAndPlayPause=6 wait:46 key:77"], 0,
+     "navigate_music_mute.jsonl", None),
+    ("navigate_music_none", ["navigate", MUSIC_BINDER, "--keys", "play"], 0,
+     "navigate_music_none.jsonl", None),
+    ("navigate_music_missing", ["navigate", MUSIC_BINDER, "--music", "/nonexistent/music",
+                                "--keys", "play"], 2, None,
+     "the music folder '/nonexistent/music' does not exist"),
+    ("music_no_folder", ["music"], 2, None, "usage: music"),
+    ("music_missing_folder", ["music", "/nonexistent/music"], 2, None,
+     "the music folder '/nonexistent/music' does not exist"),
+    ("music_file_as_folder", ["music", SCORE], 2, None, "is not a folder"),
+    ("music_two_folders", ["music", MUSIC, EMPTY], 2, None, "unexpected argument"),
+    ("music_unknown_option", ["music", MUSIC, "--frob"], 2, None,
+     "unexpected argument '--frob'"),
+    ("music_genre_zero", ["music", MUSIC, "--binder", MUSIC_BINDER, "--genre", "0"], 2, None,
+     "--genre takes a genre from 1 to 6"),
+    ("music_genre_seven", ["music", MUSIC, "--binder", MUSIC_BINDER, "--genre", "7"], 2, None,
+     "--genre takes a genre from 1 to 6"),
+    ("music_genre_text", ["music", MUSIC, "--binder", MUSIC_BINDER, "--genre", "any"], 2, None,
+     "--genre takes a genre from 1 to 6"),
+    ("music_genre_without_binder", ["music", MUSIC, "--genre", "2"], 2, None,
+     "--genre is for the songs of a binder"),
+    ("music_binder_without_songs", ["music", MUSIC, "--binder", EMPTY], 2, None,
+     "holds no songs"),
+    ("music_binder_missing", ["music", MUSIC, "--binder", "/nonexistent/binder"], 2, None,
+     "is not a folder"),
+    ("music_binder_no_value", ["music", MUSIC, "--binder"], 2, None,
+     "unexpected argument '--binder'"),
     ("unknown_command", ["frobnicate"], 2, None, "unknown command"),
     ("help", ["--help"], 0, "help.txt", None),
 ]

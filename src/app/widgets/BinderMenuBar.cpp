@@ -78,6 +78,11 @@ void BinderMenuBar::buildGenreMenu()
     }
     genreMenu_->addSeparator();
     item(genreMenu_, QStringLiteral("Next Genre"), [&c] { c.actionKeyReceived(cmd::NextGenre); });
+    genreMenu_->addSeparator();
+    item(genreMenu_, QStringLiteral("Play or Stop Backing Track"),
+         [&c] { c.traiterKeyAction(7, false, QString()); });
+    item(genreMenu_, QStringLiteral("Stop Backing Track"),
+         [&c] { c.actionKeyReceived(cmd::StopPlayer); });
 }
 
 void BinderMenuBar::buildMidiMenu()
@@ -182,6 +187,7 @@ void BinderMenuBar::buildSongMenu()
     item(songMenu_, QStringLiteral("Open in External Application"),
          [&c] { c.openInExternalApp(); });
     item(songMenu_, QStringLiteral("Show in Folder..."), [&c] { c.actionRevealPDFx(); });
+    item(songMenu_, QStringLiteral("Show Audio File..."), [&c] { c.actionRevealAudio(); });
     item(songMenu_, QStringLiteral("Email..."), [&c] { c.actionMailPDFx(); });
     item(songMenu_, QStringLiteral("Print..."), [&c] { c.actionPrintPDFx(); });
 }

@@ -3,6 +3,7 @@
 #include "app/Controller.h"
 #include "library/KeyActions.h"
 #include "platform/Commands.h"
+#include "platform/Dialogs.h"
 #include "platform/NotificationCenter.h"
 
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace partivo {
@@ -96,6 +98,15 @@ QWidget* PreferencesWindow::buildGeneral()
     lastPageNextSong_ =
         new QCheckBox(QStringLiteral("Next page on the last page goes to the next song"));
     form->addRow(lastPageNextSong_);
+    auto* music = new QHBoxLayout;
+    musicFolder_ = new QLineEdit;
+    musicFolder_->setReadOnly(true);
+    musicFolder_->setPlaceholderText(QStringLiteral("No music library"));
+    auto* chooseMusic = new QPushButton(QStringLiteral("Choose..."));
+    connect(chooseMusic, &QPushButton::clicked, this, [this] { chooseMusicFolder(); });
+    music->addWidget(musicFolder_, 1);
+    music->addWidget(chooseMusic);
+    form->addRow(QStringLiteral("Music library folder:"), music);
     keyTest_ = new QLineEdit;
     keyTest_->setReadOnly(true);
     keyTest_->setPlaceholderText(QStringLiteral("Press a key here"));
@@ -162,6 +173,7 @@ void PreferencesWindow::showWithOptions(const Options& options)
         params_[size_t(i)]->setText(options.inputs[size_t(i)].param);
         ajusterPlaceHolderString(input);
     }
+    musicFolder_->setText(controller_.musicFolder());
     keyTest_->clear();
     show();
     raise();
@@ -188,6 +200,18 @@ Options PreferencesWindow::options() const
         o.inputs[size_t(i)].param = params_[size_t(i)]->text();
     }
     return o;
+}
+
+void PreferencesWindow::chooseMusicFolder()
+{
+    const QString folder = controller_.data().dialogs.chooseFolder(
+        QStringLiteral("Music Library"),
+        QStringLiteral("Choose the folder of your backing tracks and recordings"),
+        controller_.musicFolder());
+    if (folder.isEmpty())
+        return;
+    controller_.setMusicFolder(folder); // indexed in the background
+    musicFolder_->setText(folder);
 }
 
 void PreferencesWindow::showKeyTest(const QString& text)

@@ -32,6 +32,9 @@ public:
     QLineEdit* paramField(InputId input) const { return params_[size_t(input)]; }
     QLineEdit* keyTestField() const { return keyTest_; }
     QCheckBox* hiddenRegionsBox() const { return hiddenRegions_; }
+    QLineEdit* musicFolderField() const { return musicFolder_; }
+    // Asks for the music library's folder; the library is indexed again in the background.
+    void chooseMusicFolder();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,6 +64,7 @@ private:
     std::array<QComboBox*, kInputCount> choosers_{};
     std::array<QLineEdit*, kInputCount> params_{};
     QLineEdit* keyTest_ = nullptr;
+    QLineEdit* musicFolder_ = nullptr;
 };
 
 } // namespace partivo

@@ -6,6 +6,7 @@
 #include "midi/Midi.h"
 #include "platform/NotificationCenter.h"
 #include "platform/QSettingsPrefs.h"
+#include "platform/QtMediaPlayer.h"
 #include "platform/QtTimers.h"
 #include "platform/RtMidiBackend.h"
 #include "platform/SingleInstance.h"
@@ -115,7 +116,8 @@ int main(int argc, char** argv)
     partivo::RtMidiBackend midiBackend(midiApi(app.arguments(), prefs),
                                        QStringLiteral("/dev/snd/seq"));
     partivo::Midi midi(prefs, timers, midiBackend);
-    partivo::Controller controller(prefs, dialogs, midi, center, timers, files, shell);
+    partivo::QtMediaPlayer player;
+    partivo::Controller controller(prefs, dialogs, midi, center, timers, files, player, shell);
     shell.setController(&controller);
     QObject::connect(&app, &QApplication::aboutToQuit,
                      [&controller] { controller.applicationWillTerminate(); });
