@@ -64,6 +64,12 @@ public:
     virtual void runTagList(TagListEditor& /*editor*/) {}
     virtual void closeTagList() {}
     virtual void runTagAssignments(TagAssignments& /*assignments*/) {}
+    // The progress window of a long task, shown without modality; its Cancel is read
+    // between the steps.
+    virtual void showProgress(const QString& /*title*/, int /*maximum*/) {}
+    virtual void setProgress(const QString& /*text*/, int /*value*/) {}
+    virtual bool progressCancelled() const { return false; }
+    virtual void closeProgress() {}
     // The MIDI set-up changed: the open MIDI editors read the endpoint lists again.
     virtual void refreshMidiEditors() {}
     // A message was learned: the trigger editor fills the row being learned.

@@ -19,6 +19,7 @@
 #include "platform/NotificationCenter.h"
 #include "platform/Prefs.h"
 #include "platform/Timers.h"
+#include "player/AudioExport.h"
 #include "player/MusicLibrary.h"
 #include "player/PlayerBridge.h"
 #include "player/TrackMatch.h"

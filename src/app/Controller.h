@@ -27,6 +27,7 @@ inline constexpr char kMusicFolderKey[] = "musicFolder";
 class Dialogs;
 class FileServices;
 class MediaPlayer;
+class AudioExport;
 class MusicLibrary;
 class PlayerBridge;
 class Midi;
@@ -123,6 +124,9 @@ public:
     void actionGoToGenreNoAndPlayPauseReceived(int genre);
     void actionPlayNextPauseReceived(int genre);
     void actionRevealAudio();
+    // The tracks of the current song, or of the current tab's songs, copied into a folder
+    // the user chooses; one export at a time.
+    void actionExportAudioFiles(bool currentOnly);
     // What the windows were last told of the track, and the timed events fired since the
     // last take.
     struct TrackInfo {
@@ -211,6 +215,8 @@ private:
     // Songs per list-panel page: 36, or 18 when a narrow binder window shows the list.
     int determinerNbTocG() const;
     void makePlayer();
+    void exportAudioFilesMultiple();
+    void exportAudioFilesMessageFinal(const AudioExport& done);
     // Applies the filter to the open list (nothing with the list closed).
     void prevNextFilterNoG(int step, int pred, bool refresh);
     void showFilterResult();
@@ -243,6 +249,9 @@ private:
     std::unique_ptr<TrackSource> musicTracks_;
     std::unique_ptr<PlayerBridge> bridge_;
     TrackInfo trackInfo_;
+    std::unique_ptr<AudioExport> audioExport_; // the tab export under way
+    Data::PieceList exportSongs_;
+    qsizetype exportNext_ = 0;
     QList<SongEv> firedEvents_;
 };
 

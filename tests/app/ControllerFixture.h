@@ -31,6 +31,17 @@ struct LogicShell : AppShell {
     void showKeyTest(const QString& text) override { keyTest = text; }
     bool editing = false;
     bool editingWindowOpen() const override { return editing; }
+    // The progress window: its texts, and Cancel pressed once it has shown that many steps.
+    QStringList progress;
+    qsizetype cancelAfterSteps = -1;
+    bool progressOpen = false;
+    void showProgress(const QString&, int) override { progressOpen = true; }
+    void setProgress(const QString& text, int) override { progress.append(text); }
+    bool progressCancelled() const override
+    {
+        return cancelAfterSteps >= 0 && progress.size() >= cancelAfterSteps;
+    }
+    void closeProgress() override { progressOpen = false; }
     // What the filter window answers, and the tags it offered.
     std::optional<QString> filterAnswer;
     QStringList filterTagsOffered;

@@ -9,6 +9,7 @@
 #include "QtPrinters.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -103,4 +104,71 @@ TEST(ControllerPlayer, PlayingWithoutALibraryOrATrackSaysSo)
     app.c().traiterKeyAction(7, false, QString());
     EXPECT_EQ(app.window().messageLine().text(),
               QStringLiteral("⚠️ The music library is not available"));
+}
+
+TEST(ControllerPlayer, TheCurrentSongsTracksAreCopiedOncePerFileAndNeverOverAnother)
+{
+    PlayerApp app;
+    test::writeAudio(app.music.filePath("Alpha cover.wav"),
+                     test::wavFile(1, {{"INAM", "Alpha"}, {"IGNR", "Cover"}}));
+    app.c().musicLibrary().reindex();
+    app.c().musicLibrary().waitForIndex();
+    QTemporaryDir out;
+    // The cover is already there: it is neither written over nor counted.
+    test::writeAudio(out.filePath("Alpha cover.wav"), "mine");
+    app.dialogs.answerFolder(out.path());
+    app.dialogs.answerInt(0); // "Show in Folder..."
+    app.c().actionExportAudioFiles(true);
+    EXPECT_EQ(app.dialogs.texts().last(),
+              QStringLiteral("1 file(s) have been copied to %1").arg(out.path()));
+    EXPECT_TRUE(QFileInfo::exists(out.filePath("Alpha.wav")));
+    QFile mine(out.filePath("Alpha cover.wav"));
+    ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
+    EXPECT_EQ(mine.readAll(), QByteArray("mine"));
+    EXPECT_EQ(app.files.requests.last(), QStringLiteral("reveal ") + out.filePath("Alpha.wav"));
+}
+
+TEST(ControllerPlayer, ATabIsExportedOneSongAStepWithFailuresReportedNotCounted)
+{
+    PlayerApp app;
+    QTemporaryDir out;
+    // Beta's file goes away after the index: its copy fails and is said, not counted.
+    ASSERT_TRUE(QFile::remove(app.music.filePath("Beta.wav")));
+    app.dialogs.answerFolder(out.path());
+    app.dialogs.answerInt(1); // Yes, export both songs
+    app.dialogs.answerInt(1); // "Ok"
+    app.c().actionExportAudioFiles(false);
+    EXPECT_EQ(app.dialogs.texts().last(),
+              QStringLiteral("Export audio files for 2 song(s) to %1").arg(out.path()));
+    EXPECT_TRUE(app.shell.progressOpen);
+    // A second export while this one runs is refused.
+    app.c().actionExportAudioFiles(false);
+    EXPECT_EQ(app.dialogs.texts().last(),
+              QStringLiteral("Export of audio files is currently in progress."));
+    app.timers.advance(0); // each step starts the next at once on the manual clock
+    EXPECT_EQ(app.shell.progress, (QStringList{"1/2 Alpha", "2/2 Beta"}));
+    EXPECT_FALSE(app.shell.progressOpen);
+    const QString final = app.dialogs.texts().last();
+    EXPECT_TRUE(final.startsWith(
+        QStringLiteral("1 file(s) have been copied to %1\n\nThese files could not be copied:\n"
+                       "Beta.wav: ")
+            .arg(out.path())))
+        << final.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(out.filePath("Alpha.wav")));
+}
+
+TEST(ControllerPlayer, CancellingATabExportStopsBetweenSongs)
+{
+    PlayerApp app;
+    QTemporaryDir out;
+    app.dialogs.answerFolder(out.path());
+    app.dialogs.answerInt(1);
+    app.dialogs.answerInt(1);
+    app.shell.cancelAfterSteps = 1; // Cancel while Alpha is copied
+    app.c().actionExportAudioFiles(false);
+    app.timers.advance(0);
+    EXPECT_EQ(app.shell.progress, QStringList{"1/2 Alpha"});
+    EXPECT_EQ(app.dialogs.texts().last(),
+              QStringLiteral("1 file(s) have been copied to %1").arg(out.path()));
+    EXPECT_FALSE(QFileInfo::exists(out.filePath("Beta.wav")));
 }

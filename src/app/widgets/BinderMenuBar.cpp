@@ -109,6 +109,8 @@ void BinderMenuBar::buildListMenu()
          [&c] { c.actionKeyReceived(cmd::CmdEnter); });
     item(listMenu_, QStringLiteral("Export Song List..."),
          [&c] { c.actionKeyReceived(cmd::ExportList); });
+    item(listMenu_, QStringLiteral("Export Audio Files of This Tab..."),
+         [&c] { c.actionExportAudioFiles(false); });
     listMenu_->addSeparator();
     // The tab bars belong to the window of this menu bar.
     QAction* bars = item(listMenu_, QStringLiteral("Tab Bars\t§"), [this] {
@@ -188,6 +190,8 @@ void BinderMenuBar::buildSongMenu()
          [&c] { c.openInExternalApp(); });
     item(songMenu_, QStringLiteral("Show in Folder..."), [&c] { c.actionRevealPDFx(); });
     item(songMenu_, QStringLiteral("Show Audio File..."), [&c] { c.actionRevealAudio(); });
+    item(songMenu_, QStringLiteral("Export Audio Files..."),
+         [&c] { c.actionExportAudioFiles(true); });
     item(songMenu_, QStringLiteral("Email..."), [&c] { c.actionMailPDFx(); });
     item(songMenu_, QStringLiteral("Print..."), [&c] { c.actionPrintPDFx(); });
 }

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QProgressDialog>
 
 namespace partivo {
 
@@ -191,6 +192,38 @@ void ProgramShell::runTagAssignments(TagAssignments& assignments)
 {
     TagAssignmentsWindow window(assignments, modalParent());
     runModal(window);
+}
+
+void ProgramShell::showProgress(const QString& title, int maximum)
+{
+    closeProgress();
+    progress_ = new QProgressDialog(QString(), QStringLiteral("Cancel"), 0, maximum, modalParent());
+    progress_->setWindowTitle(title);
+    progress_->setWindowModality(Qt::NonModal);
+    progress_->setMinimumDuration(0);
+    progress_->setAutoClose(false);
+    progress_->setAutoReset(false);
+    progress_->show();
+}
+
+void ProgramShell::setProgress(const QString& text, int value)
+{
+    if (!progress_)
+        return;
+    progress_->setLabelText(text);
+    progress_->setValue(value);
+}
+
+bool ProgramShell::progressCancelled() const
+{
+    return progress_ && progress_->wasCanceled();
+}
+
+void ProgramShell::closeProgress()
+{
+    if (progress_)
+        progress_->deleteLater();
+    progress_ = nullptr;
 }
 
 std::optional<QString> ProgramShell::askFilterText(const QString& text, const QStringList& tags)

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QDialog;
+class QProgressDialog;
 
 namespace partivo {
 
@@ -43,6 +44,11 @@ public:
     void runTagList(TagListEditor& editor) override;
     void closeTagList() override;
     void runTagAssignments(TagAssignments& assignments) override;
+    void showProgress(const QString& title, int maximum) override;
+    void setProgress(const QString& text, int value) override;
+    bool progressCancelled() const override;
+    void closeProgress() override;
+    QProgressDialog* progressWindow() const { return progress_; }
     void refreshMidiEditors() override;
     void midiLearned() override;
     void midiShowReceived() override;
@@ -90,6 +96,7 @@ private:
     ModalRunner modalRunner_;
     bool tabEditorOpen_ = false;
     QPointer<QDialog> tagList_; // the tag list window while it is open
+    QPointer<QProgressDialog> progress_;
 };
 
 } // namespace partivo
