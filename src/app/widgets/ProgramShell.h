@@ -4,11 +4,11 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QProgressDialog>
 #include <functional>
 #include <memory>
 
 class QDialog;
-class QProgressDialog;
 
 namespace partivo {
 
