@@ -19,7 +19,6 @@ inline constexpr char kCannotPrint[] = "The PDF file \"%1\" cannot be printed.";
 // log that they are not available yet.
 namespace comingParts {
 inline constexpr char kNoteWindow[] = "the note window";
-inline constexpr char kMetronome[] = "the metronome";
 inline constexpr char kMidiIn[] = "MIDI input and the MIDI editors";
 inline constexpr char kEditor[] = "the ChordPro editor";
 inline constexpr char kHelp[] = "the help topics window";

@@ -46,7 +46,10 @@ Controller::Controller(Prefs& prefs, Dialogs& dialogs, Midi& midi, NotificationC
 
 Controller::~Controller()
 {
-    bridge_->stop_if_playing();     // no track plays on after the program
+    bridge_->stop_if_playing(); // no track plays on after the program
+    // Nothing of this controller may run from the timers any more.
+    for (const char* timer : {kPlayerTimer, kMetroTimer, kAudioExportTimer})
+        timers_.stop(QLatin1String(timer));
     midi_.setActionPoster(nullptr); // incoming MIDI no longer reaches this controller
     shell_.destroyWindows();
     for (int id : std::as_const(observers_))

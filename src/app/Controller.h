@@ -11,6 +11,7 @@
 #include "library/Navigator.h"
 #include "library/Options.h"
 #include "library/TocList.h"
+#include "notes/Metronome.h"
 #include "notes/SongEv.h"
 #include "player/PlayerView.h"
 
@@ -124,6 +125,11 @@ public:
     void actionGoToGenreNoAndPlayPauseReceived(int genre);
     void actionPlayNextPauseReceived(int genre);
     void actionRevealAudio();
+    // The metronome: on and off (quick presses count in), and the key window's next
+    // metronome type (with a short preview when it is off).
+    Metronome& metronome() { return metronome_; }
+    void traiter_metroOnOff();
+    void traiter_metroType();
     // The tracks of the current song, or of the current tab's songs, copied into a folder
     // the user chooses; one export at a time.
     void actionExportAudioFiles(bool currentOnly);
@@ -235,6 +241,9 @@ private:
     QList<SongEv> songEvents_; // the events of the song whose note was processed last
     DisplayWindows windows_;
     HalfPageZoom zoom_{windows_};
+    Metronome metronome_{timers_, [this](int tick, bool masquer, bool reset) {
+                             windows_.updateMetroWithNbTickX(tick, masquer, reset);
+                         }};
     SongPages pages_;
     Options options_;
     CommandDispatcher dispatcher_;

@@ -232,8 +232,11 @@ void Controller::traiterKeyAction(int code, bool rev, const QString& val)
         post(action::MessageStay, val);
         break;
     case 13:
-    case 14:
-        dispatcher_.logNotAvailable(QString::fromLatin1(kMetronome), code);
+        traiter_metroOnOff();
+        break;
+    case 14: // start the bar again
+        metronome_.stopMetroTimer();
+        metronome_.startMetroTimer();
         break;
     case 15:
         if (const int genre = firstDigit(val); genre >= 1 && genre <= 6)

@@ -17,8 +17,6 @@ namespace partivo {
 
 namespace {
 
-constexpr char kExportTimer[] = "audioExport";
-
 QString artistOf(const Pieces& song)
 {
     const QString& artist = song.pieceDet->auteur;
@@ -71,7 +69,8 @@ void Controller::actionExportAudioFiles(bool currentOnly)
     exportSongs_ = songs;
     exportNext_ = 0;
     shell_.showProgress(QString::fromUtf8(playerTexts::kExportTitle), int(songs.size()));
-    timers_.start(QLatin1String(kExportTimer), 0, false, [this] { exportAudioFilesMultiple(); });
+    timers_.start(QLatin1String(kAudioExportTimer), 0, false,
+                  [this] { exportAudioFilesMultiple(); });
 }
 
 void Controller::exportAudioFilesMultiple()
@@ -93,7 +92,8 @@ void Controller::exportAudioFilesMultiple()
                            .arg(song.pieceDet->titre),
                        int(exportNext_));
     audioExport_->exportSong(song.pieceDet->titre, artistOf(song));
-    timers_.start(QLatin1String(kExportTimer), 0, false, [this] { exportAudioFilesMultiple(); });
+    timers_.start(QLatin1String(kAudioExportTimer), 0, false,
+                  [this] { exportAudioFilesMultiple(); });
 }
 
 void Controller::exportAudioFilesMessageFinal(const AudioExport& done)

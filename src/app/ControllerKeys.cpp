@@ -130,8 +130,9 @@ void Controller::registerKeyCommands()
     d.keyNotAvailable(cmd::OpenEditor, QString::fromLatin1(kEditor));
     d.onKey(cmd::StopPlayer, [this](int) { bridge_->stop_if_playing(); });
     d.onKey(cmd::NextGenre, [this](int) { nextGenre(); });
-    for (int c : {cmd::Metronome, cmd::NextMetronomeType, cmd::CountIn})
-        d.keyNotAvailable(c, QString::fromLatin1(kMetronome));
+    d.onKey(cmd::Metronome, [this](int) { traiter_metroOnOff(); });
+    d.onKey(cmd::NextMetronomeType, [this](int) { traiter_metroType(); });
+    d.onKey(cmd::CountIn, [this](int) { metronome_.countIn(); });
     d.onKey(cmd::PrevFilter, [this](int) { stepFilter(-1); });
     d.onKey(cmd::NextFilter, [this](int) { stepFilter(1); });
     d.onKey(cmd::Filter, [this](int) { filter(); });

@@ -44,6 +44,7 @@ void Controller::sendMIDIfromNote()
             sent = true;
         }
     }
+    metronome_.setTempo(piece->tempo()); // a running metronome takes the new song's tempo
     if (sent)
         midi_.processMidiEvents();
     else

@@ -3,6 +3,8 @@
 #include "app/Controller.h"
 
 #include "display/DisplayWindows.h"
+#include "display/WindowPDFxSuper.h"
+#include "display/WindowSettings.h"
 #include "library/Genres.h"
 #include "midi/Midi.h"
 #include "notes/SongEvents.h"
@@ -117,6 +119,29 @@ void Controller::afterStop()
 {
     setGenreX(userGenre_);
     chargerPages();
+}
+
+void Controller::traiter_metroOnOff()
+{
+    metronome_.traiter_metroOnOff();
+    refreshMenus();
+}
+
+void Controller::traiter_metroType()
+{
+    WindowPDFxSuper* window = windows_.keyOrFirstBinderWindow();
+    if (!window)
+        return;
+    if (metronome_.metroON()) {
+        window->setMetroType();
+    } else if (window->settings().typeMetro != MetroAccToSignature) {
+        window->setMetroType();
+        metronome_.startForTicks(4); // a bar's preview of the new type
+    } else {
+        metronome_.startForTicks(1);
+        window->setMetroType();
+    }
+    refreshMenus();
 }
 
 QList<SongEv> Controller::takeFiredEvents()

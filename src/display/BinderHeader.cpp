@@ -1,5 +1,7 @@
 #include "display/BinderHeader.h"
 
+#include "display/MetroBoxes.h"
+
 #include "display/WindowSettings.h"
 #include "display/WindowTypes.h"
 #include "library/Pieces.h"
@@ -55,6 +57,10 @@ BinderHeader binderHeader(const WindowSettings& settings, Pieces* piece, int cur
     header.showNote = !settings.hideTitleElementNote;
     header.id = idPart(settings);
     header.tempo = {QString::number(kDefaultTempo), settings.colors.colorForObj(InactColor)};
+    header.metroBoxes = metroBoxCount(settings.typeMetro);
+    header.metroColor = settings.colors.colorForObj(MetroColor);
+    header.metroAccent = settings.colors.colorForObj(HighColor);
+    header.metroLabel = settings.colors.colorForObj(ActColor);
     if (!piece || !piece->pieceDet)
         return header;
     header.title = titleLine(settings, *piece->pieceDet, currentSort);

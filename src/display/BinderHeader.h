@@ -26,6 +26,14 @@ struct BinderHeader {
     bool showTitle = true;
     bool showTempo = true;
     bool showNote = true;
+    // The metronome's beat boxes beside the tempo: how many the window's type shows (4 are
+    // labelled "1" to "4"), the one lit (0 none), and their colours (the first of four in
+    // the highlight colour).
+    int metroBoxes = 0;
+    int metroLit = 0;
+    QColor metroColor;
+    QColor metroAccent;
+    QColor metroLabel;
 };
 
 // The search box of the key window while type-to-search runs: the typed text (white when

@@ -48,6 +48,12 @@ void DisplayWindows::refreshinfoX()
     forEachWindow([&](WindowPDFxSuper* window) { window->refreshInfo(); });
 }
 
+void DisplayWindows::updateMetroWithNbTickX(int ticks, bool masquer, bool reset)
+{
+    forEachWindow(
+        [&](WindowPDFxSuper* window) { window->updateMetroWithNbTick(ticks, masquer, reset); });
+}
+
 void DisplayWindows::afficherTocX(bool show, int nbTocG, bool filterOn)
 {
     forEachWindow([&](WindowPDFxSuper* window) { window->afficherToc(show, nbTocG, filterOn); });

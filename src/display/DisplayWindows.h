@@ -94,6 +94,8 @@ public:
     void refreshX();
     void refreshinfoX();
     void afficherTocX(bool show, int nbTocG, bool filterOn);
+    // Beat n of the metronome (hide, or reset the boxes) in every window.
+    void updateMetroWithNbTickX(int ticks, bool masquer, bool reset);
     // Entry `item` (1..36) of every list panel shows the song (none: empty) in the state.
     void setItemStateForItemX(int state, const Pieces* piece, int item, const TocContext& context);
     void refreshTocLabel1X();

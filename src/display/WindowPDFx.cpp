@@ -1,5 +1,7 @@
 #include "display/WindowPDFx.h"
 
+#include "display/MetroBoxes.h"
+
 #include "display/BinderHeader.h"
 #include "display/DisplayWindows.h"
 #include "display/VersionSubstitution.h"
@@ -99,6 +101,19 @@ void WindowPDFx::setPDF(const std::shared_ptr<Pieces>& piece, int pageNo, bool z
 void WindowPDFx::refreshInfo()
 {
     header_ = binderHeader(settings_, shown_.pieceCour.get(), shown_.currentSort);
+    changed();
+}
+
+void WindowPDFx::updateMetroWithNbTick(int ticks, bool masquer, bool reset)
+{
+    if (reset)
+        header_.metroBoxes = metroBoxCount(settings_.typeMetro);
+    const PiecesDet* det = shown_.pieceCour ? shown_.pieceCour->pieceDet.get() : nullptr;
+    const int lit =
+        masquer ? 0 : metroBoxForTick(settings_.typeMetro, ticks, det ? det->signature : 0);
+    if (lit == header_.metroLit && !reset)
+        return; // a 10 ms tick that changes nothing repaints nothing
+    header_.metroLit = lit;
     changed();
 }
 

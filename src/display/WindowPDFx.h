@@ -77,6 +77,7 @@ public:
                 int currSort, const std::shared_ptr<Pieces>& pieceNext, bool autom) override;
     void refreshPiece() override;
     void refreshInfo() override;
+    void updateMetroWithNbTick(int ticks, bool masquer, bool reset) override;
     void updateRechInfo(bool valid, bool masquer, const QString& rech) override;
     void updateRechInfo2(const SearchDisplay& info) override;
     // Only the key window shows the search box.

@@ -7,6 +7,9 @@
 
 namespace partivo {
 
+// The timer that runs a tab's export one song per turn of the event loop.
+inline constexpr char kAudioExportTimer[] = "audioExport";
+
 // Copies songs' tracks into a folder: for each song the track of each of the genres 1 to 5,
 // each file once. Only files really copied count; a file already in the folder is never
 // written over (and not counted); a copy that fails is kept with its reason.

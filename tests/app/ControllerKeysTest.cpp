@@ -145,10 +145,10 @@ TEST(ControllerKeys, CommandsStillToComeLogThatTheyAreNotAvailable)
 {
     App app;
     app.startInHelpBinder();
-    app.key(cmd::Metronome);
+    app.key(cmd::ToggleNote);
     app.key(cmd::OpenEditor);
     ASSERT_EQ(app.log.size(), 2);
-    EXPECT_TRUE(app.log[0].contains(QLatin1String("the metronome")));
+    EXPECT_TRUE(app.log[0].contains(QLatin1String("the note window")));
     EXPECT_TRUE(app.log[1].contains(QLatin1String("the ChordPro editor")));
     // "." plays by default: without a music library the window says so, nothing is logged.
     app.key(cmd::StopPlayer);

@@ -172,3 +172,47 @@ TEST(ControllerPlayer, CancellingATabExportStopsBetweenSongs)
               QStringLiteral("1 file(s) have been copied to %1").arg(out.path()));
     EXPECT_FALSE(QFileInfo::exists(out.filePath("Beta.wav")));
 }
+
+TEST(ControllerPlayer, TheMetronomeBeatsInTheBinderWindowAtTheSongsTempo)
+{
+    App app;
+    QFile note(app.folder.filePath("Waltz.txt"));
+    ASSERT_TRUE(note.open(QIODevice::WriteOnly));
+    note.write("Tempo 120 3/4\n");
+    note.close();
+    app.start({{"Waltz.pdf", 1}});
+    app.timers.advance(600); // the note gives the tempo
+    const BinderHeader& header = app.window().header();
+    app.key(cmd::Metronome);
+    EXPECT_TRUE(app.c().metronome().metroON());
+    EXPECT_EQ(header.metroBoxes, 2); // "Double" by default
+    EXPECT_EQ(header.metroLit, 1);
+    app.timers.advance(260);
+    EXPECT_EQ(header.metroLit, 0); // hidden again half a beat later
+    app.timers.advance(240);
+    EXPECT_EQ(header.metroLit, 2);
+    app.key(cmd::Metronome);
+    EXPECT_FALSE(app.c().metronome().metroON());
+
+    // The next type while it is off: "Acc. to Signature", with a bar's preview of 4 beats
+    // lighting boxes 1, 2, 3, 1 in 3/4.
+    QList<int> lit;
+    app.key(cmd::NextMetronomeType);
+    EXPECT_EQ(header.metroBoxes, 4);
+    for (int step = 0; step < 300; ++step) {
+        if (header.metroLit > 0 && (lit.isEmpty() || lit.last() != header.metroLit))
+            lit.append(header.metroLit);
+        else if (header.metroLit == 0 && !lit.isEmpty() && lit.last() != 0)
+            lit.append(0);
+        app.timers.advance(10);
+    }
+    lit.removeAll(0);
+    EXPECT_EQ(lit, (QList<int>{1, 2, 3, 1}));
+    EXPECT_FALSE(app.c().metronome().metroON());
+
+    // The count-in: sixteen beats, then silence.
+    app.key(cmd::CountIn);
+    app.timers.advance(60000);
+    EXPECT_EQ(app.c().metronome().gnbTick(), 16);
+    EXPECT_FALSE(app.c().metronome().metroON());
+}

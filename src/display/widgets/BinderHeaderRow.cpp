@@ -1,5 +1,7 @@
 #include "display/widgets/BinderHeaderRow.h"
 
+#include "display/widgets/BeatBoxes.h"
+
 #include "platform/Commands.h"
 
 #include <QHBoxLayout>
@@ -102,6 +104,7 @@ BinderHeaderRow::BinderHeaderRow(QWidget* parent) : QWidget(parent)
     search_ = new QLabel(this);
     search_->setTextFormat(Qt::RichText);
     search_->hide();
+    beats_ = new BeatBoxes(this);
     tempo_ = new QLabel(this);
     tempo_->setFont(big);
     rec_ = flatButton(this, QStringLiteral("● Rec"), small);
@@ -116,6 +119,7 @@ BinderHeaderRow::BinderHeaderRow(QWidget* parent) : QWidget(parent)
     layout->addWidget(title_, 1);
     layout->addWidget(search_);
     layout->addSpacing(12);
+    layout->addWidget(beats_);
     layout->addWidget(tempo_);
     layout->addWidget(rec_);
     for (const auto& b : kCommandButtons) {
@@ -192,6 +196,7 @@ void BinderHeaderRow::showHeader(const BinderHeader& header, const SearchBox& se
     showPart(id_, header.id, true);
     tempo_->setText(header.tempo.text);
     showPart(tempo_, header.tempo, header.showTempo);
+    beats_->showBeats(header);
     search_->setVisible(searchShown);
     if (searchShown)
         search_->setText(searchHtml(search));

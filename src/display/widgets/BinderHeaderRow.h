@@ -10,6 +10,8 @@ class QToolButton;
 
 namespace partivo {
 
+class BeatBoxes;
+
 // The information lines of a binder window as a row of widgets: the window-ID button, the
 // title line, the search box, the tempo, and the buttons of the note window, list panel,
 // filter, export and (while a note is recorded) recording. It keeps one height whatever it
@@ -42,6 +44,7 @@ public:
     QToolButton* menuButton() const { return more_; }
     bool buttonsInMenu() const;
     QToolButton* recordingButton() const { return rec_; }
+    const BeatBoxes* beatBoxes() const { return beats_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -53,6 +56,7 @@ private:
     QToolButton* id_;
     QLabel* title_;
     QLabel* search_;
+    BeatBoxes* beats_;
     QLabel* tempo_;
     QList<QToolButton*> commands_;
     QToolButton* rec_;

@@ -1,0 +1,59 @@
+#include "display/widgets/BeatBoxes.h"
+
+#include <QPainter>
+
+namespace partivo {
+
+namespace {
+
+constexpr int kBox = 18;
+constexpr int kGap = 4;
+
+} // namespace
+
+BeatBoxes::BeatBoxes(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void BeatBoxes::showBeats(const BinderHeader& header)
+{
+    if (count_ == header.metroBoxes && lit_ == header.metroLit && color_ == header.metroColor)
+        return;
+    const bool resized = count_ != header.metroBoxes;
+    count_ = header.metroBoxes;
+    lit_ = header.metroLit;
+    color_ = header.metroColor;
+    accent_ = header.metroAccent;
+    label_ = header.metroLabel;
+    setVisible(count_ > 0);
+    if (resized)
+        updateGeometry();
+    update();
+}
+
+QSize BeatBoxes::sizeHint() const
+{
+    return {count_ * (kBox + kGap), kBox};
+}
+
+void BeatBoxes::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int top = (height() - kBox) / 2;
+    for (int box = 1; box <= count_; ++box) {
+        const QRectF r((box - 1) * (kBox + kGap), top, kBox, kBox);
+        // By signature the first beat is the accented one.
+        const QColor fill = count_ == 4 && box == 1 ? accent_ : color_;
+        painter.setPen(QPen(fill, 1.5));
+        painter.setBrush(box == lit_ ? QBrush(fill) : Qt::NoBrush);
+        painter.drawRoundedRect(r.adjusted(1, 1, -1, -1), 3, 3);
+        if (count_ == 4) {
+            painter.setPen(box == lit_ ? QColor(Qt::black) : label_);
+            painter.drawText(r, Qt::AlignCenter, QString::number(box));
+        }
+    }
+}
+
+} // namespace partivo

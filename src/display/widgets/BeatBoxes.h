@@ -1,0 +1,29 @@
+#pragma once
+
+#include "display/BinderHeader.h"
+
+#include <QWidget>
+
+namespace partivo {
+
+// The metronome's beat boxes of a binder window: one, two, or four labelled "1" to "4", the
+// lit one filled.
+class BeatBoxes : public QWidget {
+public:
+    explicit BeatBoxes(QWidget* parent = nullptr);
+
+    void showBeats(const BinderHeader& header);
+    int lit() const { return lit_; }
+    int count() const { return count_; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int count_ = 0;
+    int lit_ = 0;
+    QColor color_, accent_, label_;
+};
+
+} // namespace partivo
