@@ -165,8 +165,9 @@ void BinderHeaderRow::resizeEvent(QResizeEvent* event)
 void BinderHeaderRow::arrangeButtons()
 {
     int needed = title_->isHidden() ? 0 : title_->sizeHint().width();
-    for (QWidget* part : {static_cast<QWidget*>(id_), static_cast<QWidget*>(search_),
-                          static_cast<QWidget*>(tempo_), static_cast<QWidget*>(rec_)}) {
+    for (QWidget* part :
+         {static_cast<QWidget*>(id_), static_cast<QWidget*>(search_), static_cast<QWidget*>(beats_),
+          static_cast<QWidget*>(tempo_), static_cast<QWidget*>(rec_)}) {
         if (!part->isHidden())
             needed += part->sizeHint().width();
     }
@@ -201,8 +202,10 @@ void BinderHeaderRow::showHeader(const BinderHeader& header, const SearchBox& se
     if (searchShown)
         search_->setText(searchHtml(search));
     showPart(more_, {more_->text(), text}, !more_->isHidden());
-    // Measuring the title is costly: only a new title or a resize arranges the buttons again.
-    const QString arranged = title_->isVisible() ? title : QString();
+    // Measuring the title is costly: only a new title, other beat boxes or a resize arrange
+    // the buttons again.
+    const QString arranged =
+        (title_->isVisible() ? title : QString()) + QString::number(header.metroBoxes);
     if (arranged != arrangedFor_) {
         arrangedFor_ = arranged;
         arrangeButtons();
