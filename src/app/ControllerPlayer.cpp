@@ -69,6 +69,7 @@ void Controller::updateItunesInfoX(const QString& title, const QString& artist, 
                                    double maxPos, bool masquer)
 {
     trackInfo_ = {title, artist, curPos, maxPos, masquer};
+    windows_.updateItunesInfoX(title, artist, curPos, maxPos, masquer); // time, gauge
     if (masquer) {
         resetSongEvents(songEvents_); // stopped: every event fires again next time
         return;

@@ -54,6 +54,14 @@ void DisplayWindows::updateMetroWithNbTickX(int ticks, bool masquer, bool reset)
         [&](WindowPDFxSuper* window) { window->updateMetroWithNbTick(ticks, masquer, reset); });
 }
 
+void DisplayWindows::updateItunesInfoX(const QString& title, const QString& artist, double curPos,
+                                       double maxPos, bool masquer)
+{
+    forEachWindow([&](WindowPDFxSuper* window) {
+        window->updateItunesInfo(title, artist, curPos, maxPos, masquer);
+    });
+}
+
 void DisplayWindows::afficherTocX(bool show, int nbTocG, bool filterOn)
 {
     forEachWindow([&](WindowPDFxSuper* window) { window->afficherToc(show, nbTocG, filterOn); });

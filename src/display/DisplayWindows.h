@@ -96,6 +96,10 @@ public:
     void afficherTocX(bool show, int nbTocG, bool filterOn);
     // Beat n of the metronome (hide, or reset the boxes) in every window.
     void updateMetroWithNbTickX(int ticks, bool masquer, bool reset);
+    // The playing track's title, artist, position and length (seconds) in every window;
+    // hidden when nothing plays.
+    void updateItunesInfoX(const QString& title, const QString& artist, double curPos,
+                           double maxPos, bool masquer);
     // Entry `item` (1..36) of every list panel shows the song (none: empty) in the state.
     void setItemStateForItemX(int state, const Pieces* piece, int item, const TocContext& context);
     void refreshTocLabel1X();

@@ -2,6 +2,7 @@
 
 #include "app/Controller.h"
 #include "app/widgets/ProgramShell.h"
+#include "display/WindowTypes.h"
 #include "display/widgets/BinderWindow.h"
 #include "library/Data.h"
 #include "library/Genres.h"
@@ -52,6 +53,7 @@ BinderMenuBar::BinderMenuBar(Controller& controller, ProgramShell& shell, QWidge
     buildTagsMenu();
     buildMidiMenu();
     buildGenreMenu();
+    buildWindowMenu();
     showState(controller.menuState());
 }
 
@@ -79,10 +81,15 @@ void BinderMenuBar::buildGenreMenu()
     genreMenu_->addSeparator();
     item(genreMenu_, QStringLiteral("Next Genre"), [&c] { c.actionKeyReceived(cmd::NextGenre); });
     genreMenu_->addSeparator();
-    item(genreMenu_, QStringLiteral("Play or Stop Backing Track"),
+    item(genreMenu_, QStringLiteral("Play or Stop Backing Track\t."),
          [&c] { c.traiterKeyAction(7, false, QString()); });
-    item(genreMenu_, QStringLiteral("Stop Backing Track"),
+    item(genreMenu_, QStringLiteral("Stop Backing Track\tAlt+Space"),
          [&c] { c.actionKeyReceived(cmd::StopPlayer); });
+    genreMenu_->addSeparator();
+    item(genreMenu_, QStringLiteral("Metronome\t,"), [&c] { c.actionKeyReceived(cmd::Metronome); });
+    item(genreMenu_, QStringLiteral("Count In"), [&c] { c.actionKeyReceived(cmd::CountIn); });
+    item(genreMenu_, QStringLiteral("Next Metronome Type\tCtrl+,"),
+         [&c] { c.actionKeyReceived(cmd::NextMetronomeType); });
 }
 
 void BinderMenuBar::buildMidiMenu()
@@ -93,6 +100,15 @@ void BinderMenuBar::buildMidiMenu()
     item(midiMenu_, QStringLiteral("MIDI Triggers..."), [this] { shell_.showMidiTrig(); });
     midiMenu_->addSeparator();
     item(midiMenu_, QStringLiteral("Log MIDI Ports"), [this] { controller_.midi().listDevices(); });
+}
+
+void BinderMenuBar::buildWindowMenu()
+{
+    windowMenu_ = addMenu(QStringLiteral("Window"));
+    for (int type = WinTypeSummary; type < kWinTypeCount; ++type) {
+        item(windowMenu_, obtenirTitle(type, idLabelText(QString())),
+             [this, type] { shell_.newCompanionWindow(type); });
+    }
 }
 
 void BinderMenuBar::showMidiSending(bool sending)

@@ -36,6 +36,8 @@ public:
     // Fills the list menu's parts that follow the store, as opening the menu does.
     void prepareListMenu() { emit listMenu_->aboutToShow(); }
     QMenu* midiMenu() const { return midiMenu_; }
+    // One item per companion window type, named as the window lists name it.
+    QMenu* windowMenu() const { return windowMenu_; }
 
 private:
     void buildProgramMenu();
@@ -43,6 +45,7 @@ private:
     void buildListMenu();
     void buildMidiMenu();
     void buildGenreMenu();
+    void buildWindowMenu();
     // The tag windows and the song list's filters.
     void buildTagsMenu();
     void fillFilterMenu(QMenu* items);
@@ -60,6 +63,7 @@ private:
     QMenu* tagsMenu_ = nullptr;
     QList<QAction*> genres_; // the six genres, in order
     QMenu* midiMenu_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
     std::optional<MenuState> shown_; // what the menus show
 };
 

@@ -13,6 +13,7 @@ class QDialog;
 namespace partivo {
 
 class BinderWindow;
+class CompanionDisplay;
 class Controller;
 class KeyPadWindow;
 class MidiPref;
@@ -32,6 +33,9 @@ public:
     void setController(Controller* controller) { controller_ = controller; }
 
     WindowPDFx* newBinderWindow(const BinderWindowParts& parts) override;
+    WindowPDFxSuper* newCompanionWindow(int winType) override;
+    // The companion windows that are open, in the order they were made.
+    QList<CompanionDisplay*> companionWindows() const;
     void destroyWindows() override;
     void refreshMenus(const MenuState& state) override;
     void showPreferences();
@@ -87,6 +91,9 @@ private:
     static ProgramShell* current_; // the program's shell, for quitting
     Controller* controller_ = nullptr;
     QList<QPointer<BinderWindow>> windows_;
+    QList<QPointer<CompanionDisplay>> companions_;
+    // What the controller makes its windows of, kept from its first binder window.
+    std::optional<BinderWindowParts> parts_;
     QPointer<PreferencesWindow> preferences_;
     QPointer<KeyPadWindow> keyPad_;
     QPointer<MidiPref> midiOut_;

@@ -1,6 +1,7 @@
 #include "display/widgets/BeatBoxes.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace partivo {
 
@@ -37,13 +38,26 @@ QSize BeatBoxes::sizeHint() const
     return {count_ * (kBox + kGap), kBox};
 }
 
+double BeatBoxes::boxSide() const
+{
+    if (!fit_ || count_ < 1)
+        return kBox;
+    return std::max<double>(kBox, std::min<double>(height(), double(width()) / count_ - kGap));
+}
+
 void BeatBoxes::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const int top = (height() - kBox) / 2;
+    const double side = boxSide();
+    const double top = fit_ ? (height() - side) / 2 : (height() - kBox) / 2;
+    if (fit_) {
+        QFont font = painter.font();
+        font.setPointSizeF(std::max(6.0, side * 0.45));
+        painter.setFont(font);
+    }
     for (int box = 1; box <= count_; ++box) {
-        const QRectF r((box - 1) * (kBox + kGap), top, kBox, kBox);
+        const QRectF r((box - 1) * (side + kGap), top, side, side);
         // By signature the first beat is the accented one.
         const QColor fill = count_ == 4 && box == 1 ? accent_ : color_;
         painter.setPen(QPen(fill, 1.5));

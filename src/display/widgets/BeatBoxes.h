@@ -16,6 +16,10 @@ public:
     int lit() const { return lit_; }
     int count() const { return count_; }
     QSize sizeHint() const override;
+    // The boxes grow to fill the widget (companion windows show them in large form).
+    void setFitToSize(bool fit) { fit_ = fit; }
+    // The side of one box as painted.
+    double boxSide() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -23,6 +27,7 @@ protected:
 private:
     int count_ = 0;
     int lit_ = 0;
+    bool fit_ = false;
     QColor color_, accent_, label_;
 };
 

@@ -1,0 +1,172 @@
+// The backing track's timed events in a 1920x1080 binder window on the offscreen platform,
+// through the whole program: a 40-page vector score whose note turns a page every two
+// seconds of its track, played from the music library on the player double. Prints the median
+// and 99th percentile from the poll that passes an event's time to the page painted (target
+// one frame, 16 ms). Then the metronome on the real clock for one minute at 120 beats a
+// minute: how late each beat is shown against its ideal time (p99 target within 5 ms).
+#include "ChordProLayoutTiming.h"
+#include "ScorePdfs.h"
+#include "app/Controller.h"
+#include "app/widgets/ProgramShell.h"
+#include "display/widgets/BinderWindow.h"
+#include "midi/Midi.h"
+#include "notes/Metronome.h"
+#include "platform/LoopbackMidi.h"
+#include "platform/ManualMediaPlayer.h"
+#include "platform/ManualTimers.h"
+#include "platform/MemoryPrefs.h"
+#include "platform/NotificationCenter.h"
+#include "platform/QtTimers.h"
+#include "platform/RecordingFileServices.h"
+#include "platform/ScriptedDialogs.h"
+#include "player/MusicLibrary.h"
+#include "player/PlayerBridge.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtEndian>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+using namespace partivo;
+using bench::msSince;
+using bench::verdict;
+
+namespace {
+
+constexpr int kPages = 40;
+constexpr int kRuns = 10;
+
+// A mono 8-bit WAV of silence with a title tag, the backing track of the score.
+QByteArray wav(double seconds, const QByteArray& title)
+{
+    const auto le32 = [](quint32 v) {
+        QByteArray b(4, '\0');
+        qToLittleEndian(v, b.data());
+        return b;
+    };
+    const auto chunk = [&](const QByteArray& id, const QByteArray& body) {
+        return id + le32(quint32(body.size())) + body + (body.size() % 2 ? "\0" : "");
+    };
+    const QByteArray format =
+        QByteArray::fromHex("01000100") + le32(8000) + le32(8000) + QByteArray::fromHex("01000800");
+    const QByteArray info = "INFO" + chunk("INAM", title + '\0') + chunk("IGNR", "Backing Track");
+    return chunk("RIFF", "WAVE" + chunk("fmt ", format) + chunk("LIST", info) +
+                             chunk("data", QByteArray(qsizetype(seconds * 8000), char(0x80))));
+}
+
+void report(const char* what, std::vector<double> ms, double target)
+{
+    std::printf("%s: median %.2f ms, p99 %.2f ms over %zu (target under %.0f ms: %s)\n", what,
+                bench::percentile(ms, 0.5), bench::percentile(ms, 0.99), ms.size(), target,
+                verdict(bench::percentile(ms, 0.99) < target));
+}
+
+std::vector<double> pageTurns()
+{
+    QTemporaryDir dir;
+    QTemporaryDir music;
+    bench::writeVectorPdf(dir.filePath(QStringLiteral("Score.pdf")), kPages, 12, 48);
+    QString note;
+    for (int page = 3; page <= kPages; page += 2)
+        note += QStringLiteral("%1:%2 Page %3\n")
+                    .arg(page / 60, 2, 10, QLatin1Char('0'))
+                    .arg(page % 60, 2, 10, QLatin1Char('0'))
+                    .arg(page);
+    QFile noteFile(dir.filePath(QStringLiteral("Score.txt")));
+    noteFile.open(QIODevice::WriteOnly);
+    noteFile.write(note.toUtf8());
+    noteFile.close();
+    QFile track(music.filePath(QStringLiteral("Score.wav")));
+    track.open(QIODevice::WriteOnly);
+    track.write(wav(kPages + 5, "Score"));
+    track.close();
+
+    MemoryPrefs prefs({{QStringLiteral("NbrExec"), 3},
+                       {QStringLiteral("url0"), dir.path()},
+                       {QStringLiteral("dirIsanURL0"), true},
+                       {QStringLiteral("dirNo"), 0},
+                       {QStringLiteral("musicFolder"), music.path()}});
+    ScriptedDialogs dialogs;
+    ManualTimers timers;
+    LoopbackMidi backend(timers);
+    Midi midi(prefs, timers, backend);
+    NotificationCenter center;
+    RecordingFileServices files;
+    ManualMediaPlayer player(timers);
+    ProgramShell shell;
+    Controller controller(prefs, dialogs, midi, center, timers, files, player, shell);
+    shell.setController(&controller);
+    controller.awakeFromNib();
+    controller.musicLibrary().waitForIndex();
+    for (const Track& t : controller.musicLibrary().tracks())
+        player.setDuration(t.path, t.duration);
+    BinderWindow& window = *shell.binderWindows().first();
+    window.resize(1920, 1080);
+    window.show();
+    QCoreApplication::processEvents();
+    timers.advance(2000); // the start's own timers, the note read
+
+    std::vector<double> ms;
+    for (int run = 0; run < kRuns; ++run) {
+        controller.navigator().gotoSongNo(1);
+        controller.traiterKeyAction(7, false, QString()); // play from the start
+        int page = controller.navigator().pageNo1;
+        while (controller.playerBridge().isActive()) {
+            window.prefetchAhead(); // between polls the window renders the next pages
+            QElapsedTimer timer;
+            timer.start();
+            timers.advance(kPollMs);
+            if (controller.navigator().pageNo1 == page)
+                continue;
+            window.repaint();
+            ms.push_back(msSince(timer));
+            page = controller.navigator().pageNo1;
+        }
+    }
+    return ms;
+}
+
+std::vector<double> metronomeLateness()
+{
+    QtTimers timers;
+    QElapsedTimer clock;
+    std::vector<double> late;
+    double startMs = -1;
+    Metronome metro(timers, [&](int tick, bool masquer, bool) {
+        if (masquer || tick < 1)
+            return;
+        const double now = double(clock.nsecsElapsed()) / 1e6;
+        if (tick == 1)
+            startMs = now;
+        else
+            late.push_back(std::abs(now - (startMs + (tick - 1) * 500.0)));
+    });
+    metro.setTempo(120);
+    clock.start();
+    metro.startMetroTimer();
+    QEventLoop loop;
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    loop.exec();
+    metro.stopMetroTimer();
+    return late;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::printf("timed page turns, 40-page vector score, two pages, 1920x1080\n");
+    report("poll passing an event's time to the page painted", pageTurns(), 16);
+    std::printf("metronome at 120 beats a minute on the real clock, one minute\n");
+    report("beat shown against its ideal time", metronomeLateness(), 5);
+    return 0;
+}
