@@ -7,6 +7,7 @@
 #include "display/StageLayout.h"
 #include "display/VersionSubstitution.h"
 #include "display/WindowPDFx.h"
+#include "display/WindowTypes.h"
 #include "library/Genres.h"
 #include "library/Pieces.h"
 #include "library/PiecesDet.h"
@@ -102,10 +103,12 @@ void Controller::awakeFromNib(const QString& startFolder)
     data_.currentGenreG = userGenre_;
     music_->setFolder(musicFolder()); // indexed in the background
     windows_.chargerWinIDs(data_.prefs);
-    // The binder windows of the last run come back where they were, as they were.
+    // The windows of the last run come back where they were, as they were.
     loadStageLayout(data_.prefs, stageLayoutPrefix(shell_.screenCount()), windows_,
-                    shell_.screenCount(),
-                    [this]() -> WindowPDFxSuper* { return newBinderWindow(); });
+                    shell_.screenCount(), [this](int winType) -> WindowPDFxSuper* {
+                        return winType == WinTypeBinder ? newBinderWindow()
+                                                        : shell_.newCompanionWindow(winType);
+                    });
     binders_.start();
 }
 

@@ -32,45 +32,58 @@ void saveStageLayout(Prefs& prefs, const QString& prefix, const DisplayWindows& 
     prefs.sync();
 }
 
+namespace {
+
+// Gives a window made again its stored settings, frame, mode and full screen.
+void applyStored(WindowPDFxSuper& window, WindowSettings settings, const WindowPlacement& placement)
+{
+    const int mode = settings.modeAffichage;
+    const bool fullScreen = settings.fullScreen;
+    settings.fullScreen = false; // the platform says when it is
+    WindowSettings& own = window.mutableSettings();
+    settings.nbrPages = own.nbrPages;
+    settings.winType = own.winType;
+    own = settings;
+    window.iniTransparent(settings.transparent);
+    window.iniAlwaysOnTop(settings.alwaysOnTop);
+    window.resetPDF();
+    if (PlatformWindow* platform = window.platformWindow()) {
+        platform->setShadow(!settings.noShadow);
+        if (!placement.frame.isEmpty())
+            platform->setFrameRect(placement.frame);
+    }
+    window.iniModeAffichage(mode, false);
+    if (fullScreen && window.platformWindow() && !window.platformWindow()->isPlatformFullScreen())
+        window.platformWindow()->enterFullScreen();
+}
+
+} // namespace
+
 int loadStageLayout(const Prefs& prefs, const QString& prefix, DisplayWindows& windows,
-                    int screenCount, const std::function<WindowPDFxSuper*()>& makeBinderWindow)
+                    int screenCount, const std::function<WindowPDFxSuper*(int winType)>& makeWindow)
 {
     const int stored = prefs.intValue(prefix + QStringLiteral("nbWin"));
     int made = 0;
     WindowPDFxSuper* keyCandidate = nullptr;
-    for (int i = 0; i < stored; ++i) {
-        // Companion windows come back with the screensets that make them.
-        if (loadWinType(prefs, prefix, i) != WinTypeBinder)
-            continue;
-        WindowSettings settings;
-        WindowPlacement placement;
-        loadWindow(prefs, prefix, i, settings, placement, windows.winIDs());
-        if (placement.screenNo < 0 || placement.screenNo >= screenCount)
-            continue;
-        WindowPDFxSuper* window = makeBinderWindow();
-        if (!window)
-            break;
-        ++made;
-        const int mode = settings.modeAffichage;
-        const bool fullScreen = settings.fullScreen;
-        settings.fullScreen = false; // the platform says when it is
-        WindowSettings& own = window->mutableSettings();
-        settings.nbrPages = own.nbrPages;
-        own = settings;
-        window->iniTransparent(settings.transparent);
-        window->iniAlwaysOnTop(settings.alwaysOnTop);
-        window->resetPDF();
-        if (PlatformWindow* platform = window->platformWindow()) {
-            platform->setShadow(!settings.noShadow);
-            if (!placement.frame.isEmpty())
-                platform->setFrameRect(placement.frame);
+    // The binder windows first: the companion windows show what they show.
+    for (const bool binders : {true, false}) {
+        for (int i = 0; i < stored; ++i) {
+            const int winType = loadWinType(prefs, prefix, i);
+            if ((winType == WinTypeBinder) != binders || !isKnownWinType(winType))
+                continue;
+            WindowSettings settings;
+            WindowPlacement placement;
+            loadWindow(prefs, prefix, i, settings, placement, windows.winIDs());
+            if (placement.screenNo < 0 || placement.screenNo >= screenCount)
+                continue;
+            WindowPDFxSuper* window = makeWindow(winType);
+            if (!window)
+                continue;
+            ++made;
+            applyStored(*window, settings, placement);
+            if (binders && (settings.keywin || !keyCandidate))
+                keyCandidate = window;
         }
-        window->iniModeAffichage(mode, false);
-        if (fullScreen && window->platformWindow() &&
-            !window->platformWindow()->isPlatformFullScreen())
-            window->platformWindow()->enterFullScreen();
-        if (settings.keywin || !keyCandidate)
-            keyCandidate = window;
     }
     if (keyCandidate) {
         windows.clearKeyWin();

@@ -9,8 +9,8 @@
 namespace partivo {
 namespace {
 
-// The binder windows of the last run come back where they were and as they were; a window
-// of a screen that is not there now stays away; companion windows are not made here.
+// The windows of the last run come back where they were and as they were, the binder
+// windows first; a window of a screen that is not there now stays away.
 TEST(StageLayout, BinderWindowsComeBackWithTheirFrameModeIdAndFullScreen)
 {
     MemoryPrefs prefs;
@@ -45,11 +45,16 @@ TEST(StageLayout, BinderWindowsComeBackWithTheirFrameModeIdAndFullScreen)
     WinID drum;
     drum.idWin = QStringLiteral("Drum");
     after.windows.setWinIDs({drum});
-    const int made = loadStageLayout(prefs, prefix, after.windows, 2, [&]() -> WindowPDFxSuper* {
-        return &after.add(WinTypeBinder);
-    });
-    ASSERT_EQ(made, 2);
-    ASSERT_EQ(after.windows.nsMutaryOfWindows().size(), 2);
+    QList<int> madeTypes;
+    const int made =
+        loadStageLayout(prefs, prefix, after.windows, 2, [&](int winType) -> WindowPDFxSuper* {
+            madeTypes.append(winType);
+            return &after.add(winType);
+        });
+    ASSERT_EQ(made, 3);
+    EXPECT_EQ(madeTypes, (QList<int>{WinTypeBinder, WinTypeBinder, WinTypeTitle}));
+    ASSERT_EQ(after.windows.nsMutaryOfWindows().size(), 3);
+    EXPECT_EQ(after.at(2).settings().winType, WinTypeTitle);
     EXPECT_EQ(after.at(0).settings().modeAffichage, ModeAlternate);
     EXPECT_EQ(after.platform(0).frame, QRect(10, 20, 1200, 700));
     EXPECT_FALSE(after.platform(0).fullScreen);
@@ -65,9 +70,10 @@ TEST(StageLayout, BinderWindowsComeBackWithTheirFrameModeIdAndFullScreen)
 
     // Nothing stored for one screen: nothing made.
     WindowsRig single;
-    EXPECT_EQ(loadStageLayout(prefs, stageLayoutPrefix(1), single.windows, 1,
-                              [&]() -> WindowPDFxSuper* { return &single.add(WinTypeBinder); }),
-              0);
+    EXPECT_EQ(
+        loadStageLayout(prefs, stageLayoutPrefix(1), single.windows, 1,
+                        [&](int winType) -> WindowPDFxSuper* { return &single.add(winType); }),
+        0);
 }
 
 } // namespace
