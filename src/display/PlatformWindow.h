@@ -25,7 +25,9 @@ public:
     // Index of the window's screen in the platform's screen list.
     virtual int screenIndex() const = 0;
     virtual QSizeF frameSize() const = 0;
-    // The window's frame on the desktop, and moving it there.
+    // Where the window's content lies on the desktop, and moving it there (the content, not
+    // the decoration, which the window manager adds only once the window is shown: a window
+    // made again at a start lands exactly where it was).
     virtual QRect frameRect() const = 0;
     virtual void setFrameRect(const QRect& frame) = 0;
     virtual bool isPlatformFullScreen() const = 0;

@@ -149,17 +149,12 @@ QSizeF DisplayWindow::frameSize() const
 
 QRect DisplayWindow::frameRect() const
 {
-    return frameGeometry();
+    return geometry();
 }
 
 void DisplayWindow::setFrameRect(const QRect& frame)
 {
-    // The frame includes the decoration; the widget's geometry does not.
-    const QMargins decoration(geometry().left() - frameGeometry().left(),
-                              geometry().top() - frameGeometry().top(),
-                              frameGeometry().right() - geometry().right(),
-                              frameGeometry().bottom() - geometry().bottom());
-    setGeometry(frame.marginsRemoved(decoration));
+    setGeometry(frame);
 }
 
 void DisplayWindow::enterFullScreen()
