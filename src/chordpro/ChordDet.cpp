@@ -1,5 +1,7 @@
 #include "chordpro/ChordDet.h"
 
+#include <QStringView>
+#include <algorithm>
 #include <initializer_list>
 
 namespace partivo {
@@ -24,16 +26,18 @@ struct Spelling {
 // Indexed by pitch class; natural notes have one name.
 constexpr Spelling kSpellings[12] = {
     {"C", "C", 0},
-    {"C#", "Db", keySet({3, 10})},
+    // The flat names belong to the keys written with flats (F, Bb, Eb, Ab, Db, and C for
+    // Eb and Bb), never to the sharp keys (B spells D#, F#, G#; Ab spells its own Ab).
+    {"C#", "Db", keySet({3, 8, 10})},
     {"D", "D", 0},
-    {"D#", "Eb", keySet({0, 3, 5, 10, 11})},
+    {"D#", "Eb", keySet({0, 3, 5, 8, 10})},
     {"E", "E", 0},
     {"F", "F", 0},
-    {"F#", "Gb", keySet({3, 8, 11})},
+    {"F#", "Gb", keySet({3, 8})},
     {"G", "G", 0},
-    {"G#", "Ab", keySet({3, 5, 10, 11})},
+    {"G#", "Ab", keySet({3, 5, 8, 10})},
     {"A", "A", 0},
-    {"A#", "Bb", keySet({0, 3, 5, 7, 10})},
+    {"A#", "Bb", keySet({0, 3, 5, 7, 8, 10})},
     {"B", "B", 0},
 };
 
@@ -60,6 +64,12 @@ int naturalIndex(QChar c)
 bool isAccidental(QChar c)
 {
     return c == u'b' || c == u'#';
+}
+
+// A chord in parentheses (played or not, as the player likes): it keeps them.
+bool inParentheses(const QString& chord)
+{
+    return chord.size() > 2 && chord.front() == u'(' && chord.back() == u')';
 }
 
 } // namespace
@@ -95,10 +105,19 @@ int ChordDet::noChordFromChord(const QString& chord)
     return noChordFromBase(chord, second == u'#', second == u'b');
 }
 
+bool ChordDet::isMinorKey(const QString& key)
+{
+    // "m" right after the root and its accidental, and not the start of "maj": "Cmaj7"
+    // standing in for the key is C major.
+    const qsizetype root = key.size() > 1 && isAccidental(key[1]) ? 2 : 1;
+    const QStringView rest = QStringView(key).mid(std::min(root, key.size()));
+    return rest.startsWith(u'm') && !rest.startsWith(u"maj");
+}
+
 int ChordDet::keyPitchClass(const QString& key)
 {
     const int pitch = noChordFromChord(key);
-    return key.contains(u'm') ? wrap(pitch + 3) : pitch;
+    return isMinorKey(key) ? wrap(pitch + 3) : pitch;
 }
 
 QString ChordDet::strChord(int n, int k, int pref)
@@ -120,6 +139,9 @@ bool ChordDet::startsWithNoteLetter(const QString& chord)
 QString ChordDet::transposeSingleChord(const QString& chord, int semitones, const QString& key,
                                        int pref)
 {
+    if (inParentheses(chord))
+        return u'(' + transposeSingleChord(chord.mid(1, chord.size() - 2), semitones, key, pref) +
+               u')';
     if (!startsWithNoteLetter(chord))
         return chord;
     const qsizetype rootLength = chord.size() > 1 && isAccidental(chord[1]) ? 2 : 1;
@@ -131,6 +153,9 @@ QString ChordDet::transposeSingleChord(const QString& chord, int semitones, cons
 QString ChordDet::transposeChordWithRoot(const QString& chord, int semitones, const QString& key,
                                          int pref)
 {
+    if (inParentheses(chord))
+        return u'(' + transposeChordWithRoot(chord.mid(1, chord.size() - 2), semitones, key, pref) +
+               u')';
     const qsizetype slash = chord.indexOf(u'/');
     if (slash < 0 || slash == chord.size() - 1)
         return transposeSingleChord(chord, semitones, key, pref);

@@ -26,8 +26,10 @@ public:
     static int noChordFromBase(const QString& root, bool diese, bool bemol);
     // Pitch class of the chord's root and accidental; 0 for an empty chord.
     static int noChordFromChord(const QString& chord);
+    // A minor key: "m" follows the root and accidental, and does not begin "maj".
+    static bool isMinorKey(const QString& key);
     // Pitch class that spelling is decided by: the key's root, raised to its relative major
-    // (+3) when the key contains "m"; C for an empty key.
+    // (+3) for a minor key; C for an empty key.
     static int keyPitchClass(const QString& key);
     // Name of pitch class n when the transposed key is k.
     static QString strChord(int n, int k, int pref);

@@ -49,8 +49,26 @@ void addChordName(QList<TransposableSpan>& spans, const QString& text, qsizetype
                       withoutDropped(QStringView(text).sliced(begin, end - begin))});
 }
 
+// The "[chord]"s a directive of one line names ("{c: Intro [C] [G]}"): they follow the song
+// when it is transposed, though the song's chord list leaves them out. Only a bracket closed
+// with a name and no blank counts.
+void addDirectiveChords(QList<TransposableSpan>& spans, const QString& text, qsizetype begin,
+                        qsizetype close)
+{
+    if (QStringView(text).sliced(begin, close - begin).contains(u'\n'))
+        return;
+    for (qsizetype open = text.indexOf(u'[', begin); open >= 0 && open < close;
+         open = text.indexOf(u'[', open + 1)) {
+        qsizetype end = open + 1;
+        while (end < close && !endsChordName(text[end]))
+            ++end;
+        if (end < close && text[end] == u']')
+            addChordName(spans, text, open + 1, end);
+    }
+}
+
 // Chord names, with the reader's rules for brackets and the places where chords are not.
-QList<TransposableSpan> chordSpans(const QString& text)
+QList<TransposableSpan> chordSpans(const QString& text, bool inDirectives)
 {
     QList<TransposableSpan> spans;
     const qsizetype size = text.size();
@@ -67,6 +85,8 @@ QList<TransposableSpan> chordSpans(const QString& text)
             // An unclosed directive runs to the end of the text.
             if (close < 0)
                 break;
+            if (inDirectives)
+                addDirectiveChords(spans, text, i + 1, close);
             i = close + 1;
         } else if (c == u'[') {
             qsizetype end = i + 1;
@@ -149,7 +169,7 @@ QString keyOf(const QString& text, const QStringList& chords)
 
 QList<TransposableSpan> transposableSpans(const QString& text)
 {
-    const QList<TransposableSpan> chords = chordSpans(text);
+    const QList<TransposableSpan> chords = chordSpans(text, true);
     QList<TransposableSpan> spans = chords;
     addKeySpans(spans, text, chords);
     // Both parts are in text order and never overlap.
@@ -161,7 +181,7 @@ QList<TransposableSpan> transposableSpans(const QString& text)
 
 QStringList songChords(const QString& text)
 {
-    return chordList(chordSpans(text));
+    return chordList(chordSpans(text, false));
 }
 
 QString songKey(const QString& text)
@@ -178,7 +198,8 @@ QString transposeSongText(const QString& text, int semitones, int pref)
 {
     const QList<TransposableSpan> spans = transposableSpans(text);
     const QStringList chords = chordList(spans);
-    const QString key = keyOf(text, chords);
+    // The key is the directive's, else the song's first chord (not one a comment names).
+    const QString key = keyOf(text, songChords(text));
     QHash<QString, QString> destinations;
     for (const QString& chord : chords) {
         ChordDet det = ChordDet::initWithChordSource(chord);

@@ -55,9 +55,11 @@ TEST(ChordDet, PitchClasses)
     EXPECT_EQ(ChordDet::noChordFromBase("a", false, true), 8);
     EXPECT_EQ(ChordDet::noChordFromBase("Xyz", true, false), 1);
     EXPECT_EQ(ChordDet::noChordFromBase("", false, false), 0);
-    // Minor keys (any "m") count as their relative major; an empty key is C.
+    // Minor keys ("m" right after the root, not "maj") count as their relative major; an
+    // empty key is C.
     for (const auto& [key, pitch] :
-         pairs("_>0 C>0 G>7 Am>0 Em>7 F#m>9 Dm>5 Bbm>1 Cm>3 am>0 Bm>2 Cmaj7>3 Gdim>10 CM7>0")) {
+         pairs("_>0 C>0 G>7 Am>0 Em>7 F#m>9 Dm>5 Bbm>1 Cm>3 am>0 Bm>2 Cmaj7>0 Gdim>7 CM7>0 "
+               "Am7>0 C#m7b5>4 Ebmaj7>3 Bbmaj>10 Emadd9>7")) {
         SCOPED_TRACE(key.toStdString());
         EXPECT_EQ(ChordDet::keyPitchClass(key), pitch.toInt());
     }
@@ -66,11 +68,11 @@ TEST(ChordDet, PitchClasses)
 TEST(ChordDet, SpellingOfEveryPitchClassUnderEveryKeyAndPreference)
 {
     // The transposed keys under which automatic spelling takes the flat name.
-    const std::pair<int, std::vector<int>> automaticFlats[] = {{1, {3, 10}},
-                                                               {3, {0, 3, 5, 10, 11}},
-                                                               {6, {3, 8, 11}},
-                                                               {8, {3, 5, 10, 11}},
-                                                               {10, {0, 3, 5, 7, 10}}};
+    const std::pair<int, std::vector<int>> automaticFlats[] = {{1, {3, 8, 10}},
+                                                               {3, {0, 3, 5, 8, 10}},
+                                                               {6, {3, 8}},
+                                                               {8, {3, 5, 8, 10}},
+                                                               {10, {0, 3, 5, 7, 8, 10}}};
     for (int n = 0; n < 12; ++n) {
         for (int k = 0; k < 12; ++k) {
             SCOPED_TRACE("n " + std::to_string(n) + " k " + std::to_string(k));
@@ -117,6 +119,14 @@ TEST(ChordDet, TransposeChords)
         {1, "F", A, "A>A# E>F"},
         // A minor counts as C: up 3 spells by 3.
         {3, "Am", A, "Am>Cm F>Ab G>Bb E7>G7 Dm>Fm"},
+        // B major spells its own sharps; Ab major its own flats.
+        {0, "B", A, "D#>D# Eb>D# Gb>F# Ab>G# Bb>A# C#>C#"},
+        {0, "Ab", A, "G#>Ab Db>Db C#>Db Eb>Eb Bb>Bb Gb>Gb"},
+        {1, "G", A, "Ab>A G>Ab C>Db D>Eb F#>G"},
+        // "Cmaj7" standing in for the key is C major: nothing is sharpened into flats.
+        {1, "Cmaj7", A, "C>C# D>D# F>F#"},
+        // A chord in parentheses keeps them.
+        {2, "C", A, "(E)>(F#) (Am/G)>(Bm/A) (C>(C ()>()"},
         {0, "E", F, "C#>Db"},
         {0, "E", S, "Bb>A#"},
         // Bass after the first "/"; empty sides stay empty, a final "/" belongs to the suffix.
@@ -147,11 +157,11 @@ TEST(ChordDet, TransposeChords)
 TEST(ChordDet, EverySemitone)
 {
     // Keys transposed as their own key, automatic spelling; index semitones + 11.
-    const char* const major[23] = {"C#", "D", "Eb", "E", "F", "F#", "G", "G#", "A", "Bb", "B", "C",
-                                   "C#", "D", "Eb", "E", "F", "F#", "G", "G#", "A", "Bb", "B"};
+    const char* const major[23] = {"C#", "D", "Eb", "E", "F", "F#", "G", "Ab", "A", "Bb", "B", "C",
+                                   "C#", "D", "Eb", "E", "F", "F#", "G", "Ab", "A", "Bb", "B"};
     const char* const minor[23] = {"A#m", "Bm",  "Cm",  "C#m", "Dm",  "D#m", "Em", "Fm",
-                                   "F#m", "Gm",  "Abm", "Am",  "A#m", "Bm",  "Cm", "C#m",
-                                   "Dm",  "D#m", "Em",  "Fm",  "F#m", "Gm",  "Abm"};
+                                   "F#m", "Gm",  "G#m", "Am",  "A#m", "Bm",  "Cm", "C#m",
+                                   "Dm",  "D#m", "Em",  "Fm",  "F#m", "Gm",  "G#m"};
     for (int s = -11; s <= 11; ++s) {
         SCOPED_TRACE("by " + std::to_string(s));
         EXPECT_EQ(ChordDet::transposeSingleChord("C", s, "C", A), q(major[s + 11]));

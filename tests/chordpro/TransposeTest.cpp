@@ -48,7 +48,9 @@ const std::pair<const char*, const char*> kSpanCases[] = {
     {"[C]la [G]li [C]lo [Am]", "c:C|c:G|c:C|c:Am"},
     {"[C maj]word [ C] []", "c:C"},
     {"[\tC\t] [C\t7] [C\r]", "c:C|c:C7|c:C"},
-    {"{c: [D] here}[E]", "c:E"},
+    // A directive of one line names chords that follow the song; one of several lines not.
+    {"{c: [D] here}[E]", "c:D|c:E"},
+    {"{c: Intro [C] [G7] [x y] [(E)]}", "c:C|c:G7|c:(E)"},
     {"# [D] comment\n[E]", "c:E"},
     {"  # [D]\nx # [E]", "c:D|c:E"},
     {"#[D]\n#[E]\n[F]\n#[G]", "c:F"},
@@ -128,12 +130,14 @@ TEST(TransposeSong, Songs)
         {"{key: G}\n[G]", 2, A, "{key: A}\n[A]"},
         {"{ key : G }\n[G][C]", 2, A, "{ key : A }\n[A][D]"},
         {"{k:  G }\n[G]", 2, A, "{k:  A }\n[A]"},
-        {"{KEY:g}{key:F#m}", 1, A, "{KEY:G#}{key:Gm}"},
+        {"{KEY:g}{key:F#m}", 1, A, "{KEY:Ab}{key:Gm}"}, // Ab major spells its own key
         {"{key:C}[C]\n{key:D}[D]", 2, A, "{key:D}[D]\n{key:E}[E]"},
         {"# {key:G}\n{key:C}[C]", 2, A, "# {key:A}\n{key:D}[D]"},
-        // Only chord names and key values change.
+        // Only chord names and key values change, in directives too ("# " lines are remarks).
         {"C D [C] {c:[C] x} # y\n# [C] z\nC[C]C {t:[C]}", 2, A,
-         "C D [D] {c:[C] x} # y\n# [C] z\nC[D]C {t:[C]}"},
+         "C D [D] {c:[D] x} # y\n# [C] z\nC[D]C {t:[D]}"},
+        // A chord only a comment names follows the song; the key stays the song's first chord.
+        {"{c: Intro [Bb] [(E)]}\n[C]la [G]li", 2, A, "{c: Intro [C] [(F#)]}\n[D]la [A]li"},
         {"[C maj]word [C]", 2, A, "[D maj]word [D]"},
         {"[$D$] text [$ and $] [C] {c:[$D$]}", 2, A, "[$D$] text [$ and $] [D] {c:[$D$]}"},
         {"{key:C}\r\n[C]Ça été\r\n", 2, A, "{key:D}\r\n[D]Ça été\r\n"},
@@ -144,7 +148,7 @@ TEST(TransposeSong, Songs)
         {"[C]x [C\n[C", 2, A, "[D]x [D\n[D"},
         {"[C\t7]", 2, A, "[D7]"},
         {"{key:G}[G][C][D7]", 11, A, "{key:F#}[F#][B][C#7]"},
-        {"{key:G}[G][C][D7]", -11, A, "{key:G#}[G#][C#][D#7]"},
+        {"{key:G}[G][C][D7]", -11, A, "{key:Ab}[Ab][Db][Eb7]"},
         // Chords are matched exactly, not ignoring case.
         {"[Bb] [BB] [am] [AM]", 1, A, "[B] [CB] [A#m] [A#M]"},
     };
@@ -321,7 +325,7 @@ TEST(TransposeTable, RowsColumnsAndHeaders)
     EXPECT_FALSE(model.headerData(3, Qt::Horizontal).isValid());
     EXPECT_FALSE(model.headerData(0, Qt::Vertical).isValid());
     const QStringList numbers = q("+6 +5 +4 +3 +2 +1 0 -1 -2 -3 -4 -5 -6").split(' ');
-    const QStringList keys = q("G# G F# F E Eb D C# C B Bb A G#").split(' ');
+    const QStringList keys = q("Ab G F# F E Eb D C# C B Bb A Ab").split(u' ');
     for (int row = 0; row < 13; ++row) {
         EXPECT_EQ(TransposeTableModel::offsetForRow(row), 6 - row);
         EXPECT_EQ(model.data(model.index(row, 0)).toString(), numbers[row]);
