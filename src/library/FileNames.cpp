@@ -49,7 +49,7 @@ QString stemOf(const QString& path)
 bool isSongExtension(const QString& extension)
 {
     static const QStringList accepted =
-        QStringLiteral("PDF,CHO,CRD,CHORDPRO,CHOPRO,CPM,TAB").split(QLatin1Char(','));
+        QStringLiteral("PDF,CHO,CRD,CHORDPRO,CHOPRO,CPM,TAB,PRO").split(QLatin1Char(','));
     return !extension.isEmpty() && accepted.contains(extension.toUpper());
 }
 

@@ -108,6 +108,14 @@ for name, note in [("Alpha(Adele)", b"Tempo 96\nTags=Pop\n"), ("Beta(Adele)", b"
         with open(os.path.join(FILTER_BINDER, name + ".txt"), "wb") as out:
             out.write(note)
 PLAYED_SETTINGS = os.path.join(SCRATCH, "played.ini")
+# A binder of ChordPro songs as other programs write them: a ".pro" file in UTF-16 with its
+# byte order mark, and one in UTF-32.
+PRO_BINDER = os.path.join(SCRATCH, "pro")
+os.mkdir(PRO_BINDER)
+with open(os.path.join(PRO_BINDER, "Harbour(Band).pro"), "wb") as out:
+    out.write("\ufeff{title: Straße}\n[C]la [G]li\n".encode("utf-16-le"))
+with open(os.path.join(PRO_BINDER, "River.cho"), "wb") as out:
+    out.write("\ufeff{title: Über}\n[Am]la\n".encode("utf-32-be"))
 
 LOOPING_PDF = os.path.join(LOOPING, "Loop(Band).pdf")
 with open(LOOPING_PDF, "wb") as out:
@@ -232,6 +240,7 @@ CASES = [
     ("navigate_save_settings_unwritable", ["navigate", FILTER_BINDER, "--save-settings",
                                            NO_FOLDER_SETTINGS, "--keys", "next"], 2, None,
      "settings file"),
+    ("library_pro_utf16", ["library", PRO_BINDER], 0, "library_pro_utf16.json", None),
     ("navigate_unknown_word", ["navigate", CORPUS, "--keys", "next jump"], 2, None,
      "unknown navigation command 'jump'"),
     ("navigate_unknown_number", ["navigate", CORPUS, "--keys", "42"], 2, None,

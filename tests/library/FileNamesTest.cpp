@@ -74,7 +74,8 @@ TEST(FileNames, SongExtensionsAndTypes)
         {"CHORDPRO", true, 1}, {"chopro", true, 1}, {"cpm", true, 1},   {"tab", true, 1},
         {"TAB", true, 1},      {"txt", false, 0},   {"md", false, 0},   {"", false, 0},
         {"pd", false, 0},      {"pdfx", false, 0},  {"pdf ", false, 0}, {"PDF,CHO", false, 0},
-        {",", false, 0},       {"chord", false, 0},
+        {",", false, 0},       {"chord", false, 0}, {"pro", true, 1},   {"PRO", true, 1},
+        {"prof", false, 0},
     };
     for (const ExtensionCase& c : cases) {
         SCOPED_TRACE(std::string("extension '") + c.extension + "'");
