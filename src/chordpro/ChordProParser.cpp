@@ -27,14 +27,17 @@ constexpr std::array<SectionDirective, 8> kSectionDirectives = {{
     {u"eoc", DirectiveKind::ChorusEnd},
 }};
 
-// A comment prefix counts only when the directive is at least this long.
+// A comment prefix counts only when the directive is at least this long. The name may end in
+// a colon or, as many songbooks write it, a blank ("{c Chorus}").
 struct CommentPrefix {
     QStringView prefix;
     qsizetype minLength;
 };
-constexpr std::array<CommentPrefix, 2> kCommentPrefixes = {{
+constexpr std::array<CommentPrefix, 4> kCommentPrefixes = {{
     {u"comment:", 9},
+    {u"comment ", 9},
     {u"c:", 3},
+    {u"c ", 3},
 }};
 
 // The kind of a closed directive and the value it carries: the section directives match

@@ -132,6 +132,8 @@ TEST(ChordProParser, LinesChordsAndDirectives)
          "directives '' {other:'c:'@0 other:'comment:'@0}"},
         {"comment prefix is case-sensitive", "{C:x}{ c:y}",
          "directives '' {other:'C:x'@0 other:' c:y'@0}"},
+        {"comment with a blank for the colon", "{c Chorus}{comment  Bridge}{c }{cx y}",
+         "directives '' {c:'Chorus'@0 c:'Bridge'@0 other:'c '@0 other:'cx y'@0}"},
         {"metadata in any case and spacing", "{title: X}{ KEY : G }{k:F#m}{St:s}{fontsize:12}",
          "directives '' {meta:'X'@0 meta:'G'@0 meta:'F#m'@0 meta:'s'@0 meta:'12'@0}"},
         {"not metadata", "{titles:x}{title}{sot}{define: G 3}",
