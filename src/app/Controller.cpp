@@ -213,7 +213,21 @@ void Controller::setGenreX(int genre)
     if (next != data_.currentGenreG && (next == kMuteGenre || data_.currentGenreG == kMuteGenre))
         bridge_->stop_if_playing();
     data_.currentGenreG = next;
+    applyMuteGenre();
     refreshMenus();
+}
+
+void Controller::applyMuteGenre()
+{
+    // In (MUTE) a synchronised two-page window turns one page at a time, odd pages left.
+    const bool mute = data_.currentGenreG == kMuteGenre;
+    for (WindowPDFxSuper* window : windows_.nsMutaryOfWindows()) {
+        auto* binder = dynamic_cast<WindowPDFx*>(window);
+        if (!binder || binder->muteGenre == mute)
+            continue;
+        binder->muteGenre = mute;
+        binder->ajusterSelonModeAffichageWithRefresh(true);
+    }
 }
 
 void Controller::chooseGenre(int genre)
@@ -255,6 +269,7 @@ WindowPDFx* Controller::newBinderWindow()
     if (!window)
         return nullptr;
     window->applyWindowOptions(windowOptions(options_));
+    window->muteGenre = data_.currentGenreG == kMuteGenre;
     // A new window shows the tabs and the list as the others do.
     setTabsName();
     if (navigator_.tocON)

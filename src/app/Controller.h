@@ -221,6 +221,8 @@ private:
     // Songs per list-panel page: 36, or 18 when a narrow binder window shows the list.
     int determinerNbTocG() const;
     void makePlayer();
+    // The binder windows lay their pages out for the genre: (MUTE) or not.
+    void applyMuteGenre();
     void exportAudioFilesMultiple();
     void exportAudioFilesMessageFinal(const AudioExport& done);
     // Applies the filter to the open list (nothing with the list closed).

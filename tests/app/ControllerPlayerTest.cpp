@@ -216,3 +216,17 @@ TEST(ControllerPlayer, TheMetronomeBeatsInTheBinderWindowAtTheSongsTempo)
     EXPECT_EQ(app.c().metronome().gnbTick(), 16);
     EXPECT_FALSE(app.c().metronome().metroON());
 }
+
+TEST(ControllerPlayer, MuteLaysTwoPageWindowsOutAsAlternatePages)
+{
+    App app;
+    app.start({{"Alpha.pdf", 4}});
+    ASSERT_EQ(app.window().settings().modeAffichage, 0); // two pages side by side
+    EXPECT_EQ(app.window().mode(), 0);
+    app.c().chooseGenre(kMuteGenre);
+    EXPECT_TRUE(app.window().muteGenre);
+    EXPECT_EQ(app.window().mode(), 4);
+    app.c().chooseGenre(1);
+    EXPECT_FALSE(app.window().muteGenre);
+    EXPECT_EQ(app.window().mode(), 0);
+}
