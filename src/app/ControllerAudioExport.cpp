@@ -19,8 +19,7 @@ namespace {
 
 QString artistOf(const Pieces& song)
 {
-    const QString& artist = song.pieceDet->auteur;
-    return artist == QLatin1String("(nil)") ? QString() : artist;
+    return knownArtist(song.pieceDet->auteur);
 }
 
 } // namespace

@@ -73,7 +73,7 @@ QJsonArray songTracks(Data& data, const TrackList& tracks, int genre, const QDir
         if (entry->ongNo != 0)
             continue;
         const PiecesDet& det = *entry->pieceDet;
-        const QString artist = det.auteur == QLatin1String("(nil)") ? QString() : det.auteur;
+        const QString artist = knownArtist(det.auteur);
         const std::optional<Track> track = play_if_found(tracks, det.titre, artist, genre);
         songs.append(QJsonObject{
             {QStringLiteral("fichier"), binderRoot.relativeFilePath(det.fichier)},

@@ -11,14 +11,13 @@ namespace partivo {
 
 namespace {
 
-constexpr char kUnknownArtist[] = "(nil)";
 constexpr int kDefaultTempo = 100;
 
 QList<HeaderPart> titleLine(const WindowSettings& s, const PiecesDet& det, int currentSort)
 {
     const QColor normal = s.colors.colorForObj(ActColor);
     const QString mark = det.played ? QStringLiteral("✅") : QString();
-    const bool hasArtist = !det.auteur.isEmpty() && det.auteur != QLatin1String(kUnknownArtist);
+    const bool hasArtist = !knownArtist(det.auteur).isEmpty();
     if (!hasArtist)
         return {{det.titre + mark, normal}};
     const HeaderPart bullet{QStringLiteral(" • "), headerGrey()};

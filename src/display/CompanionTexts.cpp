@@ -10,7 +10,6 @@ namespace partivo {
 
 namespace {
 
-constexpr char kUnknownArtist[] = "(nil)";
 constexpr int kDefaultTempo = 100;
 constexpr double kBarInset = 3;
 constexpr int kTenMinutes = 600;
@@ -20,11 +19,9 @@ const PiecesDet* detOf(const Pieces* piece)
     return piece ? piece->pieceDet.get() : nullptr;
 }
 
-QString knownArtist(const PiecesDet* det)
+QString artistOf(const PiecesDet* det)
 {
-    if (!det || det->auteur == QLatin1String(kUnknownArtist))
-        return {};
-    return det->auteur;
+    return det ? knownArtist(det->auteur) : QString();
 }
 
 } // namespace
@@ -73,7 +70,7 @@ HeaderPart titleText(const WindowSettings& s, const Pieces* piece)
 
 HeaderPart artistText(const WindowSettings& s, const Pieces* piece)
 {
-    return {knownArtist(detOf(piece)), s.colors.colorForObj(ActColor)};
+    return {artistOf(detOf(piece)), s.colors.colorForObj(ActColor)};
 }
 
 HeaderPart nextTitleText(const WindowSettings& s, const Pieces* next)
@@ -86,7 +83,7 @@ HeaderPart nextTitleText(const WindowSettings& s, const Pieces* next)
 QList<HeaderPart> artistTitleLine(const WindowSettings& s, const Pieces* piece, int currentSort)
 {
     const HeaderPart title = titleText(s, piece);
-    const QString artist = knownArtist(detOf(piece));
+    const QString artist = artistOf(detOf(piece));
     if (currentSort != 1 || artist.isEmpty())
         return {title};
     return {

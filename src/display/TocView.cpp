@@ -5,16 +5,6 @@
 
 namespace partivo {
 
-namespace {
-
-// The artist as the list shows it: nothing for an unknown one.
-QString shownArtist(const QString& auteur)
-{
-    return auteur == QLatin1String("(nil)") ? QString() : auteur;
-}
-
-} // namespace
-
 TocItemView tocItemView(int entry, int state, const Pieces* piece, const TocContext& context)
 {
     TocItemView view;
@@ -30,7 +20,7 @@ TocItemView tocItemView(int entry, int state, const Pieces* piece, const TocCont
         view.box = det.indexInTEMP[0] == -1;
         return view;
     }
-    view.auteur = shownArtist(det.auteur);
+    view.auteur = knownArtist(det.auteur);
     view.played = det.played ? QStringLiteral("✅") : QString();
     const int position =
         context.currentSort == 1 ? piece->indexInAuthorArray : piece->indexInTitleArray;

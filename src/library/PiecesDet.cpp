@@ -120,7 +120,7 @@ void PiecesDet::majInfoFromNote()
     }
 
     titre = title && !title->isEmpty() ? *title : base;
-    auteur = artist && !artist->isEmpty() ? *artist : QStringLiteral("(nil)");
+    auteur = artist && !artist->isEmpty() ? *artist : QString::fromLatin1(kUnknownArtist);
     infoF = tags ? QLatin1Char(' ') + *tags + QLatin1Char(' ') : QString();
 }
 
@@ -131,6 +131,11 @@ QString PiecesDet::obtenirInfoFromFilename() const
     if (parens.open > 0 && parens.valid() && parens.close + 1 < base.size())
         return base.mid(parens.close + 1);
     return QString();
+}
+
+QString knownArtist(const QString& auteur)
+{
+    return auteur == QLatin1String(kUnknownArtist) ? QString() : auteur;
 }
 
 } // namespace partivo

@@ -7,6 +7,11 @@ namespace partivo {
 
 class CompanionIndex;
 
+// The artist of a song whose file name and note name none.
+inline constexpr char kUnknownArtist[] = "(nil)";
+// The artist as the windows, the lists and the player take it: "" when unknown.
+QString knownArtist(const QString& auteur);
+
 // Details of one song file, shared by every entry (tab 0 and tabs 1..9) of that file.
 struct PiecesDet {
     QString fichier;      // full path of the song file

@@ -40,9 +40,7 @@ QString TagAssignments::title(int row) const
 QString TagAssignments::artist(int row) const
 {
     const Pieces* s = song(row);
-    if (!s || s->pieceDet->auteur == QLatin1String("(nil)"))
-        return QString();
-    return s->pieceDet->auteur;
+    return s ? knownArtist(s->pieceDet->auteur) : QString();
 }
 
 QString TagAssignments::tagsText(int row) const

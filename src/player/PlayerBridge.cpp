@@ -44,8 +44,7 @@ std::optional<Track> PlayerBridge::trackForCurrentSong(int genre) const
     if (!song || !library_.available())
         return std::nullopt;
     const PiecesDet& det = *song->pieceDet;
-    const QString artist = det.auteur == QLatin1String("(nil)") ? QString() : det.auteur;
-    return play_if_found(library_.tracks(), det.titre, artist, genre);
+    return play_if_found(library_.tracks(), det.titre, knownArtist(det.auteur), genre);
 }
 
 void PlayerBridge::play_track()

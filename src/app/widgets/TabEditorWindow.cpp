@@ -40,11 +40,6 @@ QTableWidgetItem* cell(const QString& text)
     return item;
 }
 
-QString artistShown(const QString& auteur)
-{
-    return auteur == QLatin1String("(nil)") ? QString() : auteur;
-}
-
 } // namespace
 
 TabEditorWindow::TabEditorWindow(TabEditor& editor, QWidget* parent)
@@ -405,7 +400,7 @@ void TabEditorWindow::fillRow(int row)
     }
     set(0, editor_.statut(row), false)->setToolTip(editor_.statutTooltip(row));
     set(1, entry.titre, entry.fileName.isEmpty())->setToolTip(entry.fileName);
-    set(2, artistShown(entry.auteur), false);
+    set(2, knownArtist(entry.auteur), false);
 }
 
 void TabEditorWindow::refreshRight()
@@ -426,7 +421,7 @@ void TabEditorWindow::refreshRight()
     right_->setRowCount(int(songs.size()));
     for (int row = 0; row < songs.size(); ++row) {
         right_->setItem(row, 0, cell(songs[row]->pieceDet->titre));
-        right_->setItem(row, 1, cell(artistShown(songs[row]->pieceDet->auteur)));
+        right_->setItem(row, 1, cell(knownArtist(songs[row]->pieceDet->auteur)));
     }
 }
 
