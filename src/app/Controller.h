@@ -257,7 +257,6 @@ private:
     bool tagListOpen_ = false;    // the tag list window is open
     QObject musicContext_;        // the music index hands its results over on its thread
     std::unique_ptr<MusicLibrary> music_;
-    std::unique_ptr<TrackSource> musicTracks_;
     std::unique_ptr<PlayerBridge> bridge_;
     TrackInfo trackInfo_;
     std::unique_ptr<AudioExport> audioExport_; // the tab export under way

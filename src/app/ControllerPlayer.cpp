@@ -23,21 +23,6 @@
 
 namespace partivo {
 
-namespace {
-
-// The library's tracks as the bridge reads them.
-class LibraryTracks : public TrackSource {
-public:
-    explicit LibraryTracks(const MusicLibrary& library) : library_(library) {}
-    bool available() const override { return library_.available(); }
-    const TrackList& tracks() const override { return library_.tracks(); }
-
-private:
-    const MusicLibrary& library_;
-};
-
-} // namespace
-
 void Controller::makePlayer()
 {
     // The index cache lives beside the settings file (none for a store without a file).
@@ -46,8 +31,7 @@ void Controller::makePlayer()
         settings.isEmpty() ? QString()
                            : QFileInfo(settings).dir().filePath(QStringLiteral("music-index.json"));
     music_ = std::make_unique<MusicLibrary>(&musicContext_, cache);
-    musicTracks_ = std::make_unique<LibraryTracks>(*music_);
-    bridge_ = std::make_unique<PlayerBridge>(data_, player_, timers_, *musicTracks_, *this);
+    bridge_ = std::make_unique<PlayerBridge>(data_, player_, timers_, *music_, *this);
 }
 
 QString Controller::musicFolder() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "player/MusicIndex.h"
+#include "player/PlayerView.h"
 
 #include <functional>
 #include <memory>
@@ -13,14 +14,14 @@ namespace partivo {
 // The music library the player uses: the folder indexed on a background thread (at start and
 // whenever the folder changes), its tracks handed over on the thread of a context object.
 // Every method is called on that thread; the context must outlive the library.
-class MusicLibrary {
+class MusicLibrary : public TrackSource {
 public:
     // cachePath: the index cache file ("" for none). onReady runs on the context's thread each
     // time an index is handed over; an index superseded by another folder is dropped unseen.
     MusicLibrary(QObject* context, const QString& cachePath,
                  std::function<void()> onReady = nullptr);
     // Stops the running index and waits for it.
-    ~MusicLibrary();
+    ~MusicLibrary() override;
     MusicLibrary(const MusicLibrary&) = delete;
     MusicLibrary& operator=(const MusicLibrary&) = delete;
 
@@ -32,8 +33,8 @@ public:
     const QString& folder() const { return folder_; }
 
     // The last index handed over; until then, no track and not available.
-    bool available() const { return last_.available(); }
-    const TrackList& tracks() const { return last_.tracks; }
+    bool available() const override { return last_.available(); }
+    const TrackList& tracks() const override { return last_.tracks; }
     const MusicIndexResult& lastIndex() const { return last_; }
     bool indexing() const { return current_ != nullptr; }
 
