@@ -114,7 +114,10 @@ void WindowPDFx::updateMetroWithNbTick(int ticks, bool masquer, bool reset)
     if (lit == header_.metroLit && !reset)
         return; // a 10 ms tick that changes nothing repaints nothing
     header_.metroLit = lit;
-    changed();
+    if (headerObserver_)
+        headerObserver_();
+    else
+        changed();
 }
 
 void WindowPDFx::updateRechInfo(bool valid, bool masquer, const QString& rech)

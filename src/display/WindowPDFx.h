@@ -60,6 +60,12 @@ public:
     const SearchBox& searchBox() const { return search_; }
     // Runs after every change of the scene.
     void setSceneObserver(std::function<void()> observer) { sceneObserver_ = std::move(observer); }
+    // Runs when only the information lines changed (a metronome beat): the pages need no
+    // repaint. Without it the scene observer runs.
+    void setHeaderObserver(std::function<void()> observer)
+    {
+        headerObserver_ = std::move(observer);
+    }
     int nbrPages() const { return settings_.nbrPages; }
     bool typeFichierCourIsChordPro() const { return typeFichierCour_ == 1; }
 
@@ -123,6 +129,7 @@ private:
     BinderHeader header_;
     SearchBox search_;
     std::function<void()> sceneObserver_;
+    std::function<void()> headerObserver_;
     std::function<QSizeF()> textViewSize_;
     int typeFichierCour_ = 0; // 0 PDF, 1 ChordPro
     int typeFichierNext_ = 0;
