@@ -221,6 +221,9 @@ private:
     // Songs per list-panel page: 36, or 18 when a narrow binder window shows the list.
     int determinerNbTocG() const;
     void makePlayer();
+    // While the track plays and a page (or the lower half) follows, the next page; false
+    // when there was none to turn.
+    bool pageDownWithTrack();
     // The binder windows lay their pages out for the genre: (MUTE) or not.
     void applyMuteGenre();
     void exportAudioFilesMultiple();

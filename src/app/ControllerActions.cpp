@@ -208,9 +208,9 @@ void Controller::traiterKeyAction(int code, bool rev, const QString& val)
     case 7:
     case 16:
         // While the track plays, "next page or play" turns the page when one follows.
-        if (code == 16 && bridge_->isActive() && navigator_.morePagesFollow())
-            nav.actionDown();
-        else if (const int genre = firstDigit(val); genre >= 1 && genre <= 6)
+        if (code == 16 && pageDownWithTrack())
+            break;
+        if (const int genre = firstDigit(val); genre >= 1 && genre <= 6)
             post(action::GoToGenreNoAndPlayPause, genre);
         else
             bridge_->traiter_swipe13_play_pause();

@@ -152,14 +152,20 @@ void Controller::actionGoToGenreNoAndPlayPauseReceived(int genre)
 void Controller::actionPlayNextPauseReceived(int genre)
 {
     // One pedal for everything: the page while the track plays, else play or stop.
-    if (bridge_->isActive() && navigator_.morePagesFollow()) {
-        navigator_.actionDown();
+    if (pageDownWithTrack())
         return;
-    }
     if (genre >= 1 && genre <= kGenreCount)
         center_.postParam(QLatin1String(action::GoToGenreNoAndPlayPause), genre);
     else if (genre == 0)
         bridge_->traiter_swipe13_play_pause();
+}
+
+bool Controller::pageDownWithTrack()
+{
+    if (!bridge_->isActive() || !navigator_.morePagesFollow())
+        return false;
+    navigator_.actionDown();
+    return true;
 }
 
 void Controller::actionRevealAudio()
