@@ -1,5 +1,7 @@
 #include "ChordProLayoutTiming.h"
 
+#include <cstdio>
+
 #include "chordpro/ChordPro.h"
 #include "chordpro/ChordProFontMetrics.h"
 #include "chordpro/ChordProRenderer.h"
@@ -25,6 +27,13 @@ double percentile(std::vector<double> values, double fraction)
     std::sort(values.begin(), values.end());
     const auto index = static_cast<size_t>(fraction * double(values.size() - 1) + 0.5);
     return values[std::min(index, values.size() - 1)];
+}
+
+void reportP99(const char* what, const std::vector<double>& ms, double targetMs, const char* of)
+{
+    const double p99 = percentile(ms, 0.99);
+    std::printf("%s: median %.2f ms, p99 %.2f ms over %zu %s (target under %.0f ms: %s)\n", what,
+                percentile(ms, 0.5), p99, ms.size(), of, targetMs, verdict(p99 < targetMs));
 }
 
 QString makeLayoutSong(int lines)

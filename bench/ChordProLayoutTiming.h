@@ -30,6 +30,9 @@ inline const char* verdict(bool met)
     return met ? "met" : "NOT met";
 }
 
+// Prints "what: median, p99 over N <of> (target under T ms: met)"; ms must not be empty.
+void reportP99(const char* what, const std::vector<double>& ms, double targetMs, const char* of);
+
 // A ChordPro song of `lines` source lines: metadata, verse comments, choruses with highlights
 // and chord-over-lyrics lines long enough that some wrap at the default reference width.
 QString makeLayoutSong(int lines);

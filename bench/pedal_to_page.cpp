@@ -73,12 +73,9 @@ QMap<QString, QVariant> pedalTriggers(const QString& folder)
     return stored;
 }
 
-void report(const char* what, std::vector<double> ms, double target)
+void report(const char* what, const std::vector<double>& ms, double target)
 {
-    const double median = bench::percentile(ms, 0.5);
-    const double p99 = bench::percentile(ms, 0.99);
-    std::printf("%s: median %.2f ms, p99 %.2f ms over %zu presses (target under %.0f ms: %s)\n",
-                what, median, p99, ms.size(), target, verdict(p99 < target));
+    bench::reportP99(what, ms, target, "presses");
 }
 
 } // namespace
