@@ -36,9 +36,12 @@ public:
     // Makes a binder window, appends its logic to the window list and shows it; answers
     // the logic (owned by the shell until the window closes).
     virtual WindowPDFx* newBinderWindow(const BinderWindowParts& parts) = 0;
-    // Makes a companion window of that type (1 to 12) showing the current song, appends it
-    // to the window list and shows it; none where there are no windows to show.
-    virtual WindowPDFxSuper* newCompanionWindow(int /*winType*/) { return nullptr; }
+    // Makes a companion window of that type (1 to 12), appends its logic to the window list
+    // and shows it; none where there are no windows to show.
+    virtual WindowPDFxSuper* newCompanionWindow(int /*winType*/, const BinderWindowParts& /*parts*/)
+    {
+        return nullptr;
+    }
     // The controller is going: the windows it made (they use its window list and its
     // pages) go first.
     virtual void destroyWindows() = 0;

@@ -107,7 +107,7 @@ void Controller::awakeFromNib(const QString& startFolder)
     loadStageLayout(data_.prefs, stageLayoutPrefix(shell_.screenCount()), windows_,
                     shell_.screenCount(), [this](int winType) -> WindowPDFxSuper* {
                         return winType == WinTypeBinder ? newBinderWindow()
-                                                        : shell_.newCompanionWindow(winType);
+                                                        : newCompanionWindow(winType);
                     });
     binders_.start();
 }
@@ -274,6 +274,26 @@ WindowPDFx* Controller::newBinderWindow()
     setTabsName();
     if (navigator_.tocON)
         afficherToc();
+    return window;
+}
+
+WindowPDFxSuper* Controller::newCompanionWindow(int winType)
+{
+    WindowPDFxSuper* window =
+        shell_.newCompanionWindow(winType, {windows_, center_, timers_, pages_});
+    if (!window)
+        return nullptr;
+    window->applyWindowOptions(windowOptions(options_));
+    // It shows what the other windows show already: the song, its note, the track.
+    const DisplayWindows::SongCall call =
+        currentSongCall(data_, navigator_.pageNo1, navigator_.zoomON);
+    window->setPDF(call.piece, call.pageNo, call.zoomTop, call.zoomOn, call.currentSort,
+                   call.pieceNext, call.autom);
+    const WindowSettings& s = window->settings();
+    window->setNoteLine(call.piece ? call.piece->notetxtForDir(s.altDir, s.altMode, s.defNote)
+                                   : QString());
+    window->updateItunesInfo(trackInfo_.title, trackInfo_.artist, trackInfo_.curPos,
+                             trackInfo_.maxPos, trackInfo_.masquer);
     return window;
 }
 

@@ -125,6 +125,9 @@ public:
     void actionGoToGenreNoAndPlayPauseReceived(int genre);
     void actionPlayNextPauseReceived(int genre);
     void actionRevealAudio();
+    // A companion window of that type (1 to 12) showing the current song, its note and the
+    // track; none where the shell makes no windows.
+    WindowPDFxSuper* newCompanionWindow(int winType);
     // The metronome: on and off (quick presses count in), and the key window's next
     // metronome type (with a short preview when it is off).
     Metronome& metronome() { return metronome_; }

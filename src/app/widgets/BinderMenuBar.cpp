@@ -107,7 +107,7 @@ void BinderMenuBar::buildWindowMenu()
     windowMenu_ = addMenu(QStringLiteral("Window"));
     for (int type = WinTypeSummary; type < kWinTypeCount; ++type) {
         item(windowMenu_, obtenirTitle(type, idLabelText(QString())),
-             [this, type] { shell_.newCompanionWindow(type); });
+             [this, type] { controller_.newCompanionWindow(type); });
     }
 }
 

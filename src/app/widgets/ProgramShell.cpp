@@ -11,11 +11,9 @@
 #include "app/widgets/TabEditorWindow.h"
 #include "app/widgets/TagAssignmentsWindow.h"
 #include "app/widgets/TagListWindow.h"
-#include "display/CurrentSong.h"
 #include "display/WindowTypes.h"
 #include "display/widgets/BinderWindow.h"
 #include "display/widgets/CompanionDisplay.h"
-#include "library/Pieces.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -59,7 +57,6 @@ void ProgramShell::destroyWindows()
 
 WindowPDFx* ProgramShell::newBinderWindow(const BinderWindowParts& parts)
 {
-    parts_.emplace(parts);
     auto* window = new BinderWindow(parts.windows, parts.center, parts.timers, parts.pages);
     window->setAttribute(Qt::WA_DeleteOnClose);
     parts.windows.append(&window->logic());
@@ -76,30 +73,17 @@ WindowPDFx* ProgramShell::newBinderWindow(const BinderWindowParts& parts)
     return &window->binder();
 }
 
-WindowPDFxSuper* ProgramShell::newCompanionWindow(int winType)
+WindowPDFxSuper* ProgramShell::newCompanionWindow(int winType, const BinderWindowParts& parts)
 {
-    if (!parts_ || !controller_ || !isKnownWinType(winType) || winType == WinTypeBinder)
+    if (!isKnownWinType(winType) || winType == WinTypeBinder)
         return nullptr;
-    auto* window = new CompanionDisplay(winType, parts_->windows, parts_->center, parts_->timers);
+    auto* window = new CompanionDisplay(winType, parts.windows, parts.center, parts.timers);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    CompanionWindow& logic = window->companion();
-    parts_->windows.append(&logic);
-    logic.applyWindowOptions(windowOptions(controller_->options()));
-    // It shows what the other windows show already: the song, its note, the track.
-    const Navigator& navigator = controller_->navigator();
-    const DisplayWindows::SongCall call =
-        currentSongCall(controller_->data(), navigator.pageNo1, navigator.zoomON);
-    logic.setPDF(call.piece, call.pageNo, call.zoomTop, call.zoomOn, call.currentSort,
-                 call.pieceNext, call.autom);
-    const WindowSettings& s = logic.settings();
-    logic.setNoteLine(call.piece ? call.piece->notetxtForDir(s.altDir, s.altMode, s.defNote)
-                                 : QString());
-    const Controller::TrackInfo& track = controller_->trackInfo();
-    logic.updateItunesInfo(track.title, track.artist, track.curPos, track.maxPos, track.masquer);
+    parts.windows.append(&window->companion());
     window->resize(winType == WinTypeSummary ? QSize(360, 320) : QSize(360, 120));
     window->show();
     companions_.append(window);
-    return &logic;
+    return &window->companion();
 }
 
 QList<CompanionDisplay*> ProgramShell::companionWindows() const

@@ -33,7 +33,7 @@ public:
     void setController(Controller* controller) { controller_ = controller; }
 
     WindowPDFx* newBinderWindow(const BinderWindowParts& parts) override;
-    WindowPDFxSuper* newCompanionWindow(int winType) override;
+    WindowPDFxSuper* newCompanionWindow(int winType, const BinderWindowParts& parts) override;
     // The companion windows that are open, in the order they were made.
     QList<CompanionDisplay*> companionWindows() const;
     void destroyWindows() override;
@@ -93,7 +93,6 @@ private:
     QList<QPointer<BinderWindow>> windows_;
     QList<QPointer<CompanionDisplay>> companions_;
     // What the controller makes its windows of, kept from its first binder window.
-    std::optional<BinderWindowParts> parts_;
     QPointer<PreferencesWindow> preferences_;
     QPointer<KeyPadWindow> keyPad_;
     QPointer<MidiPref> midiOut_;
