@@ -35,6 +35,8 @@ PACKAGES=(
     qt6-multimedia-dev
     gstreamer1.0-plugins-base
     gstreamer1.0-plugins-good
+    # ChordPro songs draw their {start_of_svg} sections and SVG images with QtSvg.
+    qt6-svg-dev
 )
 
 missing=()
