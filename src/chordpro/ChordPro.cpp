@@ -1,6 +1,7 @@
 #include "chordpro/ChordPro.h"
 
 #include "chordpro/ChordProMeta.h"
+#include "chordpro/ChordProPrepare.h"
 #include "chordpro/ChordProReference.h"
 #include "platform/TextDecode.h"
 
@@ -15,6 +16,12 @@ QSizeF& referenceSize()
 {
     static QSizeF size(611, 752);
     return size;
+}
+
+chordpro::Selectors& sharedSelectors()
+{
+    static chordpro::Selectors selectors{QStringLiteral("guitar"), qEnvironmentVariable("USER")};
+    return selectors;
 }
 
 } // namespace
@@ -49,9 +56,19 @@ double ChordPro::obtenirFontSize(const QString& text, double defaultSize)
 
 chordpro::ParsedSong ChordPro::parse()
 {
-    chordpro::ParsedSong song = chordpro::parseChordPro(chordProData_);
+    chordpro::ParsedSong song = chordpro::readSong(chordProData_, sharedSelectors());
     listeAccords_ = song.chords;
     return song;
+}
+
+const chordpro::Selectors& ChordPro::selectors()
+{
+    return sharedSelectors();
+}
+
+void ChordPro::setSelectors(const chordpro::Selectors& selectors)
+{
+    sharedSelectors() = selectors;
 }
 
 QSizeF ChordPro::sizeRefStatique()

@@ -37,8 +37,14 @@ public:
     const ChordList& listeAccords() const { return listeAccords_; }
     void traiterUnAccord(const QString& chord) { listeAccords_.traiterUnAccord(chord); }
 
-    // A pass over the text: the parsed lines, and the chord list replaced by the chords met.
+    // A pass over the text, read and prepared for display (chordpro/ChordProPrepare.h): the
+    // lines, and the chord list replaced by the chords met.
     chordpro::ParsedSong parse();
+
+    // The instrument and user that directives with a selector are matched against, shared
+    // by all documents: "guitar" and the login name until the preferences say otherwise.
+    static const chordpro::Selectors& selectors();
+    static void setSelectors(const chordpro::Selectors& selectors);
 
     int nbPages() const { return nbPages_; }
     void setNbPages(int pages) { nbPages_ = pages; }

@@ -40,24 +40,102 @@ constexpr std::array<CommentPrefix, 4> kCommentPrefixes = {{
     {u"c ", 3},
 }};
 
-// The kind of a closed directive and the value it carries: the section directives match
-// exactly and case-sensitively, comments by their prefix, metadata in any case.
-std::pair<DirectiveKind, QString> classify(QStringView text)
+// What a closed directive is, with what it carries.
+struct Classified {
+    DirectiveKind kind = DirectiveKind::Other;
+    QString value;
+    QString name;
+    QString label;
+    CommentStyle style = CommentStyle::Plain;
+};
+
+// The program's own names keep their own reading: comments only as the prefixes above
+// give them ("{c:}" and "{C: x}" stay directives that draw nothing), chorus sections only
+// in lower case right after "{" ("{Soc}" is not a chorus, "{soc: Chorus}" is).
+bool isOwnNameWrittenOtherwise(QStringView text)
+{
+    const QStringView trimmed = trimSpacesTabs(text);
+    qsizetype end = 0;
+    while (end < trimmed.size() && trimmed[end] != u':' && !isSpaceOrTab(trimmed[end]))
+        ++end;
+    const QStringView name = trimmed.first(end);
+    const QString lower = name.toString().toLower();
+    if (lower == u"c" || lower == u"comment")
+        return true;
+    static const std::array<QStringView, 8> own = {
+        u"soc", u"eoc", u"soh", u"eoh", u"soe", u"eoe", u"start_of_chorus", u"end_of_chorus"};
+    // The common form of a chorus section carries a label after a colon.
+    for (const QStringView ownName : own) {
+        if (lower == ownName)
+            return lower != name || isSpaceOrTab(text.front()) || end >= trimmed.size() ||
+                   trimmed[end] != u':';
+    }
+    return false;
+}
+
+DirectiveKind kindOf(const StandardDirective& d)
+{
+    switch (d.kind) {
+    case StandardKind::Unknown:
+        return DirectiveKind::Other;
+    case StandardKind::Ignored:
+        return DirectiveKind::Ignored;
+    case StandardKind::SectionStart:
+        return d.name == u"chorus" ? DirectiveKind::ChorusStart : DirectiveKind::SectionStart;
+    case StandardKind::SectionEnd:
+        return d.name == u"chorus" ? DirectiveKind::ChorusEnd : DirectiveKind::SectionEnd;
+    case StandardKind::ChorusRecall:
+        return DirectiveKind::ChorusRecall;
+    case StandardKind::Comment:
+        return DirectiveKind::Comment;
+    case StandardKind::Metadata:
+        return DirectiveKind::Metadata;
+    case StandardKind::Transpose:
+        return DirectiveKind::Transpose;
+    case StandardKind::NewPage:
+        return DirectiveKind::NewPage;
+    case StandardKind::ColumnBreak:
+        return DirectiveKind::ColumnBreak;
+    case StandardKind::Columns:
+        return DirectiveKind::Columns;
+    case StandardKind::ChordDefinition:
+        return DirectiveKind::ChordDefinition;
+    case StandardKind::Diagrams:
+        return DirectiveKind::Diagrams;
+    case StandardKind::Image:
+        return DirectiveKind::Image;
+    }
+    return DirectiveKind::Other;
+}
+
+// The kind of a closed directive and the value it carries: the program's own directives
+// first, exactly as they always were read, then the common ones in any case.
+Classified classify(QStringView text, const Selectors& selectors)
 {
     for (const SectionDirective& section : kSectionDirectives) {
         if (text == section.text)
-            return {section.kind, QString()};
+            return {section.kind, QString(), QString(), QString(), CommentStyle::Plain};
     }
     for (const CommentPrefix& comment : kCommentPrefixes) {
         if (text.size() >= comment.minLength && text.startsWith(comment.prefix))
             return {DirectiveKind::Comment,
-                    trimSpacesTabs(text.sliced(comment.prefix.size())).toString()};
+                    trimSpacesTabs(text.sliced(comment.prefix.size())).toString(),
+                    QStringLiteral("comment"), QString(), CommentStyle::Plain};
     }
     if (isMetadataDirective(text)) {
         const qsizetype colon = text.indexOf(u':');
-        return {DirectiveKind::Metadata, trimSpacesTabs(text.sliced(colon + 1)).toString()};
+        const StandardDirective d = readStandardDirective(text, selectors);
+        return {DirectiveKind::Metadata, trimSpacesTabs(text.sliced(colon + 1)).toString(),
+                d.kind == StandardKind::Metadata ? d.name : QStringLiteral("fontsize"), QString(),
+                CommentStyle::Plain};
     }
-    return {DirectiveKind::Other, QString()};
+    if (isOwnNameWrittenOtherwise(text))
+        return {};
+    const StandardDirective d = readStandardDirective(text, selectors);
+    const DirectiveKind kind = kindOf(d);
+    if (kind == DirectiveKind::Other)
+        return {};
+    return {kind, d.value, d.name, d.label, d.style};
 }
 
 // One pass over the text. The modes are those of a character-by-character reader: plain
@@ -65,13 +143,17 @@ std::pair<DirectiveKind, QString> classify(QStringView text)
 // and a directive.
 class Parser {
 public:
-    explicit Parser(QStringView source) : source_(source) {}
+    Parser(QStringView source, const ParseOptions& options) : source_(source), options_(options) {}
 
     ParsedSong run()
     {
         const qsizetype size = source_.size();
         qsizetype i = 0;
         while (i < size) {
+            if (!rawSection_.isEmpty() && !lineOpen_ && mode_ == Mode::Text) {
+                i = readRawLine(i);
+                continue;
+            }
             if (mode_ != Mode::Directive && source_[i] == u'#' &&
                 (i == 0 || source_[i - 1] == u'\n')) {
                 i = skipCommentLine(i);
@@ -88,7 +170,7 @@ public:
             ++i;
         }
         if (mode_ == Mode::Directive)
-            closeDirective(DirectiveKind::Unclosed, QString());
+            closeDirective({DirectiveKind::Unclosed, {}, {}, {}, CommentStyle::Plain});
         closeChord();
         if (lineOpen_)
             endLine(size);
@@ -106,6 +188,28 @@ private:
             return source_.size();
         ++newlines_;
         return lineEnd + 1;
+    }
+
+    // One line of a section kept as written (or skipped). The line that ends the section is
+    // read as any other line.
+    qsizetype readRawLine(qsizetype at)
+    {
+        qsizetype lineEnd = source_.indexOf(u'\n', at);
+        const qsizetype next = lineEnd < 0 ? source_.size() : lineEnd + 1;
+        if (lineEnd < 0)
+            lineEnd = source_.size();
+        QString line = source_.sliced(at, lineEnd - at).toString();
+        line.remove(u'\r');
+        line.remove(QChar(0));
+        if (endsSection(line, rawSection_)) {
+            rawSection_.clear();
+            return at;
+        }
+        if (rawKeep_)
+            song_.lines[rawLine_].directives[rawDirective_].body += line + u'\n';
+        if (lineEnd < source_.size())
+            ++newlines_;
+        return next;
     }
 
     void startLine(qsizetype at)
@@ -148,6 +252,7 @@ private:
         if (c == u'{') {
             closeChord();
             directiveText_.clear();
+            substitutionDepth_ = 0;
             directivePos_ = line_.text.size();
             mode_ = Mode::Directive;
             return;
@@ -186,18 +291,27 @@ private:
 
     void readDirectiveChar(QChar c)
     {
-        if (c == u'}') {
-            auto [kind, value] = classify(directiveText_);
-            closeDirective(kind, std::move(value));
+        // "%{name}" inside a directive is a substitution, not its end.
+        if (c == u'}' && substitutionDepth_ > 0) {
+            --substitutionDepth_;
+            directiveText_ += c;
+        } else if (c == u'}') {
+            closeDirective(classify(directiveText_, options_.selectors));
         } else if (c != u'\n' && !isDropped(c)) {
+            if (c == u'{' && directiveText_.endsWith(u'%'))
+                ++substitutionDepth_;
             directiveText_ += c;
         }
     }
 
-    // Ends an open chord bracket; the chord is kept unless its name is empty.
+    // Ends an open chord bracket; the chord is kept unless its name is empty. "[*text]" is
+    // an annotation, kept out of the chord list.
     void closeChord()
     {
-        if (mode_ == Mode::ChordName && !chordName_.isEmpty()) {
+        if (mode_ == Mode::ChordName && chordName_.startsWith(u'*')) {
+            if (chordName_.size() > 1)
+                line_.chords.append({chordName_.sliced(1), chordPos_, true});
+        } else if (mode_ == Mode::ChordName && !chordName_.isEmpty()) {
             line_.chords.append({chordName_, chordPos_});
             song_.chords.traiterUnAccord(chordName_);
         }
@@ -205,17 +319,46 @@ private:
             mode_ = Mode::Text;
     }
 
-    void closeDirective(DirectiveKind kind, QString value)
+    void closeDirective(Classified c)
     {
-        line_.directives.append(
-            {kind, directiveText_, std::move(value), directivePos_, line_.chords.size()});
-        applyToState(kind);
+        ParsedDirective directive;
+        directive.kind = c.kind;
+        directive.text = directiveText_;
+        directive.value = std::move(c.value);
+        directive.pos = directivePos_;
+        directive.chordsBefore = line_.chords.size();
+        directive.name = std::move(c.name);
+        directive.label = std::move(c.label);
+        directive.style = c.style;
+        line_.directives.append(std::move(directive));
+        applyToState(line_.directives.last());
         mode_ = Mode::Text;
     }
 
-    void applyToState(DirectiveKind kind)
+    void applyToState(ParsedDirective& directive)
     {
-        switch (kind) {
+        switch (directive.kind) {
+        case DirectiveKind::SectionStart:
+            if (isDelegatedSection(directive.name)) {
+                rawSection_ = directive.name;
+                rawKeep_ = true;
+                rawLine_ = song_.lines.size();
+                rawDirective_ = line_.directives.size() - 1;
+            } else {
+                state_.section = directive.name;
+            }
+            break;
+        case DirectiveKind::SectionEnd:
+            if (state_.section == directive.name)
+                state_.section.clear();
+            break;
+        case DirectiveKind::Ignored:
+            // A section for another instrument or user is skipped up to its end.
+            if (directive.text.trimmed().toLower().startsWith(u"start_of_")) {
+                rawSection_ = directive.name;
+                rawKeep_ = false;
+            }
+            break;
         case DirectiveKind::HighlightStart:
             state_.highlight = true;
             break;
@@ -240,6 +383,14 @@ private:
     }
 
     QStringView source_;
+    const ParseOptions& options_;
+    // The section whose lines are kept as written in the body of the directive that opened
+    // it (a line and a directive index; the line is closed before the body is read), or
+    // skipped.
+    QString rawSection_;
+    bool rawKeep_ = false;
+    qsizetype rawLine_ = 0;
+    qsizetype rawDirective_ = 0;
     ParsedSong song_;
     ParsedLine line_;
     bool lineOpen_ = false;
@@ -249,14 +400,15 @@ private:
     QString chordName_;
     qsizetype chordPos_ = 0;
     QString directiveText_;
+    int substitutionDepth_ = 0;
     qsizetype directivePos_ = 0;
 };
 
 } // namespace
 
-ParsedSong parseChordPro(QStringView text)
+ParsedSong parseChordPro(QStringView text, const ParseOptions& options)
 {
-    return Parser(text).run();
+    return Parser(text, options).run();
 }
 
 const char* lineKindName(LineKind kind)
@@ -299,6 +451,28 @@ const char* directiveKindName(DirectiveKind kind)
         return "other";
     case DirectiveKind::Unclosed:
         return "unclosed";
+    case DirectiveKind::SectionStart:
+        return "sectionStart";
+    case DirectiveKind::SectionEnd:
+        return "sectionEnd";
+    case DirectiveKind::ChorusRecall:
+        return "chorusRecall";
+    case DirectiveKind::Transpose:
+        return "transpose";
+    case DirectiveKind::NewPage:
+        return "newPage";
+    case DirectiveKind::ColumnBreak:
+        return "columnBreak";
+    case DirectiveKind::Columns:
+        return "columns";
+    case DirectiveKind::ChordDefinition:
+        return "chordDefinition";
+    case DirectiveKind::Diagrams:
+        return "diagrams";
+    case DirectiveKind::Image:
+        return "image";
+    case DirectiveKind::Ignored:
+        return "ignored";
     }
     return "";
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "chordpro/ChordList.h"
+#include "chordpro/ChordProDirectives.h"
+#include "chordpro/SongMeta.h"
 
 #include <QList>
 #include <QString>
@@ -13,6 +15,9 @@ namespace partivo::chordpro {
 struct ParsedChord {
     QString name;
     qsizetype pos = 0;
+    // "[*text]": an annotation drawn where a chord stands; `name` is the text after "*".
+    // Never transposed and never in the chord list.
+    bool annotation = false;
 };
 
 enum class DirectiveKind {
@@ -23,9 +28,21 @@ enum class DirectiveKind {
     ChorusStart,    // {soc} or {start_of_chorus}
     ChorusEnd,      // {eoc} or {end_of_chorus}
     Comment,        // {c:...} or {comment:...}; `value` is the text to draw
-    Metadata,       // title, t, subtitle, st, key, k, fontsize: never drawn
+    Metadata,       // title, t, subtitle, st, key, k, fontsize, artist, capo, meta...: never drawn
     Other,          // any other directive: draws nothing
     Unclosed,       // "{" without "}": it took the rest of the text; draws nothing
+    // The common ChordPro directives besides the program's own.
+    SectionStart,    // start_of_X (not chorus): `name` X, `label`; delegated ones carry `body`
+    SectionEnd,      // end_of_X
+    ChorusRecall,    // {chorus}: the last chorus again
+    Transpose,       // {transpose: N}
+    NewPage,         // new_page, new_physical_page
+    ColumnBreak,     // column_break
+    Columns,         // {columns: N}
+    ChordDefinition, // define, chord
+    Diagrams,        // diagrams, grid, no_grid: `name` and `value`
+    Image,           // {image: ...}: `value` holds the attributes
+    Ignored,         // "x_" directives and directives for another instrument or user
 };
 
 struct ParsedDirective {
@@ -40,6 +57,13 @@ struct ParsedDirective {
     // How many of the line's chords came before it in the source; with `pos` this orders
     // chords and directives that stand at the same place.
     qsizetype chordsBefore = 0;
+    // Common directives: the section, metadata or directive name in lower case, the label
+    // of a section or recall, the style of a comment.
+    QString name;
+    QString label;
+    CommentStyle style = CommentStyle::Plain;
+    // A section whose body is not lyrics (svg, abc, ly, textblock): its lines as written.
+    QString body;
 };
 
 enum class LineKind {
@@ -55,6 +79,8 @@ struct LineState {
     bool chorus = false;
     bool embedded = false;
     bool highlight = false;
+    // The open section other than a chorus ("verse", "tab", "grid", ...); "" outside.
+    QString section;
     bool operator==(const LineState&) const = default;
 };
 
@@ -73,10 +99,44 @@ struct ParsedLine {
     qsizetype sourceLine = 1;
 };
 
+// A section of the song, with the source lines it spans (its start and end directives
+// included; an unclosed one runs to the last line).
+struct SongSection {
+    QString kind; // "chorus", "verse", "tab", "abc", ...
+    QString label;
+    qsizetype firstLine = 0;
+    qsizetype lastLine = 0;
+    bool operator==(const SongSection&) const = default;
+};
+
+struct SongAnnotation {
+    qsizetype line = 0;
+    qsizetype pos = 0;
+    QString text;
+    bool operator==(const SongAnnotation&) const = default;
+};
+
 struct ParsedSong {
     QList<ParsedLine> lines;
     // Every chord met, in the order of first appearance.
     ChordList chords;
+
+    // Filled by prepareSong (chordpro/ChordProPrepare.h): what the song states and what
+    // it shows beyond its lines.
+    SongMeta meta;
+    QList<SongSection> sections;
+    QList<SongAnnotation> annotations;
+    // The chords as shown ({transpose} applied) in order of first appearance, those that
+    // {chord:} names included: the chord diagrams drawn after the song.
+    QStringList shownChords;
+    // The {define:} and {chord:} values, in order.
+    QStringList definitions;
+    // False after {diagrams: off} or {no_grid} (the last such directive decides).
+    bool diagrams = true;
+};
+
+struct ParseOptions {
+    Selectors selectors;
 };
 
 // Reads a whole ChordPro text. Pure and linear in the length of the text.
@@ -88,7 +148,12 @@ struct ParsedSong {
 // - "[]" gives no chord and no text; "[ x]" gives no chord and the lyrics " x".
 // - A "]" outside a chord bracket is lyrics text.
 // - Inside a directive everything up to "}" belongs to it, "[" and "#" included.
-ParsedSong parseChordPro(QStringView text);
+// - The program's own directives (soc, eoc, soh, eoh, soe, eoe, start_of_chorus,
+//   end_of_chorus, c, comment) count only as written, in lower case, right after "{"; the
+//   common ChordPro directives are read in any case.
+// - The body of an svg, abc, ly or textblock section is kept as written, up to the line that
+//   ends it; a section for another instrument or user is skipped whole.
+ParsedSong parseChordPro(QStringView text, const ParseOptions& options = {});
 
 const char* lineKindName(LineKind kind);
 const char* directiveKindName(DirectiveKind kind);

@@ -44,6 +44,9 @@ void addChordName(QList<TransposableSpan>& spans, const QString& text, qsizetype
         ++begin;
     while (end > begin && isDropped(text[end - 1]))
         --end;
+    // "[*text]" is an annotation, written as it stands.
+    if (end > begin && text[begin] == u'*')
+        return;
     if (end > begin)
         spans.append({TransposableSpan::Chord, begin, end - begin,
                       withoutDropped(QStringView(text).sliced(begin, end - begin))});

@@ -51,6 +51,8 @@ const std::pair<const char*, const char*> kSpanCases[] = {
     // A directive of one line names chords that follow the song; one of several lines not.
     {"{c: [D] here}[E]", "c:D|c:E"},
     {"{c: Intro [C] [G7] [x y] [(E)]}", "c:C|c:G7|c:(E)"},
+    // Annotations are not chords.
+    {"[*Rit.][C]la [*D]", "c:C"},
     {"# [D] comment\n[E]", "c:E"},
     {"  # [D]\nx # [E]", "c:D|c:E"},
     {"#[D]\n#[E]\n[F]\n#[G]", "c:F"},
@@ -139,6 +141,7 @@ TEST(TransposeSong, Songs)
         // A chord only a comment names follows the song; the key stays the song's first chord.
         {"{c: Intro [Bb] [(E)]}\n[C]la [G]li", 2, A, "{c: Intro [C] [(F#)]}\n[D]la [A]li"},
         {"[C maj]word [C]", 2, A, "[D maj]word [D]"},
+        {"[*A tempo][C]la [*Ebm] {c: [*D]}", 2, A, "[*A tempo][D]la [*Ebm] {c: [*D]}"},
         {"[$D$] text [$ and $] [C] {c:[$D$]}", 2, A, "[$D$] text [$ and $] [D] {c:[$D$]}"},
         {"{key:C}\r\n[C]Ça été\r\n", 2, A, "{key:D}\r\n[D]Ça été\r\n"},
         {"", 5, A, ""},
