@@ -18,6 +18,12 @@ QSizeF& referenceSize()
     return size;
 }
 
+bool& sharedLilypondAllowed()
+{
+    static bool allowed = false;
+    return allowed;
+}
+
 chordpro::Selectors& sharedSelectors()
 {
     static chordpro::Selectors selectors{QStringLiteral("guitar"), qEnvironmentVariable("USER")};
@@ -30,6 +36,7 @@ bool ChordPro::chargerFichier(const QString& path)
 {
     chordProData_.clear();
     nbPages_ = 0;
+    folder_ = QFileInfo(path).absolutePath();
     const bool loaded = readTextFile(path, chordProData_, &loadProblem_);
     fontSize_ = obtenirFontSize(chordProData_, kDefaultFontSize);
     return loaded;
@@ -69,6 +76,16 @@ const chordpro::Selectors& ChordPro::selectors()
 void ChordPro::setSelectors(const chordpro::Selectors& selectors)
 {
     sharedSelectors() = selectors;
+}
+
+bool ChordPro::lilypondAllowed()
+{
+    return sharedLilypondAllowed();
+}
+
+void ChordPro::setLilypondAllowed(bool allowed)
+{
+    sharedLilypondAllowed() = allowed;
 }
 
 QSizeF ChordPro::sizeRefStatique()

@@ -21,6 +21,8 @@ public:
     const QString& loadProblem() const { return loadProblem_; }
 
     const QString& chordProData() const { return chordProData_; }
+    // The folder of the file last loaded ("" for a text set by hand): images are found there.
+    const QString& folder() const { return folder_; }
     void setChordProData(const QString& text);
 
     // Sets titre, sousTitre and cle from the text (the editor passes its own text).
@@ -45,6 +47,10 @@ public:
     // by all documents: "guitar" and the login name until the preferences say otherwise.
     static const chordpro::Selectors& selectors();
     static void setSelectors(const chordpro::Selectors& selectors);
+    // Whether "{start_of_ly}" music is handed to lilypond, which runs whatever commands a
+    // song file holds: off until the preferences allow it.
+    static bool lilypondAllowed();
+    static void setLilypondAllowed(bool allowed);
 
     int nbPages() const { return nbPages_; }
     void setNbPages(int pages) { nbPages_ = pages; }
@@ -57,6 +63,7 @@ public:
 
 private:
     QString loadProblem_;
+    QString folder_;
     QString chordProData_;
     QString titre_;
     QString sousTitre_;

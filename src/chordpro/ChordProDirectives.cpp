@@ -121,9 +121,9 @@ bool selectorMatches(const QString& selector, const Selectors& selectors)
         return true;
     const bool negated = selector.startsWith(u'!');
     const QString wanted = negated ? selector.sliced(1) : selector;
-    const bool matches = wanted.compare(selectors.instrument, Qt::CaseInsensitive) == 0 ||
-                         (!selectors.user.isEmpty() &&
-                          wanted.compare(selectors.user, Qt::CaseInsensitive) == 0);
+    const bool matches =
+        wanted.compare(selectors.instrument, Qt::CaseInsensitive) == 0 ||
+        (!selectors.user.isEmpty() && wanted.compare(selectors.user, Qt::CaseInsensitive) == 0);
     return matches != negated;
 }
 

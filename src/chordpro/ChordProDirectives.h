@@ -10,20 +10,20 @@ namespace partivo::chordpro {
 // are matched first by the parser, exactly as written; every other name is looked up here
 // in any case.
 enum class StandardKind {
-    Unknown,       // not a directive the program knows: draws nothing
-    Ignored,       // "x_" directives and those whose selector does not match
-    SectionStart,  // start_of_X and its short forms
-    SectionEnd,    // end_of_X and its short forms
-    ChorusRecall,  // {chorus}
-    Comment,       // comment, comment_italic, comment_box, highlight and short forms
-    Metadata,      // title, artist, ..., and {meta: NAME VALUE}
-    Transpose,     // {transpose: N}
-    NewPage,       // new_page, new_physical_page
-    ColumnBreak,   // column_break
-    Columns,       // {columns: N}
+    Unknown,         // not a directive the program knows: draws nothing
+    Ignored,         // "x_" directives and those whose selector does not match
+    SectionStart,    // start_of_X and its short forms
+    SectionEnd,      // end_of_X and its short forms
+    ChorusRecall,    // {chorus}
+    Comment,         // comment, comment_italic, comment_box, highlight and short forms
+    Metadata,        // title, artist, ..., and {meta: NAME VALUE}
+    Transpose,       // {transpose: N}
+    NewPage,         // new_page, new_physical_page
+    ColumnBreak,     // column_break
+    Columns,         // {columns: N}
     ChordDefinition, // define, chord
-    Diagrams,      // diagrams, grid, no_grid
-    Image,         // {image: src=...}
+    Diagrams,        // diagrams, grid, no_grid
+    Image,           // {image: src=...}
 };
 
 enum class CommentStyle { Plain, Italic, Box, Highlight };

@@ -36,7 +36,8 @@ QFont chordProDesignFont(FontFace face, double dotsPerInch)
     QFont font(QString::fromLatin1(sans ? kSystemFamily : kMonoFamily));
     font.setStyleHint(sans ? QFont::SansSerif : QFont::Monospace);
     font.setPointSizeF(kDesignPointSize * 72 / dotsPerInch);
-    font.setBold(face != FontFace::Mono);
+    font.setBold(face == FontFace::MonoBold || face == FontFace::SansBold);
+    font.setItalic(face == FontFace::MonoItalic);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }

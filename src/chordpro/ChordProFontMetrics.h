@@ -48,10 +48,10 @@ private:
     double designWidth(FontFace face, QStringView text) const;
 
     QImage device_;
-    mutable std::array<std::optional<QFontMetricsF>, 3> metrics_;
+    mutable std::array<std::optional<QFontMetricsF>, kFontFaceCount> metrics_;
     // Per face: ASCII advances in a table (-1 until measured), the others in a hash.
-    mutable std::array<std::array<double, 128>, 3> asciiAdvances_;
-    mutable std::array<QHash<char16_t, double>, 3> advances_;
+    mutable std::array<std::array<double, 128>, kFontFaceCount> asciiAdvances_;
+    mutable std::array<QHash<char16_t, double>, kFontFaceCount> advances_;
 };
 
 } // namespace partivo::chordpro

@@ -1,8 +1,14 @@
 #include "chordpro/ChordProLayout.h"
 
+#include "chordpro/ChordDiagramPainter.h"
+#include "chordpro/ChordDiagramTable.h"
+#include "chordpro/ChordProGrid.h"
 #include "chordpro/ChordProLineBuilder.h"
 #include "chordpro/ChordProPagination.h"
 #include "chordpro/ChordProReference.h"
+#include "chordpro/SongFigureMaker.h"
+
+#include <QHash>
 
 #include <algorithm>
 #include <cmath>
@@ -73,8 +79,11 @@ public:
         if (song.lines.isEmpty())
             return out;
         pagination_.addTopSpacer(spacer(0));
-        const LineBuildOptions build{options_.nbMaxCarRef, lyricsOnly_};
-        for (const ParsedLine& line : song.lines) {
+        measureGrids(song);
+        for (qsizetype i = 0; i < song.lines.size(); ++i) {
+            const ParsedLine& line = song.lines[i];
+            const LineBuildOptions build{charsPerColumn(), lyricsOnly_};
+            gridWidths_ = gridOfLine_.contains(i) ? &grids_[gridOfLine_.value(i)] : nullptr;
             for (const LineOutput& output : buildLine(line, build)) {
                 if (output.kind == LineOutput::Kind::Directive)
                     drawDirective(output.directive, line.sourceLine);
@@ -82,6 +91,8 @@ public:
                     drawSegment(output.segment, line.sourceLine);
             }
         }
+        if (options_.diagrams && song.diagrams && !lyricsOnly_)
+            drawDiagrams(song);
         pagination_.finish(out);
         return out;
     }
@@ -101,8 +112,76 @@ private:
                           {{AttrDic::spacerAttrDic, QStringLiteral(" ")}});
     }
 
+    // Characters across one column: two columns share the line and keep two apart.
+    int charsPerColumn() const
+    {
+        const int columns = pagination_.columns();
+        if (columns <= 1)
+            return options_.nbMaxCarRef;
+        return std::max(1, (options_.nbMaxCarRef + 1) / columns - 2);
+    }
+
+    // The column widths of every grid: runs of lines of plain text inside a grid section.
+    void measureGrids(const ParsedSong& song)
+    {
+        QList<QStringList> rows;
+        QList<qsizetype> members;
+        const auto close = [&]() {
+            if (rows.isEmpty())
+                return;
+            for (const qsizetype member : std::as_const(members))
+                gridOfLine_.insert(member, grids_.size());
+            grids_.append(gridColumnWidths(rows));
+            rows.clear();
+            members.clear();
+        };
+        for (qsizetype i = 0; i < song.lines.size(); ++i) {
+            const ParsedLine& line = song.lines[i];
+            if (line.stateAtStart.section == u"grid" && line.kind == LineKind::Lyrics &&
+                line.directives.isEmpty()) {
+                rows.append(gridCells(line.text));
+                members.append(i);
+            } else if (line.kind != LineKind::Empty) {
+                close();
+            }
+        }
+        close();
+    }
+
     void drawDirective(const DirectiveOutput& directive, qsizetype sourceLine)
     {
+        switch (directive.kind) {
+        case DirectiveKind::NewPage:
+            pagination_.newPage();
+            return;
+        case DirectiveKind::ColumnBreak:
+            pagination_.columnBreak();
+            return;
+        case DirectiveKind::Columns:
+            pagination_.setColumns(directive.value.trimmed().toInt());
+            return;
+        case DirectiveKind::ChorusStart:
+            drawLabel(directive.label, sourceLine);
+            return;
+        case DirectiveKind::SectionStart:
+            drawLabel(directive.label, sourceLine);
+            if (directive.name == u"textblock")
+                drawTextBlock(directive.body, sourceLine);
+            else if (isDelegatedSection(directive.name))
+                drawFigure(directive.name, directive.body, sourceLine);
+            return;
+        case DirectiveKind::Image:
+            drawFigure(QStringLiteral("image"), directive.value, sourceLine);
+            return;
+        case DirectiveKind::Comment:
+            if (directive.style != CommentStyle::Plain) {
+                drawStyledComment(directive, sourceLine);
+                return;
+            }
+            break;
+        default:
+            break;
+        }
         pagination_.ajouterLigne(spacer(sourceLine), LineType::Spacer, false);
         if (directive.kind != DirectiveKind::Comment)
             return;
@@ -118,6 +197,148 @@ private:
                                  LineType::Comment, false);
     }
 
+    // Plain text, line by line as written, never wrapped.
+    void drawTextBlock(const QString& body, qsizetype sourceLine)
+    {
+        QStringList lines = body.split(u'\n');
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+        for (const QString& text : std::as_const(lines)) {
+            if (text.trimmed().isEmpty()) {
+                drawEmpty({LineSegment::Shape::Empty, {}, {}, {}, {}, {}, false, {}}, sourceLine);
+                continue;
+            }
+            pagination_.ajouterLigne(
+                rows_.make(RowKind::Lyrics, sourceLine, {{AttrDic::textAttrDic, text}}),
+                LineType::Text, true);
+        }
+    }
+
+    double columnWidth() const
+    {
+        const double columns = std::max(1, pagination_.columns());
+        return options_.sizeRefInst.width() / columns;
+    }
+
+    // A picture, scaled down to the column's width; a framed note in its place when it
+    // cannot be made.
+    void drawFigure(const QString& kind, const QString& source, qsizetype sourceLine)
+    {
+        std::shared_ptr<const SongFigure> figure;
+        if (options_.figures)
+            figure = kind == u"image" ? options_.figures->image(source)
+                                      : options_.figures->section(kind, source);
+        if (!figure) {
+            SongFigure missing;
+            missing.message = QStringLiteral("This picture is not drawn here.");
+            figure = std::make_shared<const SongFigure>(missing);
+        }
+        const double width = columnWidth();
+        QSizeF size = figure->naturalSize;
+        if (figure->kind == SongFigure::Kind::Missing || size.isEmpty())
+            size = QSizeF(width, 3 * options_.attributes.fontSize3.height());
+        else if (size.width() > width)
+            size *= width / size.width();
+        // Never taller than a page, so that it fits on one.
+        const double pageRoom =
+            options_.sizeRefInst.height() - 2 * options_.attributes.fontSize2.height();
+        if (size.height() > pageRoom && pageRoom > 0)
+            size *= pageRoom / size.height();
+        pagination_.ajouterLigne(spacer(sourceLine), LineType::Spacer, false);
+        ChordProRow row = rows_.make(RowKind::Figure, sourceLine, {});
+        row.figure = std::move(figure);
+        row.figureKind = kind;
+        row.width = size.width();
+        row.height = size.height();
+        pagination_.ajouterLigne(std::move(row), LineType::Figure, false);
+    }
+
+    // The diagrams of the chords shown, in rows as wide as a column, after the song. Chords
+    // without a shape are left out.
+    void drawDiagrams(const ParsedSong& song)
+    {
+        ChordDiagrams shapes;
+        for (const QString& definition : song.definitions) {
+            if (const std::optional<ChordFingering> f = parseChordDefinition(definition))
+                shapes.define(*f);
+        }
+        QList<ChordFingering> shown;
+        for (const QString& chord : song.shownChords) {
+            if (std::optional<ChordFingering> f = shapes.lookup(chord); f && !f->frets.isEmpty())
+                shown.append(*f);
+        }
+        if (shown.isEmpty())
+            return;
+        const QSizeF cell = chordDiagramSize(options_.attributes.fontSize);
+        const double gap = cell.width() / 4;
+        const qsizetype perRow =
+            std::max<qsizetype>(1, qsizetype((columnWidth() + gap) / (cell.width() + gap)));
+        const qsizetype lastLine = song.lines.isEmpty() ? 0 : song.lines.last().sourceLine;
+        pagination_.ajouterLigne(spacer(lastLine), LineType::Spacer, false);
+        for (qsizetype i = 0; i < shown.size(); i += perRow) {
+            ChordProRow row = rows_.make(RowKind::Diagrams, lastLine, {});
+            row.diagrams = shown.mid(i, perRow);
+            row.diagramWidth = cell.width() + gap;
+            row.width = row.diagrams.size() * row.diagramWidth - gap;
+            row.height = cell.height();
+            pagination_.ajouterLigne(std::move(row), LineType::Figure, false);
+        }
+    }
+
+    // A section's label, at the left above it.
+    void drawLabel(const QString& label, qsizetype sourceLine)
+    {
+        if (label.isEmpty())
+            return;
+        pagination_.ajouterLigne(spacer(sourceLine), LineType::Spacer, false);
+        pagination_.ajouterLigne(
+            rows_.make(RowKind::Label, sourceLine, {{AttrDic::labelAttrDic, label}}),
+            LineType::Comment, false);
+    }
+
+    void drawStyledComment(const DirectiveOutput& directive, qsizetype sourceLine)
+    {
+        pagination_.ajouterLigne(spacer(sourceLine), LineType::Spacer, false);
+        const AttrDic attr =
+            directive.style == CommentStyle::Italic ? AttrDic::directiveItalicAttrDic
+            : directive.style == CommentStyle::Box  ? AttrDic::directiveBoxAttrDic
+                                                    : AttrDic::directiveHighlightAttrDic;
+        ChordProRow row = rows_.make(RowKind::Comment, sourceLine, {{attr, directive.value}});
+        row.framed = directive.style == CommentStyle::Box;
+        pagination_.ajouterLigne(std::move(row), LineType::Comment, false);
+    }
+
+    // A grid line: each cell padded to its column, bars in the text colour, chords in the
+    // chord colour.
+    void drawGrid(const LineSegment& segment, qsizetype sourceLine)
+    {
+        ChordProRow row = rows_.make(RowKind::Grid, sourceLine, {});
+        const QStringList cells = gridCells(segment.lyrics);
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            const qsizetype width = i < gridWidths_->size() ? (*gridWidths_)[i] : cells[i].size();
+            const QString cell = cells[i].leftJustified(width + 1, u' ');
+            rows_.append(row, isGridBar(cells[i]) ? AttrDic::gridBarAttrDic : AttrDic::chordAttrDic,
+                         cell);
+        }
+        pagination_.ajouterLigne(std::move(row), LineType::Text, true);
+    }
+
+    // The chord line, annotations in their own style.
+    void appendChords(ChordProRow& row, const LineSegment& segment) const
+    {
+        qsizetype at = 0;
+        for (const Span& span : segment.annotations) {
+            if (span.start > at)
+                rows_.append(row, AttrDic::chordAttrDic,
+                             segment.chords.sliced(at, span.start - at));
+            rows_.append(row, AttrDic::annotationAttrDic,
+                         segment.chords.sliced(span.start, span.end - span.start));
+            at = span.end;
+        }
+        if (at < segment.chords.size() || segment.annotations.isEmpty())
+            rows_.append(row, AttrDic::chordAttrDic, segment.chords.sliced(at));
+    }
+
     void drawSegment(const LineSegment& segment, qsizetype sourceLine)
     {
         if (segment.shape != LineSegment::Shape::Text) {
@@ -126,11 +347,15 @@ private:
         }
         const bool chords = segment.hasChords();
         const bool lyrics = segment.hasLyrics();
+        if (gridWidths_ && !chords && lyrics && !lyricsOnly_) {
+            drawGrid(segment, sourceLine);
+            return;
+        }
         if (chords) {
             ChordProRow row = rows_.make(RowKind::Chords, sourceLine, {});
             if (segment.chorus)
                 addIndent(row);
-            rows_.append(row, AttrDic::chordAttrDic, segment.chords);
+            appendChords(row, segment);
             pagination_.ajouterLigne(std::move(row),
                                      lyrics ? LineType::ChordsOverLyrics : LineType::Text, false);
         }
@@ -194,6 +419,11 @@ private:
     const RowMaker rows_;
     const bool lyricsOnly_;
     Pagination pagination_;
+    // Column widths per grid, the grid of each line index, and the widths of the line being
+    // drawn (nullptr outside a grid).
+    QList<QList<qsizetype>> grids_;
+    QHash<qsizetype, qsizetype> gridOfLine_;
+    const QList<qsizetype>* gridWidths_ = nullptr;
 };
 
 } // namespace
@@ -226,6 +456,14 @@ const char* rowKindName(RowKind kind)
         return "comment";
     case RowKind::PageMark:
         return "pageMark";
+    case RowKind::Label:
+        return "label";
+    case RowKind::Grid:
+        return "grid";
+    case RowKind::Figure:
+        return "figure";
+    case RowKind::Diagrams:
+        return "diagrams";
     }
     return "";
 }

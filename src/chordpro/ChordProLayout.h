@@ -1,12 +1,15 @@
 #pragma once
 
+#include "chordpro/ChordFingering.h"
 #include "chordpro/ChordProMetrics.h"
 #include "chordpro/ChordProParser.h"
 #include "chordpro/ChordProStyles.h"
+#include "chordpro/SongFigure.h"
 
 #include <QList>
 #include <QSizeF>
 #include <QString>
+#include <memory>
 
 namespace partivo::chordpro {
 
@@ -26,6 +29,7 @@ enum class LineType {
     ChordsOverLyrics = 4, // reserves 2 x text height, counts one: keeps the pair on one page
     Band = 5,             // reserves band + comment height, counts the band
     EmptyLine = 6,        // empty-line height
+    Figure = 7,           // the row's own height: pictures and chord diagrams
 };
 
 // The chorus bar and the gap after it.
@@ -39,7 +43,19 @@ struct ChordProRun {
     double width = 0;
 };
 
-enum class RowKind { Spacer, Chords, Lyrics, Empty, Band, Comment, PageMark };
+enum class RowKind {
+    Spacer,
+    Chords,
+    Lyrics,
+    Empty,
+    Band,
+    Comment,
+    PageMark,
+    Label,
+    Grid,
+    Figure,   // a picture in place of lyrics: SVG, music, an image
+    Diagrams, // a row of chord diagrams after the song
+};
 const char* rowKindName(RowKind kind);
 
 // One line of output on a page, in reference units from the top of its page.
@@ -53,6 +69,16 @@ struct ChordProRow {
     double width = 0;
     // The source line (from 1) the row was drawn for; 0 for the page's top spacer.
     qsizetype sourceLine = 0;
+    // Left edge of the row's column on the page (0 on a page of one column).
+    double left = 0;
+    // Drawn inside a frame ({comment_box}).
+    bool framed = false;
+    // Figure rows: the picture, drawn across the row's width and height. Diagrams rows: the
+    // chords, one cell of diagramWidth each from the left.
+    std::shared_ptr<const SongFigure> figure;
+    QString figureKind; // "svg", "abc", "ly" or "image"
+    QList<ChordFingering> diagrams;
+    double diagramWidth = 0;
 
     QString text() const;
     // The text of the runs that are not the chorus bar or the gap after it.
@@ -71,6 +97,8 @@ struct ChordProPage {
 // width / space width - 1, kept within 0 and a bound so that any input gives a number.
 int nbMaxCarRefFor(double referenceWidth, double spaceWidth);
 
+class SongFigureMaker;
+
 struct ChordProLayoutOptions {
     QSizeF sizeRefInst{611, 752};
     // Measured at the reference font size; every height and width is counted with these.
@@ -80,6 +108,12 @@ struct ChordProLayoutOptions {
     // In lyrics-only mode the hidden chord lines, comments and spacers still take their
     // height, so that the pages break where the full pages do.
     bool useSizeRefStatique = false;
+    // Makes the pictures of svg, abc and ly sections and {image}; without it they show as
+    // a framed note.
+    SongFigureMaker* figures = nullptr;
+    // The window shows the diagrams of the song's chords after it (the song may still turn
+    // them off).
+    bool diagrams = true;
 };
 
 // A song laid out once against the reference page.

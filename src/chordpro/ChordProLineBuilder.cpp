@@ -63,6 +63,7 @@ struct LinePair {
     qsizetype hidden = 0;
     QList<Span> highlights;
     QList<Span> embedded;
+    QList<Span> annotations;
     qsizetype highlightStart = -1;
     LineState state;
 };
@@ -74,14 +75,16 @@ struct Snapshot {
     qsizetype hidden;
     qsizetype highlights;
     qsizetype embedded;
+    qsizetype annotations;
     qsizetype highlightStart;
     LineState state;
 };
 
 Snapshot snapshotOf(const LinePair& p)
 {
-    return {p.chords.size(),     p.lyrics.size(),   p.overhang,       p.hidden,
-            p.highlights.size(), p.embedded.size(), p.highlightStart, p.state};
+    return {
+        p.chords.size(),   p.lyrics.size(),      p.overhang,       p.hidden, p.highlights.size(),
+        p.embedded.size(), p.annotations.size(), p.highlightStart, p.state};
 }
 
 void restore(LinePair& p, const Snapshot& s)
@@ -93,6 +96,7 @@ void restore(LinePair& p, const Snapshot& s)
     p.hidden = s.hidden;
     p.highlights.resize(s.highlights);
     p.embedded.resize(s.embedded);
+    p.annotations.resize(s.annotations);
     p.highlightStart = s.highlightStart;
     p.state = s.state;
 }
@@ -148,6 +152,8 @@ private:
 
     bool overflows(const LinePair& pair) const
     {
+        if (pair.state.section == u"tab" || pair.state.section == u"grid")
+            return false;
         const qsizetype width = pair.lyrics.size() + pair.overhang + pair.hidden;
         const int limit = options_.nbMaxCarRef - (pair.state.chorus ? 2 : 0);
         return width > 0 && width > limit;
@@ -171,10 +177,10 @@ private:
             applyChar(pair, event.ch, k);
             break;
         case Event::Type::Chord:
-            if (line_.stateAtStart.embedded)
+            if (line_.stateAtStart.embedded && !event.chord->annotation)
                 applyEmbeddedChord(pair, event.chord->name, k);
             else
-                applyChord(pair, event.chord->name, k);
+                applyChord(pair, event.chord->name, k, event.chord->annotation);
             break;
         case Event::Type::Directive:
             applyDirective(pair, *event.directive, k);
@@ -197,7 +203,7 @@ private:
     // A chord never starts before the previous one has ended, and two chords are kept apart
     // by a space. The spaces this adds to the lyrics belong to the chord: a break after them
     // moves the chord to the next line.
-    void applyChord(LinePair& pair, const QString& name, qsizetype k)
+    void applyChord(LinePair& pair, const QString& name, qsizetype k, bool annotation)
     {
         if (pair.overhang > 0) {
             pair.lyrics += QString(pair.overhang, u' ');
@@ -209,6 +215,8 @@ private:
             pair.lyrics += u' ';
             pair.restartAfter.append(k);
         }
+        if (annotation && pair.annotations.size() < kMaxSpansPerLine)
+            pair.annotations.append({pair.chords.size(), pair.chords.size() + name.size()});
         pair.chords += name;
         pair.overhang += static_cast<int>(name.size());
     }
@@ -241,12 +249,31 @@ private:
             break;
         case DirectiveKind::ChorusStart:
             pair.state.chorus = true;
+            if (!directive.label.isEmpty())
+                drawOnce(k, directive);
             break;
         case DirectiveKind::ChorusEnd:
             pair.state.chorus = false;
             drawOnce(k, directive);
             break;
+        case DirectiveKind::SectionStart:
+            if (isDelegatedSection(directive.name)) {
+                drawOnce(k, directive);
+                break;
+            }
+            pair.state.section = directive.name;
+            if (!directive.label.isEmpty())
+                drawOnce(k, directive);
+            break;
+        case DirectiveKind::SectionEnd:
+            if (pair.state.section == directive.name)
+                pair.state.section.clear();
+            break;
         case DirectiveKind::Comment:
+        case DirectiveKind::Image:
+        case DirectiveKind::NewPage:
+        case DirectiveKind::ColumnBreak:
+        case DirectiveKind::Columns:
             drawOnce(k, directive);
             break;
         default:
@@ -262,7 +289,8 @@ private:
         drawnUpTo_ = k + 1;
         LineOutput output;
         output.kind = LineOutput::Kind::Directive;
-        output.directive = {directive.kind, directive.value};
+        output.directive = {directive.kind,  directive.value, directive.name,
+                            directive.label, directive.style, directive.body};
         out_.append(std::move(output));
     }
 
@@ -284,7 +312,9 @@ private:
         output.segment.lyrics = std::move(pair.lyrics);
         output.segment.highlights = std::move(pair.highlights);
         output.segment.embedded = std::move(pair.embedded);
+        output.segment.annotations = std::move(pair.annotations);
         output.segment.chorus = pair.state.chorus;
+        output.segment.section = pair.state.section;
         out_.append(std::move(output));
     }
 

@@ -32,8 +32,12 @@ struct LineSegment {
     QString lyrics;
     QList<Span> highlights;
     QList<Span> embedded;
+    // Annotations ("[*text]") in the chord line.
+    QList<Span> annotations;
     // The chorus state when the line was flushed.
     bool chorus = false;
+    // The section the line is in ("tab", "grid", ...; "" outside).
+    QString section;
 
     bool hasChords() const;
     // Lyrics with at least one character other than a space.
@@ -42,8 +46,13 @@ struct LineSegment {
 
 // A directive that draws something the moment it is read, before the line it stands in.
 struct DirectiveOutput {
-    DirectiveKind kind = DirectiveKind::Other; // Comment or ChorusEnd
-    QString value;                             // the comment text
+    // Comment, ChorusStart, ChorusEnd, SectionStart, Image, NewPage, ColumnBreak or Columns.
+    DirectiveKind kind = DirectiveKind::Other;
+    QString value; // the comment text, or the directive's value
+    QString name;
+    QString label;
+    CommentStyle style = CommentStyle::Plain;
+    QString body;
 };
 
 struct LineOutput {
@@ -65,6 +74,7 @@ struct LineBuildOptions {
 // Builds the chord line and the lyrics line of one source line and wraps them, giving the
 // output lines and the directives drawn on the way, in the order they are drawn. The section
 // states start from the line's stateAtStart; chorus and highlight follow the directives met.
+// Lines of tab and grid sections are never wrapped.
 QList<LineOutput> buildLine(const ParsedLine& line, const LineBuildOptions& options);
 
 } // namespace partivo::chordpro

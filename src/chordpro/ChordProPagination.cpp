@@ -30,6 +30,8 @@ Pagination::Heights Pagination::heightsOf(LineType type) const
         return {a.fontSize4.height() + a.fontSize3.height(), a.fontSize4.height()};
     case LineType::EmptyLine:
         return {a.fontSizeCR.height(), a.fontSizeCR.height()};
+    case LineType::Figure:
+        return {0, 0};
     }
     return {0, 0};
 }
@@ -62,12 +64,73 @@ void Pagination::breakPage()
     row.top = page.cumulHeightPage;
     page.cumulHeightPage += row.height;
     page.rows.append(std::move(row));
+    column_ = 0;
+    blockTop_ = cumulHeight_;
+    blockBottom_ = cumulHeight_;
+}
+
+void Pagination::newPage()
+{
+    if (pageHasContent_)
+        breakPage();
+}
+
+void Pagination::setColumns(int count)
+{
+    const int columns = lyricsOnly_ || count < 1 || count > 4 ? 1 : count;
+    if (columns == columns_)
+        return;
+    if (columns_ > 1)
+        cumulHeight_ = std::max(cumulHeight_, blockBottom_);
+    columns_ = columns;
+    column_ = 0;
+    blockTop_ = cumulHeight_;
+    blockBottom_ = cumulHeight_;
+}
+
+void Pagination::columnBreak()
+{
+    if (columns_ > 1 && column_ < columns_ - 1)
+        nextColumn();
+    else
+        newPage();
+}
+
+void Pagination::nextColumn()
+{
+    blockBottom_ = std::max(blockBottom_, cumulHeight_);
+    ++column_;
+    cumulHeight_ = blockTop_;
+    pageHasContent_ = false;
 }
 
 void Pagination::ajouterLigne(ChordProRow row, LineType type, bool lyrics)
 {
-    const Heights heights = heightsOf(type);
+    const Heights heights =
+        type == LineType::Figure ? Heights{row.height, row.height} : heightsOf(type);
     const double h = heights.counted;
+    if (columns_ > 1) {
+        // A row that does not fit goes to the next column, from the last to the next page.
+        if (pageHasContent_ && cumulHeight_ + heights.reserved > height_) {
+            if (column_ < columns_ - 1)
+                nextColumn();
+            else
+                breakPage();
+        }
+        row.top = cumulHeight_;
+        row.height = h;
+        row.left = column_ * options_.sizeRefInst.width() / columns_;
+        cumulHeight_ += h;
+        blockBottom_ = std::max(blockBottom_, cumulHeight_);
+        if (h > 0)
+            pageHasContent_ = true;
+        nbMaxCarReel_ = std::max(nbMaxCarReel_, static_cast<int>(row.text().size()) + 1);
+        ChordProPage& page = pageAt(nbPages_);
+        page.cumulHeightPage = std::max(page.cumulHeightPage, cumulHeight_);
+        cumulHeightMax_ = std::max(cumulHeightMax_, page.cumulHeightPage);
+        page.rows.append(std::move(row));
+        return;
+    }
     // In lyrics-only mode without the static reference a hidden row takes no height, so it
     // must not break the page either: it would leave a page with nothing to show.
     const bool takesNoHeight =

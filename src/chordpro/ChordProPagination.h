@@ -20,6 +20,15 @@ public:
     // Counts the last page and hands the pages and totals to `out`.
     void finish(ChordProLayout& out);
 
+    // The next row starts a new page, unless the page holds nothing yet.
+    void newPage();
+    // From here on the rows flow down `count` columns side by side (1 to 4; anything else
+    // is 1), starting below what the page holds; the lyrics-only modes keep one column.
+    void setColumns(int count);
+    int columns() const { return columns_; }
+    // The next row starts the next column, or the next page from the last column.
+    void columnBreak();
+
 private:
     struct Heights {
         double reserved;
@@ -27,6 +36,7 @@ private:
     };
     Heights heightsOf(LineType type) const;
     void breakPage();
+    void nextColumn();
     ChordProPage& pageAt(qsizetype index);
 
     const ChordProLayoutOptions& options_;
@@ -43,6 +53,12 @@ private:
     int nbMaxCarReel_ = 0;
     bool pageHasContent_ = false;
     QList<ChordProPage> pages_;
+    // Columns: their count, the one being filled, where they start on the page and how far
+    // down the tallest has gone.
+    int columns_ = 1;
+    int column_ = 0;
+    double blockTop_ = 0;
+    double blockBottom_ = 0;
 };
 
 } // namespace partivo::chordpro

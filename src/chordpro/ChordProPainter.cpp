@@ -1,9 +1,12 @@
 #include "chordpro/ChordProPainter.h"
 
+#include "chordpro/ChordDiagramPainter.h"
 #include "chordpro/ChordProFontMetrics.h"
+#include "chordpro/SongFigurePainter.h"
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPen>
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -49,7 +52,8 @@ public:
     {
         const QPaintDevice* device = painter.device();
         const double dpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 72;
-        for (FontFace face : {FontFace::Mono, FontFace::MonoBold, FontFace::SansBold})
+        for (FontFace face :
+             {FontFace::Mono, FontFace::MonoBold, FontFace::SansBold, FontFace::MonoItalic})
             fonts_[static_cast<std::size_t>(face)] = chordProDesignFont(face, dpi);
     }
 
@@ -69,7 +73,7 @@ public:
     }
 
 private:
-    std::array<QFont, 3> fonts_;
+    std::array<QFont, kFontFaceCount> fonts_;
 };
 
 void paintHeader(QPainter& painter, const ChordProPageView& view, const ChordProColors& colors,
@@ -84,6 +88,28 @@ void paintHeader(QPainter& painter, const ChordProPageView& view, const ChordPro
 void paintRow(QPainter& painter, const ChordProRow& row, double left, const ChordProPageView& view,
               const ChordProColors& colors, const DesignFonts& fonts)
 {
+    left += row.left;
+    if (row.kind == RowKind::Figure && row.figure) {
+        paintSongFigure(painter, *row.figure, QRectF(left, row.top, row.width, row.height),
+                        colors.textColor, colors.directiveColorBack);
+        return;
+    }
+    if (row.kind == RowKind::Diagrams) {
+        const double cell = chordDiagramSize(view.attributes.fontSize).width();
+        for (qsizetype i = 0; i < row.diagrams.size(); ++i)
+            paintChordDiagram(painter,
+                              QRectF(left + i * row.diagramWidth, row.top, cell, row.height),
+                              row.diagrams[i], colors.textColor);
+        return;
+    }
+    if (row.framed) {
+        const double inset = row.height / 10;
+        painter.save();
+        painter.setPen(QPen(colors.textColor, std::max(0.5, inset / 2)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(left - inset, row.top, row.width + 2 * inset, row.height));
+        painter.restore();
+    }
     for (const ChordProRun& run : row.runs) {
         const AttrDicStyle& style = attrDicStyle(run.attr);
         const double x = left + run.x;

@@ -131,8 +131,12 @@ struct ParsedSong {
     QStringList shownChords;
     // The {define:} and {chord:} values, in order.
     QStringList definitions;
-    // False after {diagrams: off} or {no_grid} (the last such directive decides).
-    bool diagrams = true;
+    // The semitones of the song's first {transpose:}: the key shown moves with them.
+    int transpose = 0;
+    // Whether the chord diagrams are drawn after the song: the last {diagrams}, {grid} or
+    // {no_grid} decides; without one, songs that use directives beyond the program's own
+    // dialect show them and songs in the dialect look as they always did.
+    bool diagrams = false;
 };
 
 struct ParseOptions {

@@ -55,6 +55,8 @@ public:
                 out.append(std::move(copy));
         }
         closeOpenSections(out.isEmpty() ? 0 : out.last().sourceLine);
+        if (!diagramsSaid_)
+            song_.diagrams = usesCommonDirectives_;
         song_.lines = std::move(out);
         song_.meta = std::move(meta_);
     }
@@ -93,9 +95,34 @@ private:
             song_.shownChords.append(chord.name);
     }
 
+    // Directives the program's own dialect does not have.
+    static bool isCommon(const ParsedDirective& directive)
+    {
+        switch (directive.kind) {
+        case DirectiveKind::HighlightStart:
+        case DirectiveKind::HighlightEnd:
+        case DirectiveKind::EmbeddedStart:
+        case DirectiveKind::EmbeddedEnd:
+        case DirectiveKind::Other:
+        case DirectiveKind::Unclosed:
+            return false;
+        case DirectiveKind::ChorusStart:
+        case DirectiveKind::ChorusEnd:
+            return !directive.label.isEmpty() || directive.text.contains(u':');
+        case DirectiveKind::Comment:
+            return directive.style != CommentStyle::Plain;
+        case DirectiveKind::Metadata:
+            return directive.name != u"title" && directive.name != u"subtitle" &&
+                   directive.name != u"key" && directive.name != u"fontsize";
+        default:
+            return true;
+        }
+    }
+
     void prepareDirective(const ParsedLine& line, ParsedDirective& directive,
                           QList<ParsedLine>& recalled)
     {
+        usesCommonDirectives_ = usesCommonDirectives_ || isCommon(directive);
         switch (directive.kind) {
         case DirectiveKind::Comment:
             directive.value = substituteMeta(directive.value, meta_);
@@ -116,6 +143,9 @@ private:
             break;
         case DirectiveKind::Transpose:
             transpose_ = transposeSemitones(directive.value);
+            if (!transposeSeen_)
+                song_.transpose = transpose_;
+            transposeSeen_ = true;
             break;
         case DirectiveKind::ChordDefinition:
             song_.definitions.append(directive.value);
@@ -126,6 +156,7 @@ private:
             }
             break;
         case DirectiveKind::Diagrams:
+            diagramsSaid_ = true;
             song_.diagrams = directive.name == u"no_grid" ? false
                              : directive.name == u"grid"  ? true
                                                           : !isOff(directive.value);
@@ -137,9 +168,8 @@ private:
 
     void openSection(const ParsedDirective& directive, qsizetype sourceLine)
     {
-        const QString kind = directive.kind == DirectiveKind::ChorusStart
-                                 ? QStringLiteral("chorus")
-                                 : directive.name;
+        const QString kind = directive.kind == DirectiveKind::ChorusStart ? QStringLiteral("chorus")
+                                                                          : directive.name;
         open_.append(song_.sections.size());
         song_.sections.append({kind, directive.label, sourceLine, sourceLine});
         if (directive.kind == DirectiveKind::ChorusStart) {
@@ -200,10 +230,9 @@ private:
             recalled.append(std::move(copy));
         }
         if (recalled.last().stateAtStart.chorus &&
-            std::none_of(recalled.last().directives.cbegin(), recalled.last().directives.cend(),
-                         [](const ParsedDirective& d) {
-                             return d.kind == DirectiveKind::ChorusEnd;
-                         })) {
+            std::none_of(
+                recalled.last().directives.cbegin(), recalled.last().directives.cend(),
+                [](const ParsedDirective& d) { return d.kind == DirectiveKind::ChorusEnd; })) {
             ParsedLine end;
             end.kind = LineKind::Directives;
             end.sourceLine = line.sourceLine;
@@ -227,6 +256,9 @@ private:
     SongMeta meta_;
     QString spellingKey_;
     int transpose_ = 0;
+    bool usesCommonDirectives_ = false;
+    bool diagramsSaid_ = false;
+    bool transposeSeen_ = false;
     QList<qsizetype> open_;
     bool capturing_ = false;
     QString chorusLabel_;
@@ -246,6 +278,30 @@ int transposeSemitones(const QString& value)
     bool ok = false;
     const int n = trimmed.first(end).toInt(&ok);
     return ok ? std::clamp(n, -24, 24) : 0;
+}
+
+QString keyAndCapoLine(const ParsedSong& song)
+{
+    QStringList parts;
+    QString key;
+    for (const SongMeta::Entry& entry : song.meta.entries()) {
+        if (entry.name == u"key" && !entry.value.isEmpty()) {
+            key = entry.value;
+            break;
+        }
+    }
+    if (!key.isEmpty()) {
+        if (song.transpose != 0) {
+            ChordDet det = ChordDet::initWithChordSource(key);
+            det.transposeChord(song.transpose, key, ChordDet::Automatic);
+            key = det.chordDest;
+        }
+        parts.append(key);
+    }
+    const QString capo = song.meta.value(QStringLiteral("capo")).section(u',', 0, 0).trimmed();
+    if (!capo.isEmpty())
+        parts.append(QStringLiteral("Capo ") + capo);
+    return parts.join(QStringLiteral(" • "));
 }
 
 ParsedSong prepareSong(ParsedSong song, const Selectors& selectors)

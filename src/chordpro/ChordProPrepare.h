@@ -16,6 +16,10 @@ ParsedSong prepareSong(ParsedSong song, const Selectors& selectors = {});
 // {parse then prepare}: what the renderer and the command line read.
 ParsedSong readSong(QStringView text, const Selectors& selectors = {});
 
+// What the binder window's header adds for a ChordPro song: the key (moved by the song's
+// first {transpose:}) and "Capo N", joined by " • "; "" when the song states neither.
+QString keyAndCapoLine(const ParsedSong& song);
+
 // The semitones of a {transpose:} value: its leading integer, 0 when there is none; kept
 // within -24..24.
 int transposeSemitones(const QString& value);

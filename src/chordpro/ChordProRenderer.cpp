@@ -1,6 +1,8 @@
 #include "chordpro/ChordProRenderer.h"
 
 #include "chordpro/ChordProReference.h"
+#include "chordpro/SongFigureMaker.h"
+#include "platform/QProcessToolRunner.h"
 
 #include <optional>
 
@@ -61,6 +63,11 @@ ChordProLayout ChordProRenderer::traiterChordProData(ChordPro& document, RenderM
     options.nbMaxCarRef = nbMaxCarRef();
     options.mode = mode;
     options.useSizeRefStatique = useSizeRefStatique_;
+    options.diagrams = diagrams_;
+    static QProcessToolRunner processes;
+    FileSongFigureMaker figures(tools_ ? *tools_ : processes, document.folder(),
+                                ChordPro::lilypondAllowed());
+    options.figures = &figures;
     ChordProLayout layout = layOutChordPro(document.parse(), options, metrics_);
     document.setNbPages(layout.nbPages);
     return layout;

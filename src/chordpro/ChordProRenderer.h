@@ -9,6 +9,8 @@
 
 namespace partivo {
 
+class ToolRunner;
+
 // The rendering side of a ChordPro document: lays songs out against a reference page with
 // the fonts of the song's own size, and fits pages into views. It keeps only the reference
 // and its measurements; every pass starts from the document's text.
@@ -26,6 +28,10 @@ public:
     // The owner's bold options for lyrics and chords.
     void setBold(chordpro::ChordProBold bold);
     void setLyricsAlignmentLeft(bool left) { lyricsAlignmentLeft_ = left; }
+    // The window's option: songs end with the diagrams of their chords.
+    void setDiagrams(bool shown) { diagrams_ = shown; }
+    // What runs the music engravers; the real programs unless set.
+    void setToolRunner(ToolRunner* tools) { tools_ = tools; }
     bool lyricsAlignmentLeft() const { return lyricsAlignmentLeft_; }
     bool setSizeRefSpecified(const QSizeF& size);
     bool useSizeRefStatique() const { return useSizeRefStatique_; }
@@ -56,6 +62,8 @@ private:
     QSizeF sizeRefSpecified_;
     bool useSizeRefStatique_;
     bool lyricsAlignmentLeft_ = false;
+    bool diagrams_ = true;
+    ToolRunner* tools_ = nullptr;
     chordpro::ChordProBold bold_;
     chordpro::ChordProAttributes reference_;
     chordpro::ChordProAttributes attributes_;

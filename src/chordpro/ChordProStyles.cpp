@@ -24,6 +24,12 @@ ChordProFont fontFor(FontRole role, double s, ChordProBold bold)
         return {FontFace::Mono, 14.0 * s / 17.0};
     case FontRole::myFont5:
         return {FontFace::Mono, s / 17.0};
+    case FontRole::myFontI:
+        return {FontFace::MonoItalic, 14.0 * s / 17.0};
+    case FontRole::myFontA:
+        return {FontFace::MonoItalic, s};
+    case FontRole::myFontL:
+        return {FontFace::SansBold, 14.0 * s / 17.0};
     }
     return {FontFace::Mono, s};
 }
@@ -59,7 +65,7 @@ struct AttrDicEntry {
 };
 
 // Indexed by AttrDic.
-constexpr std::array<AttrDicEntry, 13> kAttrDics = {{
+constexpr std::array<AttrDicEntry, 19> kAttrDics = {{
     {"headerAttrDic", {myFontH, textColor, None, headerParagraph}},
     {"textAttrDic", {myFont, textColor, None, textParagraph}},
     {"textAttrDicHI", {myFont, textColor, textHColor, textParagraph}},
@@ -74,6 +80,12 @@ constexpr std::array<AttrDicEntry, 13> kAttrDics = {{
     {"spacerIndentAttrDic", {myFont2, textColor, indentColor, directiveParagraph2}},
     {"spacerIndentAttrDic2", {myFont2, textColor, None, directiveParagraph2}},
     {"spacerAttrDicLR", {myFont5, red, red, directiveAttrDicSpacerP}},
+    {"directiveItalicAttrDic", {myFontI, textColor, None, directiveParagraph}},
+    {"directiveBoxAttrDic", {myFont4, textColor, None, directiveParagraph}},
+    {"directiveHighlightAttrDic", {myFont4, textColor, textHColor, directiveParagraph}},
+    {"annotationAttrDic", {myFontA, directiveColorBack, None, textParagraph}},
+    {"labelAttrDic", {myFontL, textColor, None, directiveParagraph}},
+    {"gridBarAttrDic", {myFont1, textColor, None, textParagraph}},
 }};
 
 } // namespace

@@ -2,10 +2,12 @@
 
 namespace partivo::chordpro {
 
-// The three faces the renderer draws with. "Menlo" and "Menlo Bold" are the monospaced pair
-// the chord and lyrics columns are aligned in; the bold system font draws the chorus bar and
-// the spacer lines.
-enum class FontFace { Mono, MonoBold, SansBold };
+// The faces the renderer draws with. "Menlo" and "Menlo Bold" are the monospaced pair the
+// chord and lyrics columns are aligned in; the bold system font draws the chorus bar, the
+// spacer lines and section labels; the italic monospaced face draws italic comments and
+// annotations.
+enum class FontFace { Mono, MonoBold, SansBold, MonoItalic };
+inline constexpr int kFontFaceCount = 4;
 
 struct ChordProFont {
     FontFace face = FontFace::Mono;
@@ -29,6 +31,9 @@ enum class FontRole {
     myFont3,  // spacer lines: bold system font, 2 s / 17
     myFont4,  // comments: 14 s / 17
     myFont5,  // page-break mark: s / 17
+    myFontI,  // italic comments: italic 14 s / 17
+    myFontA,  // annotations: italic s
+    myFontL,  // section labels: bold system font, 14 s / 17
 };
 
 ChordProFont fontFor(FontRole role, double s, ChordProBold bold);
@@ -77,6 +82,12 @@ enum class AttrDic {
     spacerIndentAttrDic,
     spacerIndentAttrDic2,
     spacerAttrDicLR,
+    directiveItalicAttrDic,    // {comment_italic}
+    directiveBoxAttrDic,       // {comment_box}: drawn in a frame
+    directiveHighlightAttrDic, // {highlight}
+    annotationAttrDic,         // "[*text]" in the chord line
+    labelAttrDic,              // a section's label
+    gridBarAttrDic,            // the bars of a grid section
 };
 
 struct AttrDicStyle {

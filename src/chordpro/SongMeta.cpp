@@ -52,8 +52,8 @@ QString expand(QStringView body, const SongMeta& meta, const QString* current, i
         secondBar < 0 ? body.sliced(bar + 1) : body.sliced(bar + 1, secondBar - bar - 1);
     if (present && !value.isEmpty())
         return substitute(presentPart, meta, &value, depth + 1);
-    return secondBar < 0 ? QString() : substitute(body.sliced(secondBar + 1), meta, current,
-                                                  depth + 1);
+    return secondBar < 0 ? QString()
+                         : substitute(body.sliced(secondBar + 1), meta, current, depth + 1);
 }
 
 QString substitute(QStringView text, const SongMeta& meta, const QString* current, int depth)

@@ -48,7 +48,8 @@ QColor alternateFoundBlue()
     return QColor(0, 122, 255);
 }
 
-BinderHeader binderHeader(const WindowSettings& settings, Pieces* piece, int currentSort)
+BinderHeader binderHeader(const WindowSettings& settings, Pieces* piece, int currentSort,
+                          const QString& keyAndCapo)
 {
     BinderHeader header;
     header.showTitle = !settings.hideTitleElementTitle;
@@ -63,6 +64,8 @@ BinderHeader binderHeader(const WindowSettings& settings, Pieces* piece, int cur
     if (!piece || !piece->pieceDet)
         return header;
     header.title = titleLine(settings, *piece->pieceDet, currentSort);
+    if (!keyAndCapo.isEmpty())
+        header.title.append({QStringLiteral(" • ") + keyAndCapo, headerGrey()});
     const int tempo = piece->pieceDet->tempoOk ? piece->pieceDet->tempo : piece->tempo();
     if (tempo >= 1)
         header.tempo = {QString::number(tempo), settings.colors.colorForObj(ActColor)};

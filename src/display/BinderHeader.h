@@ -54,6 +54,8 @@ QColor alternateFoundBlue();
 // "artist • title", the artist in the highlight colour; in title order "title • artist",
 // the artist grey; a played song ends in a check mark. An unknown artist leaves only the
 // title. The tempo reads the song's tempo, or "100" dimmed without one.
-BinderHeader binderHeader(const WindowSettings& settings, Pieces* piece, int currentSort);
+// A ChordPro song's key and capo (keyAndCapo) follow the title line, grey.
+BinderHeader binderHeader(const WindowSettings& settings, Pieces* piece, int currentSort,
+                          const QString& keyAndCapo = QString());
 
 } // namespace partivo

@@ -3,6 +3,7 @@
 #include "chordpro/ChordPro.h"
 #include "chordpro/ChordProFontMetrics.h"
 #include "chordpro/ChordProPainter.h"
+#include "chordpro/ChordProPrepare.h"
 #include "chordpro/ChordProRenderer.h"
 #include "display/WindowSettings.h"
 
@@ -31,11 +32,12 @@ chordpro::ChordProColors colorsOf(const WindowSettings& window)
 // The options a ChordPro pass depends on.
 QString passKey(const WindowSettings& window)
 {
-    return QStringLiteral("%1%2%3%4")
+    return QStringLiteral("%1%2%3%4%5")
         .arg(int(window.lyricsOnly))
         .arg(int(window.ratio21))
         .arg(int(window.chordProChordsBold))
-        .arg(int(window.chordProLyricsBold));
+        .arg(int(window.chordProLyricsBold))
+        .arg(int(window.chordProDiagramsHide));
 }
 
 } // namespace
@@ -50,6 +52,7 @@ struct SongPages::ChordProState {
         bool loaded = false;
         QHash<QString, int> pages;                        // by pass options
         QHash<QString, chordpro::ChordProPageView> views; // by options, page and view size
+        std::optional<QString> keyAndCapo;
     };
     QHash<QString, std::shared_ptr<Song>> songs;
 
@@ -96,11 +99,22 @@ int SongPages::pageCount(const QString& path, bool chordPro, const WindowSetting
     if (const auto known = song->pages.constFind(key); known != song->pages.constEnd())
         return *known;
     chordPro_->renderer.setBold({window.chordProLyricsBold, window.chordProChordsBold});
+    chordPro_->renderer.setDiagrams(!window.chordProDiagramsHide);
     const auto mode = chordpro::renderModeFor(window.lyricsOnly, window.ratio21);
     chordPro_->renderer.traiterChordProData(song->document, mode);
     const int pages = std::max(1, song->document.nbPages());
     song->pages.insert(key, pages);
     return pages;
+}
+
+QString SongPages::keyAndCapo(const QString& path)
+{
+    auto song = chordPro_->song(path);
+    if (!song->loaded)
+        return {};
+    if (!song->keyAndCapo)
+        song->keyAndCapo = chordpro::keyAndCapoLine(song->document.parse());
+    return *song->keyAndCapo;
 }
 
 void SongPages::paintChordPro(QPainter& painter, const QRectF& rect, const QString& path, int page,
@@ -123,6 +137,7 @@ void SongPages::paintChordPro(QPainter& painter, const QRectF& rect, const QStri
         request.modeAffichage = mode;
         request.ratio21 = window.ratio21;
         chordPro_->renderer.setBold({window.chordProLyricsBold, window.chordProChordsBold});
+        chordPro_->renderer.setDiagrams(!window.chordProDiagramsHide);
         view =
             song->views.insert(key, chordPro_->renderer.chargerPage(song->document, page, request));
     }

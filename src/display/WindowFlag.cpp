@@ -12,6 +12,7 @@ constexpr bool WindowSettings::*kFlags[] = {
     &WindowSettings::ratio21,
     &WindowSettings::chordProChordsBold,
     &WindowSettings::chordProLyricsBold,
+    &WindowSettings::chordProDiagramsHide,
     &WindowSettings::pageNoPDFHide,
     &WindowSettings::pageNoCHDHide,
     &WindowSettings::keywin,

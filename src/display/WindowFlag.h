@@ -10,6 +10,7 @@ enum class WindowFlag {
     ratio21,
     chordProChordsBold,
     chordProLyricsBold,
+    chordProDiagramsHide,
     pageNoPDFHide,
     pageNoCHDHide,
     keywin,

@@ -100,7 +100,10 @@ void WindowPDFx::setPDF(const std::shared_ptr<Pieces>& piece, int pageNo, bool z
 
 void WindowPDFx::refreshInfo()
 {
-    header_ = binderHeader(settings_, shown_.pieceCour.get(), shown_.currentSort);
+    const QString path = shownPath(shown_.pieceCour, false);
+    const QString keyAndCapo =
+        path.isEmpty() || isPdfPath(path) ? QString() : counts_.keyAndCapo(path);
+    header_ = binderHeader(settings_, shown_.pieceCour.get(), shown_.currentSort, keyAndCapo);
     changed();
 }
 
@@ -373,6 +376,7 @@ void WindowPDFx::flagChanged(WindowFlag flag)
 {
     switch (flag) {
     case WindowFlag::lyricsOnly:
+    case WindowFlag::chordProDiagramsHide:
         resetPDF();
         refreshTous();
         break;

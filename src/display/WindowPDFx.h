@@ -14,6 +14,12 @@ public:
     // message when it cannot be shown.
     virtual int pageCount(const QString& path, bool chordPro, const WindowSettings& window,
                           QString* error) = 0;
+    // What the header adds for a ChordPro song: its key and capo ("" for none).
+    virtual QString keyAndCapo(const QString& path)
+    {
+        (void)path;
+        return {};
+    }
 };
 
 // What one page view shows.

@@ -50,6 +50,8 @@ struct WindowSettings {
     bool lyricsOnly = false;
     bool chordProChordsBold = false;
     bool chordProLyricsBold = false;
+    // ChordPro songs end without the diagrams of their chords.
+    bool chordProDiagramsHide = false;
     bool pageNoPDFHide = false;
     bool pageNoCHDHide = false;
     int typeMetro = MetroDouble;

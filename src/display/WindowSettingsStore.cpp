@@ -36,6 +36,7 @@ constexpr BoolKey kBoolKeys[] = {
     {"ratio21", &WindowSettings::ratio21},
     {"chordProChordsBold", &WindowSettings::chordProChordsBold},
     {"chordProLyricsBold", &WindowSettings::chordProLyricsBold},
+    {"chordProDiagramsHide", &WindowSettings::chordProDiagramsHide},
     {"pageNoPDFHide", &WindowSettings::pageNoPDFHide},
     {"pageNoCHDHide", &WindowSettings::pageNoCHDHide},
     {"noShadow", &WindowSettings::noShadow},

@@ -1,5 +1,7 @@
 #include "library/NoteDirectives.h"
 
+#include <QRegularExpression>
+
 #include <QList>
 
 namespace partivo {
@@ -172,6 +174,23 @@ std::optional<QString> chordProDirective(const QString& text, QLatin1StringView 
     if (end < 0)
         return std::nullopt;
     return text.mid(start, end - start).trimmed();
+}
+
+std::optional<QString> chordProMeta(const QString& text, QLatin1StringView name)
+{
+    const QLatin1StringView opener("{meta:");
+    for (int at = indexOfAsciiIgnoringCase(text, opener, 0); at >= 0;
+         at = indexOfAsciiIgnoringCase(text, opener, at + 1)) {
+        const int end = text.indexOf(QLatin1Char('}'), at);
+        if (end < 0)
+            return std::nullopt;
+        const QString body = text.mid(at + opener.size(), end - at - opener.size()).trimmed();
+        const qsizetype blank = body.indexOf(QRegularExpression(QStringLiteral("\\s")));
+        const QString metaName = blank < 0 ? body : body.left(blank);
+        if (metaName.compare(name, Qt::CaseInsensitive) == 0 && blank > 0)
+            return body.mid(blank).trimmed();
+    }
+    return std::nullopt;
 }
 
 } // namespace partivo

@@ -35,5 +35,8 @@ QString noteLineForWindow(const QString& note, const QString& windowId, int mode
 // Value of a ChordPro directive such as "{title:" up to the next "}", trimmed; nothing
 // when the directive is missing or not closed.
 std::optional<QString> chordProDirective(const QString& text, QLatin1StringView directive);
+// The value of the first "{meta: NAME VALUE}" of that name (any case), trimmed; nothing when
+// the song has none.
+std::optional<QString> chordProMeta(const QString& text, QLatin1StringView name);
 
 } // namespace partivo

@@ -107,11 +107,19 @@ void PiecesDet::majInfoFromNote()
             auto t = chordProDirective(song, QLatin1StringView("{title:"));
             if (!t)
                 t = chordProDirective(song, QLatin1StringView("{t:"));
+            if (!t)
+                t = chordProMeta(song, QLatin1StringView("title"));
             if (t)
                 title = t;
         }
         if (!artistFromNote) {
-            auto a = chordProDirective(song, QLatin1StringView("{subtitle:"));
+            // The artist directive first, then the subtitle as songbooks used to name the
+            // artist.
+            auto a = chordProDirective(song, QLatin1StringView("{artist:"));
+            if (!a || a->isEmpty())
+                a = chordProMeta(song, QLatin1StringView("artist"));
+            if (!a || a->isEmpty())
+                a = chordProDirective(song, QLatin1StringView("{subtitle:"));
             if (!a)
                 a = chordProDirective(song, QLatin1StringView("{st:"));
             if (a)

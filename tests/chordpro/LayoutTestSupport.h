@@ -55,6 +55,18 @@ inline QString rowToken(const partivo::chordpro::ChordProRow& row)
     case RowKind::PageMark:
         token = QStringLiteral("---");
         break;
+    case RowKind::Label:
+        token = "@" + text;
+        break;
+    case RowKind::Grid:
+        token = "G:" + text;
+        break;
+    case RowKind::Figure:
+        token = "F:" + row.figureKind;
+        break;
+    case RowKind::Diagrams:
+        token = "D:" + QString::number(row.diagrams.size());
+        break;
     }
     return bar ? ">" + token : token;
 }

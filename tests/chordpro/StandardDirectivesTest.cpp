@@ -83,8 +83,7 @@ TEST(StandardDirectives, ReadInAnyCaseBesideTheProgramsOwn)
          "chordDefinition/define value=Am base-fret 1 frets x 0 2 2 1 0"},
         {"{no_grid}", "diagrams/no_grid"},
         {"{diagrams: off}", "diagrams/diagrams value=off"},
-        {"{image: src=\"cover.png\" width=100}",
-         "image/image value=src=\"cover.png\" width=100"},
+        {"{image: src=\"cover.png\" width=100}", "image/image value=src=\"cover.png\" width=100"},
         {"{x_app_setting: 1}", "ignored/x_app_setting value=1"},
         {"{textsize: 12}", "other"},
     };
@@ -244,7 +243,7 @@ TEST(StandardDirectives, TransposeMovesTheChordsAfterIt)
     // The song's own chord list is as written.
     EXPECT_EQ(song.chords.chords(), QStringList({"G", "D", "D/F#", "C"}));
 
-    const DirectiveCase values[] = {{"2", "2"}, {" -3 ", "-3"}, {"+1", "1"}, {"x", "0"},
+    const DirectiveCase values[] = {{"2", "2"},   {" -3 ", "-3"}, {"+1", "1"}, {"x", "0"},
                                     {"99", "24"}, {"-99", "-24"}, {"", "0"}};
     for (const DirectiveCase& c : values)
         EXPECT_EQ(transposeSemitones(QString::fromUtf8(c.text)), QString(c.expected).toInt())

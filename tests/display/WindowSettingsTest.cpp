@@ -28,6 +28,7 @@ TEST(WindowSettings, NewWindowStoresEveryDefaultUnderItsKey)
         {"S0ratio21", false},
         {"S0chordProChordsBold", false},
         {"S0chordProLyricsBold", false},
+        {"S0chordProDiagramsHide", false},
         {"S0pageNoPDFHide", false},
         {"S0pageNoCHDHide", false},
         {"S0noShadow", false},

@@ -1,5 +1,7 @@
 // Fuzz entry point: any bytes, decoded as a song file is, must parse without crashing, in
-// bounded time, into lines whose chords and directives point inside their text.
+// bounded time, into lines whose chords and directives point inside their text; the
+// arguments of every directive, read as a chord definition, give a drawable fingering or none.
+#include "chordpro/ChordFingering.h"
 #include "chordpro/ChordProMeta.h"
 #include "chordpro/ChordProParser.h"
 #include "platform/TextDecode.h"
@@ -18,6 +20,27 @@ void check(bool condition)
         std::abort();
 }
 
+// The text after a directive's name, as a chord definition.
+void checkChordDefinition(const QString& directiveText)
+{
+    qsizetype nameEnd = 0;
+    while (nameEnd < directiveText.size() &&
+           (directiveText[nameEnd].isLetter() || directiveText[nameEnd] == QLatin1Char('_')))
+        ++nameEnd;
+    const auto fingering =
+        chordpro::parseChordDefinition(QStringView(directiveText).sliced(nameEnd));
+    if (!fingering)
+        return;
+    check(!fingering->name.isEmpty());
+    check(fingering->baseFret >= 1 && fingering->baseFret <= chordpro::kMaxChordFret);
+    check(fingering->frets.size() <= chordpro::kMaxChordStrings);
+    check(fingering->fingers.isEmpty() || fingering->fingers.size() == fingering->frets.size());
+    for (int fret : fingering->frets)
+        check(fret >= -1 && fret <= chordpro::kMaxChordFret);
+    for (int finger : fingering->fingers)
+        check(finger >= 0 && finger <= chordpro::kMaxChordFinger);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -32,8 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         for (const chordpro::ParsedChord& chord : line.chords) {
             check(chord.pos >= 0 && chord.pos <= line.text.size());
         }
-        for (const chordpro::ParsedDirective& directive : line.directives)
+        for (const chordpro::ParsedDirective& directive : line.directives) {
             check(directive.pos >= 0 && directive.pos <= line.text.size());
+            checkChordDefinition(directive.text);
+        }
     }
     for (const QString& chord : song.chords.chords())
         check(!chord.isEmpty());
