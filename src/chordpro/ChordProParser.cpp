@@ -268,7 +268,8 @@ private:
         case Mode::ChordName:
             if (c == u']') {
                 closeChord();
-            } else if (c == u' ') {
+            } else if (c == u' ' && !chordName_.startsWith(u'*')) {
+                // A blank ends a chord name; an annotation may hold blanks.
                 closeChord();
                 mode_ = Mode::ChordLyrics;
                 line_.text += c;

@@ -2,6 +2,7 @@
 
 #include "chordpro/ChordDet.h"
 #include "chordpro/ChordList.h"
+#include "chordpro/ChordProDirectives.h"
 #include "chordpro/ChordProMeta.h"
 #include "chordpro/SpacesTabs.h"
 
@@ -70,6 +71,30 @@ void addDirectiveChords(QList<TransposableSpan>& spans, const QString& text, qsi
     }
 }
 
+// After "{start_of_abc}" and the other sections whose body is not lyrics: the position after
+// the line that ends the section (the end of the text when none does); -1 for any other
+// directive.
+qsizetype afterDelegatedSection(const QString& text, qsizetype open, qsizetype close)
+{
+    const StandardDirective d =
+        readStandardDirective(QStringView(text).sliced(open + 1, close - open - 1), {});
+    if (d.kind != StandardKind::SectionStart || !isDelegatedSection(d.name))
+        return -1;
+    qsizetype lineStart = text.indexOf(u'\n', close);
+    while (lineStart >= 0) {
+        ++lineStart;
+        qsizetype lineEnd = text.indexOf(u'\n', lineStart);
+        if (lineEnd < 0)
+            lineEnd = text.size();
+        QString line = text.sliced(lineStart, lineEnd - lineStart);
+        line.remove(u'\r');
+        if (endsSection(line, d.name))
+            return lineStart;
+        lineStart = lineEnd < text.size() ? lineEnd : -1;
+    }
+    return text.size();
+}
+
 // Chord names, with the reader's rules for brackets and the places where chords are not.
 QList<TransposableSpan> chordSpans(const QString& text, bool inDirectives)
 {
@@ -90,7 +115,8 @@ QList<TransposableSpan> chordSpans(const QString& text, bool inDirectives)
                 break;
             if (inDirectives)
                 addDirectiveChords(spans, text, i + 1, close);
-            i = close + 1;
+            const qsizetype after = afterDelegatedSection(text, i, close);
+            i = after >= 0 ? after : close + 1;
         } else if (c == u'[') {
             qsizetype end = i + 1;
             while (end < size && !endsChordName(text[end]))

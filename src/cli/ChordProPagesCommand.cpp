@@ -78,7 +78,8 @@ QString parseArgs(const QStringList& args, PagesArgs& out)
 bool isSongLine(const ChordProRow& row)
 {
     return row.sourceLine > 0 && (row.kind == RowKind::Chords || row.kind == RowKind::Lyrics ||
-                                  row.kind == RowKind::Empty || row.kind == RowKind::Comment);
+                                  row.kind == RowKind::Empty || row.kind == RowKind::Comment ||
+                                  row.kind == RowKind::Grid);
 }
 
 QJsonValue rowJson(const ChordProRow* row)
@@ -93,6 +94,35 @@ QJsonValue rowJson(const ChordProRow* row)
                        {QStringLiteral("text"), text}};
 }
 
+// What a page shows beyond lines of lyrics, each only when the page has some: section
+// labels, figures, chord diagrams and the number of columns.
+void addPageContents(QJsonObject& out, const ChordProPage& page)
+{
+    QJsonArray labels;
+    QJsonArray figures;
+    QJsonArray diagrams;
+    QList<double> columns;
+    for (const ChordProRow& row : page.rows) {
+        if (row.kind == RowKind::Label)
+            labels.append(row.text());
+        if (row.kind == RowKind::Figure)
+            figures.append(QJsonObject{{QStringLiteral("line"), row.sourceLine},
+                                       {QStringLiteral("kind"), row.figureKind}});
+        for (const ChordFingering& fingering : row.diagrams)
+            diagrams.append(fingering.name);
+        if (!columns.contains(row.left))
+            columns.append(row.left);
+    }
+    if (!labels.isEmpty())
+        out.insert(QStringLiteral("labels"), labels);
+    if (!figures.isEmpty())
+        out.insert(QStringLiteral("figures"), figures);
+    if (!diagrams.isEmpty())
+        out.insert(QStringLiteral("diagrams"), diagrams);
+    if (columns.size() > 1)
+        out.insert(QStringLiteral("columns"), columns.size());
+}
+
 QJsonObject pageJson(int pageNo, const ChordProPage& page)
 {
     const ChordProRow* first = nullptr;
@@ -104,10 +134,12 @@ QJsonObject pageJson(int pageNo, const ChordProPage& page)
             first = &row;
         last = &row;
     }
-    return QJsonObject{{QStringLiteral("page"), pageNo},
-                       {QStringLiteral("rows"), page.rows.size()},
-                       {QStringLiteral("first"), rowJson(first)},
-                       {QStringLiteral("last"), rowJson(last)}};
+    QJsonObject out{{QStringLiteral("page"), pageNo},
+                    {QStringLiteral("rows"), page.rows.size()},
+                    {QStringLiteral("first"), rowJson(first)},
+                    {QStringLiteral("last"), rowJson(last)}};
+    addPageContents(out, page);
+    return out;
 }
 
 } // namespace

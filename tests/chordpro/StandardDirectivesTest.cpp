@@ -152,6 +152,12 @@ TEST(StandardDirectives, DelegatedBodiesAreKeptAsWritten)
 
 TEST(StandardDirectives, AnnotationsAreNotChords)
 {
+    const ParsedSong spaced = readSong(u"[*ad lib.]la [*poco a poco\n");
+    ASSERT_EQ(spaced.annotations.size(), 2);
+    EXPECT_EQ(spaced.annotations[0].text, "ad lib.");
+    EXPECT_EQ(spaced.lines.first().text, "la ");
+    EXPECT_EQ(spaced.annotations[1].text, "poco a poco");
+
     const ParsedSong song = readSong(u"[*Rit.]slow [C]down [*]x\n");
     ASSERT_EQ(song.lines.first().chords.size(), 2);
     EXPECT_TRUE(song.lines.first().chords[0].annotation);

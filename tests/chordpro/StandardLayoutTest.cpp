@@ -50,8 +50,8 @@ ChordProLayout layOut(const QString& text, const LayoutSetup& setup = {})
     ChordProLayoutOptions options;
     options.sizeRefInst = {widthForChars(setup.chars), setup.height};
     options.attributes = ChordProAttributes::measure(metrics, 17, {});
-    options.nbMaxCarRef = nbMaxCarRefFor(options.sizeRefInst.width(),
-                                         options.attributes.fontSize1.width());
+    options.nbMaxCarRef =
+        nbMaxCarRefFor(options.sizeRefInst.width(), options.attributes.fontSize1.width());
     options.mode = setup.mode;
     options.diagrams = setup.diagrams;
     options.figures = setup.figures;
@@ -68,8 +68,7 @@ TEST(StandardLayout, SectionsLabelsRecallsAndComments)
 {
     const Case cases[] = {
         {"a label heads its section", "{sov: Verse 1}\nla\n{eov}", "~ ~ @Verse 1 L:la"},
-        {"a section without a label draws nothing more", "{start_of_bridge}\nla\n{eob}",
-         "~ L:la"},
+        {"a section without a label draws nothing more", "{start_of_bridge}\nla\n{eob}", "~ L:la"},
         {"a labelled chorus keeps its bar", "{soc: Refrain}\nla\n{eoc}\nout",
          "~ ~ @Refrain >E >L:la ~ L:out"},
         {"a recall repeats the chorus with its label", "{soc: R}\nla\n{eoc}\n{chorus}",
@@ -87,8 +86,9 @@ TEST(StandardLayout, SectionsLabelsRecallsAndComments)
          "~ L:e|--0--0--0--0--0--0--0--| L:not tab but long L:enough to wrap here"},
         {"grid cells stand in columns", "{sog}\n| G . | C |\n| Em7 . . | D |\n{eog}",
          "~ G:| G   . | C | G:| Em7 . . | D |"},
-        {"text blocks keep their lines", "{start_of_textblock}\n  a [C] b\n\nc\n"
-                                         "{end_of_textblock}",
+        {"text blocks keep their lines",
+         "{start_of_textblock}\n  a [C] b\n\nc\n"
+         "{end_of_textblock}",
          "~ L:  a [C] b E L:c"},
     };
     for (const Case& c : cases)
@@ -143,8 +143,8 @@ TEST(StandardLayout, PageAndColumnBreaks)
 
 TEST(StandardLayout, ColumnsNarrowTheLinesAndStandSideBySide)
 {
-    const ChordProLayout layout = layOut("{columns: 2}\none two three four five six\n1\n2\n3\n4",
-                                         {20, 99});
+    const ChordProLayout layout =
+        layOut("{columns: 2}\none two three four five six\n1\n2\n3\n4", {20, 99});
     QStringList placed;
     for (const ChordProRow& row : layout.pages.first().rows)
         placed << QStringLiteral("%1@%2").arg(row.text().trimmed()).arg(row.left);

@@ -51,6 +51,17 @@ CASES = [
     ("empty", pages(corpus("empty.cho")), 0, "empty.json", None),
     ("win1252", pages(corpus("win1252_accents.cho"), "--width", "200"), 0, "win1252.json",
      None),
+    # Songs written with the common ChordPro directives: labels, recalls, columns, figures
+    # and chord diagrams per page.
+    ("std_harbour_lights", pages(corpus("std_harbour_lights.cho")), 0,
+     "std_harbour_lights.json", None),
+    ("std_grid_and_tab", pages(corpus("std_grid_and_tab.cho"), "--height", "300"), 0,
+     "std_grid_and_tab.json", None),
+    ("std_figures", pages(corpus("std_figures.cho")), 0, "std_figures.json", None),
+    ("std_recall_and_define", pages(corpus("std_recall_and_define.cho")), 0,
+     "std_recall_and_define.json", None),
+    ("std_selectors", pages(corpus("std_selectors.cho"), "--lyrics-only"), 0,
+     "std_selectors_lyrics_only.json", None),
     ("missing_file", pages(song("nonexistent.cho")), 2, None, "is not a file"),
     ("folder", pages(DATA), 2, None, "is not a file"),
     ("no_file", pages("--width", "300"), 2, None, "usage"),
