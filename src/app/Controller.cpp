@@ -102,6 +102,7 @@ void Controller::awakeFromNib(const QString& startFolder)
     userGenre_ = validGenre(data_.prefs.intValue(QLatin1String(kInitialGenreKey)));
     data_.currentGenreG = userGenre_;
     music_->setFolder(musicFolder()); // indexed in the background
+    applyChordProOptions();
     windows_.chargerWinIDs(data_.prefs);
     // The windows of the last run come back where they were, as they were.
     loadStageLayout(data_.prefs, stageLayoutPrefix(shell_.screenCount()), windows_,

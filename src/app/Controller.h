@@ -24,6 +24,11 @@ inline constexpr char kNoteTimer[] = "noteProcessing";
 inline constexpr int kNoteTimerMs = 500;
 // The store's key of the music library's folder (absent: the desktop's music folder; "": none).
 inline constexpr char kMusicFolderKey[] = "musicFolder";
+// ChordPro songs: the instrument and user that directive selectors match, and whether
+// "{start_of_ly}" music is handed to lilypond.
+inline constexpr char kChordProInstrumentKey[] = "chordProInstrument";
+inline constexpr char kChordProUserKey[] = "chordProUser";
+inline constexpr char kChordProLilypondKey[] = "chordProLilypond";
 
 class Dialogs;
 class FileServices;
@@ -120,7 +125,14 @@ public:
     MusicLibrary& musicLibrary() { return *music_; }
     PlayerBridge& playerBridge() { return *bridge_; }
     QString musicFolder() const;
+    // Hands the ChordPro options of the preferences to the song reader.
+    void applyChordProOptions();
     void setMusicFolder(const QString& folder);
+    // The ChordPro options of the preferences; a change lays every song out again.
+    QString chordProInstrument() const;
+    QString chordProUser() const;
+    bool chordProLilypond() const;
+    void setChordProOptions(const QString& instrument, const QString& user, bool lilypond);
     void actionPlaySongNoReceived(int offset);
     void actionGoToGenreNoAndPlayPauseReceived(int genre);
     void actionPlayNextPauseReceived(int genre);

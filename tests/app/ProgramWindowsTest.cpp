@@ -4,6 +4,7 @@
 #include "app/widgets/KeyPadWindow.h"
 #include "app/widgets/PreferencesWindow.h"
 #include "app/widgets/ProgramShell.h"
+#include "chordpro/ChordPro.h"
 #include "display/TestSongs.h"
 #include "display/widgets/BinderWindow.h"
 #include "midi/Midi.h"
@@ -155,6 +156,37 @@ TEST(ProgramWindows, ClosingThePreferencesAppliesTheOptionsEverywhere)
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&w, &click);
     EXPECT_EQ(app.title(), QStringLiteral("Beta"));
+}
+
+TEST(ProgramWindows, TheChordProOptionsReachTheSongReader)
+{
+    Program app({{"Alpha.pdf", 1}});
+    app.shell.showPreferences();
+    PreferencesWindow* prefs = app.shell.preferences();
+    ASSERT_NE(prefs, nullptr);
+    EXPECT_EQ(prefs->instrumentField()->text(), QStringLiteral("guitar"));
+    EXPECT_FALSE(prefs->lilypondBox()->isChecked());
+    EXPECT_FALSE(ChordPro::lilypondAllowed());
+
+    prefs->instrumentField()->setText(QStringLiteral(" piano "));
+    prefs->userField()->setText(QStringLiteral("anna"));
+    prefs->lilypondBox()->setChecked(true);
+    prefs->close();
+    EXPECT_EQ(app.prefs.stringValue(QStringLiteral("chordProInstrument")), QStringLiteral("piano"));
+    EXPECT_EQ(app.prefs.stringValue(QStringLiteral("chordProUser")), QStringLiteral("anna"));
+    EXPECT_TRUE(app.prefs.boolValue(QStringLiteral("chordProLilypond")));
+    EXPECT_EQ(ChordPro::selectors().instrument, QStringLiteral("piano"));
+    EXPECT_EQ(ChordPro::selectors().user, QStringLiteral("anna"));
+    EXPECT_TRUE(ChordPro::lilypondAllowed());
+
+    // An emptied instrument is the guitar again.
+    app.shell.showPreferences();
+    prefs->instrumentField()->clear();
+    prefs->lilypondBox()->setChecked(false);
+    prefs->close();
+    EXPECT_EQ(ChordPro::selectors().instrument, QStringLiteral("guitar"));
+    EXPECT_FALSE(ChordPro::lilypondAllowed());
+    ChordPro::setSelectors({});
 }
 
 TEST(ProgramWindows, TheKeyTestNamesTheKeyPressed)

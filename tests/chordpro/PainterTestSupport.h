@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chordpro/ChordProPainter.h"
 #include "chordpro/ChordProPageView.h"
+#include "chordpro/ChordProPainter.h"
 
 #include <QImage>
 #include <QPainter>
@@ -10,7 +10,6 @@
 namespace painter_test {
 
 using namespace partivo::chordpro;
-
 
 // Colours no anti-aliased edge can produce by chance.
 inline ChordProColors testColors()
@@ -67,6 +66,5 @@ inline QRect boxOf(const QImage& image, const QColor& color)
                 box |= QRect(x, y, 1, 1);
     return box;
 }
-
 
 } // namespace painter_test

@@ -107,8 +107,7 @@ TEST_F(StandardPainterTest, DiagramsArePaintedInTheirCells)
         EXPECT_GT(countIn(image, box, colors_.textColor), 100) << i;
     }
     // Nothing beyond the second cell.
-    const QRectF after(row.left() + 2 * cell, row.top(), 611 - row.left() - 2 * cell,
-                       row.height());
+    const QRectF after(row.left() + 2 * cell, row.top(), 611 - row.left() - 2 * cell, row.height());
     EXPECT_EQ(countIn(image, after, colors_.textColor), 0);
 }
 

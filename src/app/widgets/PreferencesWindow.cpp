@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace partivo {
@@ -61,8 +62,49 @@ PreferencesWindow::PreferencesWindow(Controller& controller, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Preferences"));
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(buildGeneral());
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildGeneral());
+    left->addWidget(buildChordPro());
+    layout->addLayout(left);
     layout->addWidget(buildInputs());
+}
+
+QWidget* PreferencesWindow::buildChordPro()
+{
+    auto* box = new QGroupBox(QStringLiteral("ChordPro Songs"));
+    auto* form = new QFormLayout(box);
+    instrument_ = new QLineEdit;
+    instrument_->setPlaceholderText(QStringLiteral("guitar"));
+    instrument_->setToolTip(
+        QStringLiteral("Directives written for an instrument, such as {comment-piano: ...}, "
+                       "apply only when they name this one."));
+    form->addRow(QStringLiteral("Instrument:"), instrument_);
+    user_ = new QLineEdit;
+    user_->setPlaceholderText(qEnvironmentVariable("USER"));
+    user_->setToolTip(QStringLiteral("Directives written for a user apply only to this one."));
+    form->addRow(QStringLiteral("User:"), user_);
+    lilypond_ = new QCheckBox(QStringLiteral("Draw LilyPond music with lilypond"));
+    lilypond_->setToolTip(QStringLiteral(
+        "lilypond runs any command a song file holds: allow it only for songs you trust."));
+    form->addRow(lilypond_);
+    connect(instrument_, &QLineEdit::editingFinished, this, [this] { applyChordPro(); });
+    connect(user_, &QLineEdit::editingFinished, this, [this] { applyChordPro(); });
+    connect(lilypond_, &QCheckBox::toggled, this, [this] { applyChordPro(); });
+    return box;
+}
+
+void PreferencesWindow::applyChordPro()
+{
+    const QString instrument = instrument_->text().trimmed();
+    const QString user = user_->text().trimmed();
+    const bool lilypond = lilypond_->isChecked();
+    const QString storedInstrument = controller_.chordProInstrument();
+    const QString storedUser = controller_.chordProUser();
+    if ((instrument.isEmpty() ? QStringLiteral("guitar") : instrument) == storedInstrument &&
+        (user.isEmpty() ? qEnvironmentVariable("USER") : user) == storedUser &&
+        lilypond == controller_.chordProLilypond())
+        return;
+    controller_.setChordProOptions(instrument, user, lilypond);
 }
 
 QWidget* PreferencesWindow::buildGeneral()
@@ -174,6 +216,13 @@ void PreferencesWindow::showWithOptions(const Options& options)
         ajusterPlaceHolderString(input);
     }
     musicFolder_->setText(controller_.musicFolder());
+    {
+        // Filling the fields is not a change.
+        const QSignalBlocker blockLilypond(lilypond_);
+        instrument_->setText(controller_.chordProInstrument());
+        user_->setText(controller_.chordProUser());
+        lilypond_->setChecked(controller_.chordProLilypond());
+    }
     keyTest_->clear();
     show();
     raise();
@@ -221,6 +270,7 @@ void PreferencesWindow::showKeyTest(const QString& text)
 
 void PreferencesWindow::closeEvent(QCloseEvent* event)
 {
+    applyChordPro();
     controller_.applyOptions(options());
     QWidget::closeEvent(event);
 }

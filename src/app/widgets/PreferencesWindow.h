@@ -33,6 +33,9 @@ public:
     QLineEdit* keyTestField() const { return keyTest_; }
     QCheckBox* hiddenRegionsBox() const { return hiddenRegions_; }
     QLineEdit* musicFolderField() const { return musicFolder_; }
+    QLineEdit* instrumentField() const { return instrument_; }
+    QLineEdit* userField() const { return user_; }
+    QCheckBox* lilypondBox() const { return lilypond_; }
     // Asks for the music library's folder; the library is indexed again in the background.
     void chooseMusicFolder();
 
@@ -43,6 +46,9 @@ protected:
 private:
     QWidget* buildGeneral();
     QWidget* buildInputs();
+    QWidget* buildChordPro();
+    // The ChordPro options as the fields say, when they differ from the stored ones.
+    void applyChordPro();
     // Shows the parameter field, with its placeholder and tooltip, only for an action that
     // takes a parameter.
     void ajusterPlaceHolderString(InputId input);
@@ -65,6 +71,9 @@ private:
     std::array<QLineEdit*, kInputCount> params_{};
     QLineEdit* keyTest_ = nullptr;
     QLineEdit* musicFolder_ = nullptr;
+    QLineEdit* instrument_ = nullptr;
+    QLineEdit* user_ = nullptr;
+    QCheckBox* lilypond_ = nullptr;
 };
 
 } // namespace partivo
