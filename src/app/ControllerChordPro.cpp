@@ -29,8 +29,7 @@ void Controller::applyChordProOptions()
     ChordPro::setLilypondAllowed(chordProLilypond());
 }
 
-void Controller::setChordProOptions(const QString& instrument, const QString& user,
-                                    bool lilypond)
+void Controller::setChordProOptions(const QString& instrument, const QString& user, bool lilypond)
 {
     data_.prefs.setValue(QLatin1String(kChordProInstrumentKey), instrument.trimmed());
     data_.prefs.setValue(QLatin1String(kChordProUserKey), user.trimmed());
