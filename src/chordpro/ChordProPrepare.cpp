@@ -9,6 +9,8 @@ namespace partivo::chordpro {
 
 namespace {
 
+constexpr qsizetype kMaxRecalledLines = 20000;
+
 bool isOff(const QString& value)
 {
     const QString v = value.trimmed().toLower();
@@ -206,12 +208,16 @@ private:
     {
         const QString label =
             substituteMeta(directive.label.isEmpty() ? chorusLabel_ : directive.label, meta_);
-        if (chorus_.isEmpty() && !everHadChorus()) {
+        // Recalls add at most kMaxRecalledLines lines to a song, so that a file of a long
+        // chorus recalled thousands of times cannot swamp the layout.
+        if ((chorus_.isEmpty() && !everHadChorus()) ||
+            recalledLines_ + chorus_.size() > kMaxRecalledLines) {
             // Nothing to repeat: the recall shows as the cue "Chorus" (or its label).
             directive.kind = DirectiveKind::Comment;
             directive.value = label.isEmpty() ? QStringLiteral("Chorus") : label;
             return;
         }
+        recalledLines_ += chorus_.size();
         ParsedLine start;
         start.kind = LineKind::Directives;
         start.sourceLine = line.sourceLine;
@@ -259,6 +265,7 @@ private:
     bool usesCommonDirectives_ = false;
     bool diagramsSaid_ = false;
     bool transposeSeen_ = false;
+    qsizetype recalledLines_ = 0;
     QList<qsizetype> open_;
     bool capturing_ = false;
     QString chorusLabel_;

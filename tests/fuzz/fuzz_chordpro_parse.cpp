@@ -4,6 +4,7 @@
 #include "chordpro/ChordFingering.h"
 #include "chordpro/ChordProMeta.h"
 #include "chordpro/ChordProParser.h"
+#include "chordpro/ChordProPrepare.h"
 #include "platform/TextDecode.h"
 
 #include <QByteArray>
@@ -41,6 +42,30 @@ void checkChordDefinition(const QString& directiveText)
         check(finger >= 0 && finger <= chordpro::kMaxChordFinger);
 }
 
+// The pass after reading: sections within the song, annotations with text, recalls bounded,
+// attributes and substitutions read from every directive without trouble.
+void checkPrepared(const chordpro::ParsedSong& song)
+{
+    const chordpro::ParsedSong prepared =
+        chordpro::prepareSong(song, {QStringLiteral("piano"), QStringLiteral("anna")});
+    check(prepared.lines.size() >= song.lines.size());
+    check(prepared.lines.size() <= song.lines.size() + 20000 + 2 * song.lines.size());
+    const qsizetype lastLine = song.lines.isEmpty() ? 0 : song.lines.last().sourceLine;
+    for (const chordpro::SongSection& section : prepared.sections)
+        check(section.firstLine >= 1 && section.firstLine <= section.lastLine &&
+              section.lastLine <= lastLine);
+    for (const chordpro::SongAnnotation& annotation : prepared.annotations)
+        check(!annotation.text.isEmpty());
+    for (const chordpro::ParsedLine& line : song.lines) {
+        for (const chordpro::ParsedDirective& directive : line.directives) {
+            const QMap<QString, QString> attributes = chordpro::parseAttributes(directive.value);
+            for (auto it = attributes.cbegin(); it != attributes.cend(); ++it)
+                check(!it.key().isEmpty() && it.key() == it.key().toLower());
+            (void)chordpro::substituteMeta(directive.text, prepared.meta);
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -62,6 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     for (const QString& chord : song.chords.chords())
         check(!chord.isEmpty());
+    checkPrepared(song);
     const auto meta = chordpro::determinerTitreSousTitreCle(text);
     check(meta.titre.size() <= text.size() && meta.cle.size() <= text.size());
     const double fontSize = chordpro::obtenirFontSize(text, 17.0);
