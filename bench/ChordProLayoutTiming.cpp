@@ -57,6 +57,35 @@ QString makeLayoutSong(int lines)
     return song;
 }
 
+QString makeStandardLayoutSong(int lines)
+{
+    QString song = QStringLiteral("{title: Bench}\n{artist: Band}\n{key: G}\n{capo: 2}\n"
+                                  "{define: G base-fret 1 frets 3 2 0 0 3 3}\n");
+    int written = 5;
+    int verse = 1;
+    while (written < lines) {
+        song += QStringLiteral("{start_of_verse: label=\"Verse %1\"}\n").arg(verse++);
+        for (int i = 0; i < 4; ++i)
+            song +=
+                QStringLiteral("[%1]Walking down the [%2]road again, [*rit.][%3]singing all "
+                               "the [%4]way home\n")
+                    .arg(kChords[(written + i) % kChords.size()],
+                         kChords[(2 * i + 1) % kChords.size()],
+                         kChords[(3 * i + 2) % kChords.size()], kChords[(i + 3) % kChords.size()]);
+        song += QStringLiteral("{end_of_verse}\n");
+        written += 6;
+        if (verse == 2) {
+            song += QStringLiteral("{soc: Chorus}\n[C]Harbour lights, [G]harbour lights\n"
+                                   "[D]guide me through the [G]night\n{eoc}\n");
+            written += 4;
+        } else {
+            song += QStringLiteral("{chorus}\n{ci: %{artist} again}\n");
+            written += 2;
+        }
+    }
+    return song;
+}
+
 LayoutTiming timeChordProLayout(const QString& song, chordpro::RenderMode mode, int runs)
 {
     const chordpro::ChordProFontMetrics metrics;

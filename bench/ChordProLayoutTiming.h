@@ -36,6 +36,10 @@ void reportP99(const char* what, const std::vector<double>& ms, double targetMs,
 // A ChordPro song of `lines` source lines: metadata, verse comments, choruses with highlights
 // and chord-over-lyrics lines long enough that some wrap at the default reference width.
 QString makeLayoutSong(int lines);
+// The same length in the common ChordPro directives: labelled verses with annotations, a
+// chorus recalled after every verse, italic comments with metadata, a song-defined chord;
+// its chords end in diagrams.
+QString makeStandardLayoutSong(int lines);
 
 // Times whole passes (parse and layout) of the song against the start-up reference page with
 // the real font metrics, after a few passes to warm the font caches. Needs a QGuiApplication.
