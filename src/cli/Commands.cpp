@@ -58,8 +58,8 @@ const QList<Command>& commands()
          "current, as JSON.",
          runNote},
         {"chordpro", "chordpro info <file>",
-         "Parses a ChordPro file and prints its title, subtitle, key, font size, chord list and "
-         "parsed lines as JSON.",
+         "Parses a ChordPro file and prints its title, subtitle, key, font size, chord list, "
+         "parsed lines, metadata (meta), sections and annotations as JSON.",
          runChordPro},
         {"chordpro", "chordpro transpose <file> --by N [--spelling auto|flats|sharps]",
          "Prints the ChordPro text transposed by N semitones (-11 to 11), key directive "
@@ -68,7 +68,8 @@ const QList<Command>& commands()
         {"chordpro", "chordpro pages <file> [--width W] [--height H] [--lyrics-only]",
          "Lays the ChordPro song out against a reference page of W x H points (default "
          "611 x 752, each from 50 to 20000) with the real fonts and prints the page count and "
-         "each page's first and last line as JSON.",
+         "each page's first and last line, with its section labels, figures, chord diagrams "
+         "and columns where it has them, as JSON.",
          runChordPro},
         {"render",
          "render <folder-or-file> [--settings FILE] [--binder N] [--song N] [--mode 0|1|2|4|5] "
