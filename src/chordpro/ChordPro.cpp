@@ -51,6 +51,20 @@ void ChordPro::setChordProData(const QString& text)
 void ChordPro::determinerTitreSousTitreCle(const QString& text)
 {
     chordpro::TitreSousTitreCle meta = chordpro::determinerTitreSousTitreCle(text);
+    // "%{artist}" in a title or subtitle writes the song's metadata; a title given only as
+    // {meta: title ...} is the title.
+    if (meta.titre.contains(u"%{") || meta.sousTitre.contains(u"%{") || meta.titre.isEmpty()) {
+        const chordpro::SongMeta songMeta = chordpro::readSong(text, sharedSelectors()).meta;
+        // The search for a value ends at its first "}"; the reader's value is the whole one.
+        const QString title = songMeta.first(QStringLiteral("title"));
+        if (!title.isEmpty() && (meta.titre.isEmpty() || meta.titre.contains(u"%{")))
+            meta.titre = title;
+        const QString subtitle = songMeta.first(QStringLiteral("subtitle"));
+        if (!subtitle.isEmpty() && meta.sousTitre.contains(u"%{"))
+            meta.sousTitre = subtitle;
+        meta.titre = chordpro::substituteMeta(meta.titre, songMeta);
+        meta.sousTitre = chordpro::substituteMeta(meta.sousTitre, songMeta);
+    }
     titre_ = std::move(meta.titre);
     sousTitre_ = std::move(meta.sousTitre);
     cle_ = std::move(meta.cle);

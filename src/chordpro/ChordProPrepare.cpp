@@ -39,10 +39,9 @@ public:
     Preparer(ParsedSong& song, const Selectors& selectors)
         : song_(song), meta_(collectMeta(song, selectors))
     {
-        const QString key = meta_.value(QStringLiteral("key"));
-        spellingKey_ = !key.isEmpty() || song.chords.chords().isEmpty()
-                           ? key.section(u',', 0, 0).trimmed()
-                           : song.chords.chords().first();
+        const QString key = meta_.first(QStringLiteral("key"));
+        spellingKey_ =
+            !key.isEmpty() || song.chords.chords().isEmpty() ? key : song.chords.chords().first();
     }
 
     void run()
@@ -290,13 +289,7 @@ int transposeSemitones(const QString& value)
 QString keyAndCapoLine(const ParsedSong& song)
 {
     QStringList parts;
-    QString key;
-    for (const SongMeta::Entry& entry : song.meta.entries()) {
-        if (entry.name == u"key" && !entry.value.isEmpty()) {
-            key = entry.value;
-            break;
-        }
-    }
+    QString key = song.meta.first(QStringLiteral("key"));
     if (!key.isEmpty()) {
         if (song.transpose != 0) {
             ChordDet det = ChordDet::initWithChordSource(key);
@@ -305,7 +298,7 @@ QString keyAndCapoLine(const ParsedSong& song)
         }
         parts.append(key);
     }
-    const QString capo = song.meta.value(QStringLiteral("capo")).section(u',', 0, 0).trimmed();
+    const QString capo = song.meta.first(QStringLiteral("capo"));
     if (!capo.isEmpty())
         parts.append(QStringLiteral("Capo ") + capo);
     return parts.join(QStringLiteral(" • "));

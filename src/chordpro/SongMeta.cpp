@@ -100,6 +100,15 @@ QString SongMeta::value(const QString& name) const
     return values.join(QStringLiteral(", "));
 }
 
+QString SongMeta::first(const QString& name) const
+{
+    for (const Entry& entry : entries_) {
+        if (entry.name == name && !entry.value.isEmpty())
+            return entry.value;
+    }
+    return QString();
+}
+
 QString substituteMeta(QStringView text, const SongMeta& meta)
 {
     if (!text.contains(u"%{"))

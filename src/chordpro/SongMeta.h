@@ -21,6 +21,8 @@ public:
     bool contains(const QString& name) const;
     // Every value of that name joined by ", "; "" when none.
     QString value(const QString& name) const;
+    // The first non-empty value of that name; "" when none.
+    QString first(const QString& name) const;
 
 private:
     QList<Entry> entries_;

@@ -1,3 +1,4 @@
+#include "chordpro/ChordPro.h"
 #include "chordpro/ChordProDirectives.h"
 #include "chordpro/ChordProParser.h"
 #include "chordpro/ChordProPrepare.h"
@@ -200,6 +201,27 @@ TEST(StandardDirectives, CommentsAndLabelsTakeMetadata)
     EXPECT_EQ(song.lines[0].directives.first().value, "Key: Am");
     EXPECT_EQ(song.lines[2].directives.first().label, "Verse");
     EXPECT_EQ(song.meta.value("key"), "Am");
+}
+
+TEST(StandardDirectives, TitlesTakeMetadataAndTheMetaTitle)
+{
+    const struct {
+        const char* text;
+        const char* title;
+        const char* subtitle;
+    } cases[] = {
+        {"{title: %{artist} Live}\n{artist: Ann}", "Ann Live", ""},
+        {"{meta: title Long Road, Part 2}\n{st: by %{artist|%{}|nobody}}", "Long Road, Part 2",
+         "by nobody"},
+        {"{t: Own}\n{meta: title Other}", "Own", ""},
+        {"{title: 100%{ sure}", "100%{ sure", ""},
+    };
+    for (const auto& c : cases) {
+        partivo::ChordPro song;
+        song.determinerTitreSousTitreCle(QString::fromUtf8(c.text));
+        EXPECT_EQ(song.obtenirTitre(), QString::fromUtf8(c.title)) << c.text;
+        EXPECT_EQ(song.obtenirSousTitre(), QString::fromUtf8(c.subtitle)) << c.text;
+    }
 }
 
 QStringList lineTexts(const ParsedSong& song)
