@@ -162,7 +162,7 @@ public:
             if (!lineOpen_)
                 startLine(i);
             if (mode_ == Mode::Directive)
-                readDirectiveChar(source_[i]);
+                readDirectiveChar(source_[i], i);
             else
                 readChar(source_[i], i);
             if (source_[i] == u'\n')
@@ -290,7 +290,21 @@ private:
         }
     }
 
-    void readDirectiveChar(QChar c)
+    // "%{" at `at` opens a substitution only when the line closes it and the directive: a
+    // stray "%{" never makes a directive run on over the lines after it.
+    bool closesOnItsLine(qsizetype at) const
+    {
+        int open = substitutionDepth_ + 2;
+        for (qsizetype i = at + 1; i < source_.size() && source_[i] != u'\n'; ++i) {
+            if (source_[i] == u'{' && source_[i - 1] == u'%')
+                ++open;
+            else if (source_[i] == u'}' && --open == 0)
+                return true;
+        }
+        return false;
+    }
+
+    void readDirectiveChar(QChar c, qsizetype at)
     {
         // "%{name}" inside a directive is a substitution, not its end.
         if (c == u'}' && substitutionDepth_ > 0) {
@@ -299,7 +313,7 @@ private:
         } else if (c == u'}') {
             closeDirective(classify(directiveText_, options_.selectors));
         } else if (c != u'\n' && !isDropped(c)) {
-            if (c == u'{' && directiveText_.endsWith(u'%'))
+            if (c == u'{' && directiveText_.endsWith(u'%') && closesOnItsLine(at))
                 ++substitutionDepth_;
             directiveText_ += c;
         }

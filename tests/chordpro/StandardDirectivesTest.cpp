@@ -201,6 +201,13 @@ TEST(StandardDirectives, CommentsAndLabelsTakeMetadata)
     EXPECT_EQ(song.lines[0].directives.first().value, "Key: Am");
     EXPECT_EQ(song.lines[2].directives.first().label, "Verse");
     EXPECT_EQ(song.meta.value("key"), "Am");
+
+    // A "%{" the line does not close is text: the directive ends at its "}" as ever.
+    const ParsedSong stray = readSong(u"{c: 100%{ sure}\n[C]la\n{c: %{a|{b}}\n");
+    ASSERT_EQ(stray.lines.size(), 3);
+    EXPECT_EQ(stray.lines[0].directives.first().value, "100%{ sure");
+    EXPECT_EQ(stray.lines[1].text, "la");
+    EXPECT_EQ(stray.lines[2].directives.first().text, "c: %{a|{b}");
 }
 
 TEST(StandardDirectives, TitlesTakeMetadataAndTheMetaTitle)
