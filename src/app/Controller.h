@@ -140,6 +140,9 @@ public:
     // A companion window of that type (1 to 12) showing the current song, its note and the
     // track; none where the shell makes no windows.
     WindowPDFxSuper* newCompanionWindow(int winType);
+    // The key binder window's option: ChordPro songs end with their chord diagrams.
+    bool chordDiagramsShown() const;
+    void toggleChordDiagrams();
     // The metronome: on and off (quick presses count in), and the key window's next
     // metronome type (with a short preview when it is off).
     Metronome& metronome() { return metronome_; }

@@ -1,6 +1,9 @@
 #include "app/Controller.h"
 
 #include "chordpro/ChordPro.h"
+#include "display/WindowFlag.h"
+#include "display/WindowPDFxSuper.h"
+#include "display/WindowSettings.h"
 #include "platform/Prefs.h"
 
 namespace partivo {
@@ -37,6 +40,20 @@ void Controller::setChordProOptions(const QString& instrument, const QString& us
     applyChordProOptions();
     reloadDocuments();
     chargerPages();
+}
+
+bool Controller::chordDiagramsShown() const
+{
+    const WindowPDFxSuper* window = windows_.keyOrFirstBinderWindow();
+    return window && !window->settings().chordProDiagramsHide;
+}
+
+void Controller::toggleChordDiagrams()
+{
+    WindowPDFxSuper* window = windows_.keyOrFirstBinderWindow();
+    if (!window)
+        return;
+    window->iniFlag(WindowFlag::chordProDiagramsHide, !window->settings().chordProDiagramsHide);
 }
 
 } // namespace partivo

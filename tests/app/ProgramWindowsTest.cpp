@@ -189,6 +189,26 @@ TEST(ProgramWindows, TheChordProOptionsReachTheSongReader)
     ChordPro::setSelectors({});
 }
 
+TEST(ProgramWindows, TheWindowMenuTurnsChordDiagramsOffAndOn)
+{
+    Program app({{"Alpha.pdf", 1}});
+    QMenu* menu = app.menus().windowMenu();
+    QAction* diagrams = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (action->text() == QLatin1String("Chord Diagrams"))
+            diagrams = action;
+    }
+    ASSERT_NE(diagrams, nullptr);
+    emit menu->aboutToShow();
+    EXPECT_TRUE(diagrams->isChecked());
+    diagrams->trigger();
+    EXPECT_TRUE(app.window().binder().settings().chordProDiagramsHide);
+    emit menu->aboutToShow();
+    EXPECT_FALSE(diagrams->isChecked());
+    diagrams->trigger();
+    EXPECT_FALSE(app.window().binder().settings().chordProDiagramsHide);
+}
+
 TEST(ProgramWindows, TheKeyTestNamesTheKeyPressed)
 {
     Program app({{"Alpha.pdf", 1}});

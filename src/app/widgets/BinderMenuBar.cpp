@@ -109,6 +109,12 @@ void BinderMenuBar::buildWindowMenu()
         item(windowMenu_, obtenirTitle(type, idLabelText(QString())),
              [this, type] { controller_.newCompanionWindow(type); });
     }
+    windowMenu_->addSeparator();
+    QAction* diagrams = item(windowMenu_, QStringLiteral("Chord Diagrams"),
+                             [this] { controller_.toggleChordDiagrams(); });
+    diagrams->setCheckable(true);
+    connect(windowMenu_, &QMenu::aboutToShow, this,
+            [this, diagrams] { diagrams->setChecked(controller_.chordDiagramsShown()); });
 }
 
 void BinderMenuBar::showMidiSending(bool sending)
