@@ -49,7 +49,7 @@ QColor alternateFoundBlue()
 }
 
 BinderHeader binderHeader(const WindowSettings& settings, Pieces* piece, int currentSort,
-                          const QString& keyAndCapo)
+                          const ChordProHeading& chordPro)
 {
     BinderHeader header;
     header.showTitle = !settings.hideTitleElementTitle;
@@ -63,9 +63,12 @@ BinderHeader binderHeader(const WindowSettings& settings, Pieces* piece, int cur
     header.metroLabel = settings.colors.colorForObj(ActColor);
     if (!piece || !piece->pieceDet)
         return header;
-    header.title = titleLine(settings, *piece->pieceDet, currentSort);
-    if (!keyAndCapo.isEmpty())
-        header.title.append({QStringLiteral(" • ") + keyAndCapo, headerGrey()});
+    PiecesDet det = *piece->pieceDet;
+    if (det.titre.contains(u"%{") && !chordPro.title.isEmpty())
+        det.titre = chordPro.title;
+    header.title = titleLine(settings, det, currentSort);
+    if (!chordPro.keyAndCapo.isEmpty())
+        header.title.append({QStringLiteral(" • ") + chordPro.keyAndCapo, headerGrey()});
     const int tempo = piece->pieceDet->tempoOk ? piece->pieceDet->tempo : piece->tempo();
     if (tempo >= 1)
         header.tempo = {QString::number(tempo), settings.colors.colorForObj(ActColor)};

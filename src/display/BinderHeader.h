@@ -11,6 +11,12 @@ namespace partivo {
 class Pieces;
 struct WindowSettings;
 
+// What the header takes from a ChordPro song.
+struct ChordProHeading {
+    QString title; // with "%{...}" written out
+    QString keyAndCapo;
+};
+
 // One piece of text of the information lines, in its colour.
 struct HeaderPart {
     QString text;
@@ -54,8 +60,9 @@ QColor alternateFoundBlue();
 // "artist • title", the artist in the highlight colour; in title order "title • artist",
 // the artist grey; a played song ends in a check mark. An unknown artist leaves only the
 // title. The tempo reads the song's tempo, or "100" dimmed without one.
-// A ChordPro song's key and capo (keyAndCapo) follow the title line, grey.
+// For a ChordPro song: a title that holds "%{" is the song's own with its metadata written
+// out, and the key and capo follow the title line, grey.
 BinderHeader binderHeader(const WindowSettings& settings, Pieces* piece, int currentSort,
-                          const QString& keyAndCapo = QString());
+                          const ChordProHeading& chordPro = {});
 
 } // namespace partivo

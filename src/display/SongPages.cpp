@@ -52,7 +52,7 @@ struct SongPages::ChordProState {
         bool loaded = false;
         QHash<QString, int> pages;                        // by pass options
         QHash<QString, chordpro::ChordProPageView> views; // by options, page and view size
-        std::optional<QString> keyAndCapo;
+        std::optional<ChordProHeading> heading;
     };
     QHash<QString, std::shared_ptr<Song>> songs;
 
@@ -107,14 +107,18 @@ int SongPages::pageCount(const QString& path, bool chordPro, const WindowSetting
     return pages;
 }
 
-QString SongPages::keyAndCapo(const QString& path)
+ChordProHeading SongPages::chordProHeading(const QString& path)
 {
     auto song = chordPro_->song(path);
     if (!song->loaded)
         return {};
-    if (!song->keyAndCapo)
-        song->keyAndCapo = chordpro::keyAndCapoLine(song->document.parse());
-    return *song->keyAndCapo;
+    if (!song->heading) {
+        ChordPro& document = song->document;
+        document.determinerTitreSousTitreCle(document.chordProData());
+        song->heading =
+            ChordProHeading{document.obtenirTitre(), chordpro::keyAndCapoLine(document.parse())};
+    }
+    return *song->heading;
 }
 
 void SongPages::paintChordPro(QPainter& painter, const QRectF& rect, const QString& path, int page,

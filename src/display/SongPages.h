@@ -21,7 +21,7 @@ public:
 
     int pageCount(const QString& path, bool chordPro, const WindowSettings& window,
                   QString* error) override;
-    QString keyAndCapo(const QString& path) override;
+    ChordProHeading chordProHeading(const QString& path) override;
     // Paints page `page` of a ChordPro song into the rectangle with the window's colours.
     void paintChordPro(QPainter& painter, const QRectF& rect, const QString& path, int page,
                        const WindowSettings& window, int mode);

@@ -101,9 +101,9 @@ void WindowPDFx::setPDF(const std::shared_ptr<Pieces>& piece, int pageNo, bool z
 void WindowPDFx::refreshInfo()
 {
     const QString path = shownPath(shown_.pieceCour, false);
-    const QString keyAndCapo =
-        path.isEmpty() || isPdfPath(path) ? QString() : counts_.keyAndCapo(path);
-    header_ = binderHeader(settings_, shown_.pieceCour.get(), shown_.currentSort, keyAndCapo);
+    const ChordProHeading chordPro =
+        path.isEmpty() || isPdfPath(path) ? ChordProHeading() : counts_.chordProHeading(path);
+    header_ = binderHeader(settings_, shown_.pieceCour.get(), shown_.currentSort, chordPro);
     changed();
 }
 

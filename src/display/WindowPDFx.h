@@ -14,8 +14,9 @@ public:
     // message when it cannot be shown.
     virtual int pageCount(const QString& path, bool chordPro, const WindowSettings& window,
                           QString* error) = 0;
-    // What the header adds for a ChordPro song: its key and capo ("" for none).
-    virtual QString keyAndCapo(const QString& path)
+    // What the header takes from a ChordPro song: its title with "%{...}" written out, and
+    // its key and capo ("" for none).
+    virtual ChordProHeading chordProHeading(const QString& path)
     {
         (void)path;
         return {};

@@ -59,6 +59,26 @@ TEST(BinderHeader, TitleLineFollowsTheSortAndThePlayedMark)
     }
 }
 
+TEST(BinderHeader, AChordProSongAddsItsKeyAndCapoAndWritesOutItsTitle)
+{
+    const WindowSettings s = binderSettings();
+    const QColor normal = s.colors.colorForObj(ActColor);
+    const HeaderPart bullet{" • ", headerGrey()};
+    auto piece = song("/x/Song.cho");
+    piece->pieceDet->titre = "%{artist} Live";
+    piece->pieceDet->auteur = "Band";
+    const BinderHeader header =
+        binderHeader(s, piece.get(), 0, {"Band Live", QStringLiteral("G • Capo 2")});
+    EXPECT_EQ(header.title, (QList<HeaderPart>{{"Band Live", normal},
+                                               bullet,
+                                               {"Band", headerGrey()},
+                                               {" • G • Capo 2", headerGrey()}}));
+    // A title of the note or file name is kept as it is.
+    piece->pieceDet->titre = "From the note";
+    EXPECT_EQ(binderHeader(s, piece.get(), 0, {"Band Live", ""}).title.first().text,
+              "From the note");
+}
+
 TEST(BinderHeader, TempoFromTheNoteOrADimmedHundred)
 {
     const WindowSettings s = binderSettings();
