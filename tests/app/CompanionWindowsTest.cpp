@@ -33,7 +33,7 @@ TEST(CompanionWindows, TheWindowMenuNamesEveryCompanionType)
                                   "Object - Remaining Track Time", "Object - Progress",
                                   "Object - Note - Master", "Object - Metronome",
                                   "Object - Next Song Title", "Object - Artist Name + Title",
-                                  "Object - Empty Panel"}));
+                                  "Object - Empty Panel", "", "Chord Diagrams"}));
 }
 
 TEST(CompanionWindows, TrackTimeWindowFollowsTheTrack)
