@@ -48,13 +48,15 @@ void ChordPro::setChordProData(const QString& text)
     fontSize_ = obtenirFontSize(chordProData_, kDefaultFontSize);
 }
 
-void ChordPro::determinerTitreSousTitreCle(const QString& text)
+void ChordPro::determinerTitreSousTitreCle(const QString& text, const chordpro::SongMeta* known)
 {
     chordpro::TitreSousTitreCle meta = chordpro::determinerTitreSousTitreCle(text);
     // "%{artist}" in a title or subtitle writes the song's metadata; a title given only as
-    // {meta: title ...} is the title.
-    if (meta.titre.contains(u"%{") || meta.sousTitre.contains(u"%{") || meta.titre.isEmpty()) {
-        const chordpro::SongMeta songMeta = chordpro::readSong(text, sharedSelectors()).meta;
+    // {meta: title ...} is the title. The song is read for them only when it may hold them.
+    const bool metaTitle = meta.titre.isEmpty() && text.contains(u"meta", Qt::CaseInsensitive);
+    if (meta.titre.contains(u"%{") || meta.sousTitre.contains(u"%{") || metaTitle) {
+        const chordpro::SongMeta songMeta =
+            known ? *known : chordpro::readSong(text, sharedSelectors()).meta;
         // The search for a value ends at its first "}"; the reader's value is the whole one.
         const QString title = songMeta.first(QStringLiteral("title"));
         if (!title.isEmpty() && (meta.titre.isEmpty() || meta.titre.contains(u"%{")))

@@ -25,8 +25,11 @@ public:
     const QString& folder() const { return folder_; }
     void setChordProData(const QString& text);
 
-    // Sets titre, sousTitre and cle from the text (the editor passes its own text).
-    void determinerTitreSousTitreCle(const QString& text);
+    // Sets titre, sousTitre and cle from the text (the editor passes its own text). "%{...}"
+    // in a title or subtitle is written out from the song's metadata: `known` when the caller
+    // has read the song already, else the text is read for it when it may be needed.
+    void determinerTitreSousTitreCle(const QString& text,
+                                     const chordpro::SongMeta* known = nullptr);
     // The size "{fontsize:" asks for in the text, else defaultSize.
     static double obtenirFontSize(const QString& text, double defaultSize);
     // The size read by the last load or text change (kDefaultFontSize when none is asked).

@@ -8,11 +8,11 @@ namespace partivo::chordpro {
 
 namespace {
 
-using enum StandardKind;
+using enum DirectiveKind;
 
 struct Entry {
     QStringView name;
-    StandardKind kind;
+    DirectiveKind kind;
     // The section, metadata or canonical name it stands for.
     QStringView canonical;
     CommentStyle style = CommentStyle::Plain;
@@ -20,8 +20,8 @@ struct Entry {
 
 // Names in lower case. start_of_X and end_of_X are read for any X besides these.
 constexpr std::array<Entry, 54> kEntries = {{
-    {u"soc", SectionStart, u"chorus"},
-    {u"eoc", SectionEnd, u"chorus"},
+    {u"soc", ChorusStart, u"chorus"},
+    {u"eoc", ChorusEnd, u"chorus"},
     {u"sov", SectionStart, u"verse"},
     {u"eov", SectionEnd, u"verse"},
     {u"sob", SectionStart, u"bridge"},
@@ -95,19 +95,15 @@ struct SplitName {
 SplitName splitName(QStringView text)
 {
     const QStringView trimmed = trimSpacesTabs(text);
-    qsizetype end = 0;
-    while (end < trimmed.size() && trimmed[end] != u':' && !isSpaceOrTab(trimmed[end]))
-        ++end;
+    QStringView name = writtenName(trimmed);
     SplitName out;
-    QStringView name = trimmed.first(end);
     const qsizetype dash = name.indexOf(u'-');
+    QStringView rest = trimSpacesTabs(trimmed.sliced(name.size()));
     if (dash > 0) {
         out.selector = name.sliced(dash + 1).toString();
         name = name.first(dash);
     }
     out.name = name.toString().toLower();
-    QStringView rest = trimmed.sliced(end);
-    rest = trimSpacesTabs(rest);
     if (rest.startsWith(u':'))
         rest = trimSpacesTabs(rest.sliced(1));
     out.value = rest.toString();
@@ -158,26 +154,26 @@ StandardDirective readStandardDirective(QStringView text, const Selectors& selec
         out.name = entry->canonical.toString();
         out.style = entry->style;
     } else if (split.name.startsWith(u"start_of_") && split.name.size() > 9) {
-        out.kind = SectionStart;
         out.name = split.name.sliced(9);
+        out.kind = out.name == u"chorus" ? ChorusStart : SectionStart;
     } else if (split.name.startsWith(u"end_of_") && split.name.size() > 7) {
-        out.kind = SectionEnd;
         out.name = split.name.sliced(7);
+        out.kind = out.name == u"chorus" ? ChorusEnd : SectionEnd;
     } else {
         out.name = split.name;
         return out;
     }
-    if (out.kind == SectionStart || out.kind == ChorusRecall)
+    if (out.kind == SectionStart || out.kind == ChorusStart || out.kind == ChorusRecall)
         out.label = labelOf(out.value);
     if (out.kind == Metadata && out.value.isEmpty()) {
-        out.kind = Unknown;
+        out.kind = Other;
         return out;
     }
     if (out.kind == Metadata && out.name == u"meta") {
         // {meta: NAME VALUE}: the first word names the metadata.
         const SplitName inner = splitName(out.value);
         if (inner.name.isEmpty()) {
-            out.kind = Unknown;
+            out.kind = Other;
             return out;
         }
         out.name = inner.name;
@@ -225,16 +221,40 @@ bool isDelegatedSection(const QString& name)
     return name == u"svg" || name == u"abc" || name == u"ly" || name == u"textblock";
 }
 
-bool endsSection(QStringView line, const QString& name)
+QStringView writtenName(QStringView text)
 {
-    const QStringView trimmed = trimSpacesTabs(line);
-    if (trimmed.size() < 2 || trimmed.front() != u'{' || trimmed.back() != u'}')
-        return false;
-    const SplitName split = splitName(trimmed.sliced(1, trimmed.size() - 2));
-    if (split.name.startsWith(u"end_of_"))
-        return split.name.sliced(7) == name;
-    const Entry* entry = findEntry(split.name);
-    return entry && entry->kind == SectionEnd && entry->canonical == name;
+    qsizetype begin = 0;
+    while (begin < text.size() && isSpaceOrTab(text[begin]))
+        ++begin;
+    qsizetype end = begin;
+    while (end < text.size() && text[end] != u':' && !isSpaceOrTab(text[end]))
+        ++end;
+    return text.sliced(begin, end - begin);
+}
+
+qsizetype sectionEnd(QStringView text, qsizetype from, const QString& name)
+{
+    for (qsizetype lineStart = from; lineStart < text.size();) {
+        qsizetype lineEnd = text.indexOf(u'\n', lineStart);
+        if (lineEnd < 0)
+            lineEnd = text.size();
+        QString line = text.sliced(lineStart, lineEnd - lineStart).toString();
+        line.remove(u'\r');
+        const QStringView trimmed = trimSpacesTabs(line);
+        if (trimmed.size() >= 2 && trimmed.front() == u'{' && trimmed.back() == u'}') {
+            const SplitName split = splitName(trimmed.sliced(1, trimmed.size() - 2));
+            const Entry* entry = findEntry(split.name);
+            const bool ends = split.name.startsWith(u"end_of_")
+                                  ? split.name.sliced(7) == name
+                                  : entry &&
+                                        (entry->kind == SectionEnd || entry->kind == ChorusEnd) &&
+                                        entry->canonical == name;
+            if (ends)
+                return lineStart;
+        }
+        lineStart = lineEnd + 1;
+    }
+    return text.size();
 }
 
 } // namespace partivo::chordpro

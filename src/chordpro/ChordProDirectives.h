@@ -6,24 +6,29 @@
 
 namespace partivo::chordpro {
 
-// What a directive written in the common ChordPro form means: the program's own directives
-// are matched first by the parser, exactly as written; every other name is looked up here
-// in any case.
-enum class StandardKind {
-    Unknown,         // not a directive the program knows: draws nothing
-    Ignored,         // "x_" directives and those whose selector does not match
-    SectionStart,    // start_of_X and its short forms
-    SectionEnd,      // end_of_X and its short forms
-    ChorusRecall,    // {chorus}
-    Comment,         // comment, comment_italic, comment_box, highlight and short forms
-    Metadata,        // title, artist, ..., and {meta: NAME VALUE}
+enum class DirectiveKind {
+    HighlightStart, // {soh}
+    HighlightEnd,   // {eoh}
+    EmbeddedStart,  // {soe}: chords inside the lyrics line from the next line on
+    EmbeddedEnd,    // {eoe}
+    ChorusStart,    // {soc} or {start_of_chorus}
+    ChorusEnd,      // {eoc} or {end_of_chorus}
+    Comment,        // {c:...} or {comment:...}; `value` is the text to draw
+    Metadata,       // title, t, subtitle, st, key, k, fontsize, artist, capo, meta...: never drawn
+    Other,          // any other directive: draws nothing
+    Unclosed,       // "{" without "}": it took the rest of the text; draws nothing
+    // The common ChordPro directives besides the program's own.
+    SectionStart,    // start_of_X (not chorus): `name` X, `label`; delegated ones carry `body`
+    SectionEnd,      // end_of_X
+    ChorusRecall,    // {chorus}: the last chorus again
     Transpose,       // {transpose: N}
     NewPage,         // new_page, new_physical_page
     ColumnBreak,     // column_break
     Columns,         // {columns: N}
     ChordDefinition, // define, chord
-    Diagrams,        // diagrams, grid, no_grid
-    Image,           // {image: src=...}
+    Diagrams,        // diagrams, grid, no_grid: `name` and `value`
+    Image,           // {image: ...}: `value` holds the attributes
+    Ignored,         // "x_" directives and directives for another instrument or user
 };
 
 enum class CommentStyle { Plain, Italic, Box, Highlight };
@@ -34,8 +39,12 @@ struct Selectors {
     QString user;
 };
 
+// A directive written in the common ChordPro form. The program's own directives are matched
+// first by the parser, exactly as written; every other name is looked up here in any case:
+// Other when the program does not know it, Ignored for "x_" directives and those whose
+// selector does not match.
 struct StandardDirective {
-    StandardKind kind = StandardKind::Unknown;
+    DirectiveKind kind = DirectiveKind::Other;
     // Sections: the section's name ("verse", "chorus", "tab", ...). Metadata: the metadata
     // name ("artist"; for {meta: artist X} also "artist"). Otherwise the directive's name.
     QString name;
@@ -58,8 +67,13 @@ QMap<QString, QString> parseAttributes(QStringView text);
 // Sections whose body is not lyrics: kept as written and drawn as a figure.
 bool isDelegatedSection(const QString& name);
 
-// True when `line` (trimmed) is the directive that ends the section `name`: end_of_NAME or
-// its short form, in any case, with or without a selector.
-bool endsSection(QStringView line, const QString& name);
+// The directive's name as written: from its first character that is not a blank up to a
+// colon, a blank or the end.
+QStringView writtenName(QStringView text);
+
+// Where the section `name` that starts at `from` (the start of the line after its start
+// directive) ends: the start of the line that holds end_of_NAME or its short form (in any
+// case, with or without a selector), or the end of the text when no line does.
+qsizetype sectionEnd(QStringView text, qsizetype from, const QString& name);
 
 } // namespace partivo::chordpro

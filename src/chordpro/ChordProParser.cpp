@@ -40,25 +40,14 @@ constexpr std::array<CommentPrefix, 4> kCommentPrefixes = {{
     {u"c ", 3},
 }};
 
-// What a closed directive is, with what it carries.
-struct Classified {
-    DirectiveKind kind = DirectiveKind::Other;
-    QString value;
-    QString name;
-    QString label;
-    CommentStyle style = CommentStyle::Plain;
-};
-
 // The program's own names keep their own reading: comments only as the prefixes above
 // give them ("{c:}" and "{C: x}" stay directives that draw nothing), chorus sections only
 // in lower case right after "{" ("{Soc}" is not a chorus, "{soc: Chorus}" is).
 bool isOwnNameWrittenOtherwise(QStringView text)
 {
     const QStringView trimmed = trimSpacesTabs(text);
-    qsizetype end = 0;
-    while (end < trimmed.size() && trimmed[end] != u':' && !isSpaceOrTab(trimmed[end]))
-        ++end;
-    const QStringView name = trimmed.first(end);
+    const QStringView name = writtenName(trimmed);
+    const qsizetype end = name.size();
     const QString lower = name.toString().toLower();
     if (lower == u"c" || lower == u"comment")
         return true;
@@ -73,44 +62,9 @@ bool isOwnNameWrittenOtherwise(QStringView text)
     return false;
 }
 
-DirectiveKind kindOf(const StandardDirective& d)
-{
-    switch (d.kind) {
-    case StandardKind::Unknown:
-        return DirectiveKind::Other;
-    case StandardKind::Ignored:
-        return DirectiveKind::Ignored;
-    case StandardKind::SectionStart:
-        return d.name == u"chorus" ? DirectiveKind::ChorusStart : DirectiveKind::SectionStart;
-    case StandardKind::SectionEnd:
-        return d.name == u"chorus" ? DirectiveKind::ChorusEnd : DirectiveKind::SectionEnd;
-    case StandardKind::ChorusRecall:
-        return DirectiveKind::ChorusRecall;
-    case StandardKind::Comment:
-        return DirectiveKind::Comment;
-    case StandardKind::Metadata:
-        return DirectiveKind::Metadata;
-    case StandardKind::Transpose:
-        return DirectiveKind::Transpose;
-    case StandardKind::NewPage:
-        return DirectiveKind::NewPage;
-    case StandardKind::ColumnBreak:
-        return DirectiveKind::ColumnBreak;
-    case StandardKind::Columns:
-        return DirectiveKind::Columns;
-    case StandardKind::ChordDefinition:
-        return DirectiveKind::ChordDefinition;
-    case StandardKind::Diagrams:
-        return DirectiveKind::Diagrams;
-    case StandardKind::Image:
-        return DirectiveKind::Image;
-    }
-    return DirectiveKind::Other;
-}
-
 // The kind of a closed directive and the value it carries: the program's own directives
 // first, exactly as they always were read, then the common ones in any case.
-Classified classify(QStringView text, const Selectors& selectors)
+StandardDirective classify(QStringView text, const Selectors& selectors)
 {
     for (const SectionDirective& section : kSectionDirectives) {
         if (text == section.text)
@@ -118,24 +72,23 @@ Classified classify(QStringView text, const Selectors& selectors)
     }
     for (const CommentPrefix& comment : kCommentPrefixes) {
         if (text.size() >= comment.minLength && text.startsWith(comment.prefix))
-            return {DirectiveKind::Comment,
-                    trimSpacesTabs(text.sliced(comment.prefix.size())).toString(),
-                    QStringLiteral("comment"), QString(), CommentStyle::Plain};
+            return {DirectiveKind::Comment, QStringLiteral("comment"),
+                    trimSpacesTabs(text.sliced(comment.prefix.size())).toString(), QString(),
+                    CommentStyle::Plain};
     }
     if (isMetadataDirective(text)) {
         const qsizetype colon = text.indexOf(u':');
         const StandardDirective d = readStandardDirective(text, selectors);
-        return {DirectiveKind::Metadata, trimSpacesTabs(text.sliced(colon + 1)).toString(),
-                d.kind == StandardKind::Metadata ? d.name : QStringLiteral("fontsize"), QString(),
-                CommentStyle::Plain};
+        return {DirectiveKind::Metadata,
+                d.kind == DirectiveKind::Metadata ? d.name : QStringLiteral("fontsize"),
+                trimSpacesTabs(text.sliced(colon + 1)).toString(), QString(), CommentStyle::Plain};
     }
     if (isOwnNameWrittenOtherwise(text))
         return {};
-    const StandardDirective d = readStandardDirective(text, selectors);
-    const DirectiveKind kind = kindOf(d);
-    if (kind == DirectiveKind::Other)
+    StandardDirective d = readStandardDirective(text, selectors);
+    if (d.kind == DirectiveKind::Other)
         return {};
-    return {kind, d.value, d.name, d.label, d.style};
+    return d;
 }
 
 // One pass over the text. The modes are those of a character-by-character reader: plain
@@ -151,7 +104,7 @@ public:
         qsizetype i = 0;
         while (i < size) {
             if (!rawSection_.isEmpty() && !lineOpen_ && mode_ == Mode::Text) {
-                i = readRawLine(i);
+                i = readRawSection(i);
                 continue;
             }
             if (mode_ != Mode::Directive && source_[i] == u'#' &&
@@ -190,26 +143,23 @@ private:
         return lineEnd + 1;
     }
 
-    // One line of a section kept as written (or skipped). The line that ends the section is
-    // read as any other line.
-    qsizetype readRawLine(qsizetype at)
+    // The lines of a section kept as written (or skipped), up to the line that ends it, which
+    // is then read as any other line.
+    qsizetype readRawSection(qsizetype at)
     {
-        qsizetype lineEnd = source_.indexOf(u'\n', at);
-        const qsizetype next = lineEnd < 0 ? source_.size() : lineEnd + 1;
-        if (lineEnd < 0)
-            lineEnd = source_.size();
-        QString line = source_.sliced(at, lineEnd - at).toString();
-        line.remove(u'\r');
-        line.remove(QChar(0));
-        if (endsSection(line, rawSection_)) {
-            rawSection_.clear();
-            return at;
+        const qsizetype end = sectionEnd(source_, at, rawSection_);
+        const QStringView lines = source_.sliced(at, end - at);
+        newlines_ += lines.count(u'\n');
+        if (rawKeep_ && !lines.isEmpty()) {
+            QString body = lines.toString();
+            body.remove(u'\r');
+            body.remove(QChar(0));
+            if (!body.endsWith(u'\n'))
+                body += u'\n';
+            song_.lines[rawLine_].directives[rawDirective_].body = body;
         }
-        if (rawKeep_)
-            song_.lines[rawLine_].directives[rawDirective_].body += line + u'\n';
-        if (lineEnd < source_.size())
-            ++newlines_;
-        return next;
+        rawSection_.clear();
+        return end;
     }
 
     void startLine(qsizetype at)
@@ -334,7 +284,7 @@ private:
             mode_ = Mode::Text;
     }
 
-    void closeDirective(Classified c)
+    void closeDirective(StandardDirective c)
     {
         ParsedDirective directive;
         directive.kind = c.kind;

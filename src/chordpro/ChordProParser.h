@@ -20,31 +20,6 @@ struct ParsedChord {
     bool annotation = false;
 };
 
-enum class DirectiveKind {
-    HighlightStart, // {soh}
-    HighlightEnd,   // {eoh}
-    EmbeddedStart,  // {soe}: chords inside the lyrics line from the next line on
-    EmbeddedEnd,    // {eoe}
-    ChorusStart,    // {soc} or {start_of_chorus}
-    ChorusEnd,      // {eoc} or {end_of_chorus}
-    Comment,        // {c:...} or {comment:...}; `value` is the text to draw
-    Metadata,       // title, t, subtitle, st, key, k, fontsize, artist, capo, meta...: never drawn
-    Other,          // any other directive: draws nothing
-    Unclosed,       // "{" without "}": it took the rest of the text; draws nothing
-    // The common ChordPro directives besides the program's own.
-    SectionStart,    // start_of_X (not chorus): `name` X, `label`; delegated ones carry `body`
-    SectionEnd,      // end_of_X
-    ChorusRecall,    // {chorus}: the last chorus again
-    Transpose,       // {transpose: N}
-    NewPage,         // new_page, new_physical_page
-    ColumnBreak,     // column_break
-    Columns,         // {columns: N}
-    ChordDefinition, // define, chord
-    Diagrams,        // diagrams, grid, no_grid: `name` and `value`
-    Image,           // {image: ...}: `value` holds the attributes
-    Ignored,         // "x_" directives and directives for another instrument or user
-};
-
 struct ParsedDirective {
     DirectiveKind kind = DirectiveKind::Other;
     // The text between the braces; line ends, carriage returns, tabs and NULs dropped.

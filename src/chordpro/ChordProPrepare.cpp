@@ -175,6 +175,7 @@ private:
         song_.sections.append({kind, directive.label, sourceLine, sourceLine});
         if (directive.kind == DirectiveKind::ChorusStart) {
             chorusLabel_ = directive.label;
+            chorusSeen_ = true;
             capturing_ = true;
             chorus_.clear();
         }
@@ -209,8 +210,7 @@ private:
             substituteMeta(directive.label.isEmpty() ? chorusLabel_ : directive.label, meta_);
         // Recalls add at most kMaxRecalledLines lines to a song, so that a file of a long
         // chorus recalled thousands of times cannot swamp the layout.
-        if ((chorus_.isEmpty() && !everHadChorus()) ||
-            recalledLines_ + chorus_.size() > kMaxRecalledLines) {
+        if (!chorusSeen_ || recalledLines_ + chorus_.size() > kMaxRecalledLines) {
             // Nothing to repeat: the recall shows as the cue "Chorus" (or its label).
             directive.kind = DirectiveKind::Comment;
             directive.value = label.isEmpty() ? QStringLiteral("Chorus") : label;
@@ -251,12 +251,6 @@ private:
         }
     }
 
-    bool everHadChorus() const
-    {
-        return std::any_of(song_.sections.cbegin(), song_.sections.cend(),
-                           [](const SongSection& s) { return s.kind == u"chorus"; });
-    }
-
     ParsedSong& song_;
     SongMeta meta_;
     QString spellingKey_;
@@ -267,6 +261,7 @@ private:
     qsizetype recalledLines_ = 0;
     QList<qsizetype> open_;
     bool capturing_ = false;
+    bool chorusSeen_ = false;
     QString chorusLabel_;
     QList<ParsedLine> chorus_;
 };

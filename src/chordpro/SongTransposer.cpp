@@ -78,21 +78,10 @@ qsizetype afterDelegatedSection(const QString& text, qsizetype open, qsizetype c
 {
     const StandardDirective d =
         readStandardDirective(QStringView(text).sliced(open + 1, close - open - 1), {});
-    if (d.kind != StandardKind::SectionStart || !isDelegatedSection(d.name))
+    if (d.kind != DirectiveKind::SectionStart || !isDelegatedSection(d.name))
         return -1;
-    qsizetype lineStart = text.indexOf(u'\n', close);
-    while (lineStart >= 0) {
-        ++lineStart;
-        qsizetype lineEnd = text.indexOf(u'\n', lineStart);
-        if (lineEnd < 0)
-            lineEnd = text.size();
-        QString line = text.sliced(lineStart, lineEnd - lineStart);
-        line.remove(u'\r');
-        if (endsSection(line, d.name))
-            return lineStart;
-        lineStart = lineEnd < text.size() ? lineEnd : -1;
-    }
-    return text.size();
+    const qsizetype lineEnd = text.indexOf(u'\n', close);
+    return lineEnd < 0 ? text.size() : sectionEnd(text, lineEnd + 1, d.name);
 }
 
 // Chord names, with the reader's rules for brackets and the places where chords are not.

@@ -13,17 +13,18 @@ namespace {
 
 constexpr int kDefaultTempo = 100;
 
-QList<HeaderPart> titleLine(const WindowSettings& s, const PiecesDet& det, int currentSort)
+QList<HeaderPart> titleLine(const WindowSettings& s, const PiecesDet& det, const QString& title,
+                            int currentSort)
 {
     const QColor normal = s.colors.colorForObj(ActColor);
     const QString mark = det.played ? QStringLiteral("✅") : QString();
     const bool hasArtist = !knownArtist(det.auteur).isEmpty();
     if (!hasArtist)
-        return {{det.titre + mark, normal}};
+        return {{title + mark, normal}};
     const HeaderPart bullet{QStringLiteral(" • "), headerGrey()};
     if (currentSort == 1)
-        return {{det.auteur, s.colors.colorForObj(HighColor)}, bullet, {det.titre + mark, normal}};
-    return {{det.titre, normal}, bullet, {det.auteur + mark, headerGrey()}};
+        return {{det.auteur, s.colors.colorForObj(HighColor)}, bullet, {title + mark, normal}};
+    return {{title, normal}, bullet, {det.auteur + mark, headerGrey()}};
 }
 
 HeaderPart idPart(const WindowSettings& s)
@@ -63,10 +64,9 @@ BinderHeader binderHeader(const WindowSettings& settings, Pieces* piece, int cur
     header.metroLabel = settings.colors.colorForObj(ActColor);
     if (!piece || !piece->pieceDet)
         return header;
-    PiecesDet det = *piece->pieceDet;
-    if (det.titre.contains(u"%{") && !chordPro.title.isEmpty())
-        det.titre = chordPro.title;
-    header.title = titleLine(settings, det, currentSort);
+    const PiecesDet& det = *piece->pieceDet;
+    const bool writtenOut = det.titre.contains(u"%{") && !chordPro.title.isEmpty();
+    header.title = titleLine(settings, det, writtenOut ? chordPro.title : det.titre, currentSort);
     if (!chordPro.keyAndCapo.isEmpty())
         header.title.append({QStringLiteral(" • ") + chordPro.keyAndCapo, headerGrey()});
     const int tempo = piece->pieceDet->tempoOk ? piece->pieceDet->tempo : piece->tempo();

@@ -114,9 +114,9 @@ ChordProHeading SongPages::chordProHeading(const QString& path)
         return {};
     if (!song->heading) {
         ChordPro& document = song->document;
-        document.determinerTitreSousTitreCle(document.chordProData());
-        song->heading =
-            ChordProHeading{document.obtenirTitre(), chordpro::keyAndCapoLine(document.parse())};
+        const chordpro::ParsedSong parsed = document.parse();
+        document.determinerTitreSousTitreCle(document.chordProData(), &parsed.meta);
+        song->heading = ChordProHeading{document.obtenirTitre(), chordpro::keyAndCapoLine(parsed)};
     }
     return *song->heading;
 }

@@ -100,9 +100,8 @@ void WindowPDFx::setPDF(const std::shared_ptr<Pieces>& piece, int pageNo, bool z
 
 void WindowPDFx::refreshInfo()
 {
-    const QString path = shownPath(shown_.pieceCour, false);
     const ChordProHeading chordPro =
-        path.isEmpty() || isPdfPath(path) ? ChordProHeading() : counts_.chordProHeading(path);
+        typeFichierCour_ == 1 ? counts_.chordProHeading(pathCour_) : ChordProHeading();
     header_ = binderHeader(settings_, shown_.pieceCour.get(), shown_.currentSort, chordPro);
     changed();
 }
@@ -167,8 +166,8 @@ void WindowPDFx::refreshPiece()
     WindowPDFxSuper::refreshPiece();
     savePageNo1_ = 0;
     savePageNo2_ = 0;
-    const QString current = shownPath(shown_.pieceCour, true);
-    typeFichierCour_ = current.isEmpty() || isPdfPath(current) ? 0 : 1;
+    pathCour_ = shownPath(shown_.pieceCour, true);
+    typeFichierCour_ = pathCour_.isEmpty() || isPdfPath(pathCour_) ? 0 : 1;
     const QString next = shownPath(shown_.pieceNext, false);
     typeFichierNext_ = next.isEmpty() || isPdfPath(next) ? 0 : 1;
     refreshInfo(); // the ID label shows whether the alternate version was found

@@ -139,6 +139,7 @@ private:
     std::function<void()> headerObserver_;
     std::function<QSizeF()> textViewSize_;
     int typeFichierCour_ = 0; // 0 PDF, 1 ChordPro
+    QString pathCour_;        // the file shown for the current song (an alternate version too)
     int typeFichierNext_ = 0;
     int savePageNo1_ = 0;
     int savePageNo2_ = 0;
