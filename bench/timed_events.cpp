@@ -7,18 +7,12 @@
 #include "ChordProLayoutTiming.h"
 #include "ScorePdfs.h"
 #include "app/Controller.h"
+#include "app/ProgramDoubles.h"
 #include "app/widgets/ProgramShell.h"
 #include "display/widgets/BinderWindow.h"
-#include "midi/Midi.h"
 #include "notes/Metronome.h"
-#include "platform/LoopbackMidi.h"
-#include "platform/ManualMediaPlayer.h"
 #include "platform/ManualTimers.h"
-#include "platform/MemoryPrefs.h"
-#include "platform/NotificationCenter.h"
 #include "platform/QtTimers.h"
-#include "platform/RecordingFileServices.h"
-#include "platform/ScriptedDialogs.h"
 #include "player/MusicLibrary.h"
 #include "player/PlayerBridge.h"
 #include "player/TestAudio.h"
@@ -60,25 +54,19 @@ std::vector<double> pageTurns()
     test::writeAudio(music.filePath(QStringLiteral("Score.wav")),
                      test::wavFile(kPages + 5, {{"INAM", "Score"}, {"IGNR", "Backing Track"}}));
 
-    MemoryPrefs prefs({{QStringLiteral("NbrExec"), 3},
-                       {QStringLiteral("url0"), dir.path()},
-                       {QStringLiteral("dirIsanURL0"), true},
-                       {QStringLiteral("dirNo"), 0},
-                       {QStringLiteral("musicFolder"), music.path()}});
-    ScriptedDialogs dialogs;
-    ManualTimers timers;
-    LoopbackMidi backend(timers);
-    Midi midi(prefs, timers, backend);
-    NotificationCenter center;
-    RecordingFileServices files;
-    ManualMediaPlayer player(timers);
+    test::ProgramDoubles d({{QStringLiteral("NbrExec"), 3},
+                            {QStringLiteral("url0"), dir.path()},
+                            {QStringLiteral("dirIsanURL0"), true},
+                            {QStringLiteral("dirNo"), 0},
+                            {QStringLiteral("musicFolder"), music.path()}});
+    ManualTimers& timers = d.timers;
     ProgramShell shell;
-    Controller controller(prefs, dialogs, midi, center, timers, files, player, shell);
+    Controller controller(d.prefs, d.dialogs, d.midi, d.center, d.timers, d.files, d.player, shell);
     shell.setController(&controller);
     controller.awakeFromNib();
     controller.musicLibrary().waitForIndex();
     for (const Track& t : controller.musicLibrary().tracks())
-        player.setDuration(t.path, t.duration);
+        d.player.setDuration(t.path, t.duration);
     BinderWindow& window = *shell.binderWindows().first();
     window.resize(1920, 1080);
     window.show();

@@ -128,7 +128,8 @@ public:
     // Hands the ChordPro options of the preferences to the song reader.
     void applyChordProOptions();
     void setMusicFolder(const QString& folder);
-    // The ChordPro options of the preferences; a change lays every song out again.
+    // The ChordPro options of the preferences (an empty instrument is "guitar", an empty
+    // user the login name); a change lays every song out again, the same options nothing.
     QString chordProInstrument() const;
     QString chordProUser() const;
     bool chordProLilypond() const;

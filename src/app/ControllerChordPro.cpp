@@ -8,17 +8,31 @@
 
 namespace partivo {
 
+namespace {
+
+// What an instrument or user left empty in the preferences stands for.
+QString instrumentOrDefault(const QString& instrument)
+{
+    const QString trimmed = instrument.trimmed();
+    return trimmed.isEmpty() ? QStringLiteral("guitar") : trimmed;
+}
+
+QString userOrDefault(const QString& user)
+{
+    const QString trimmed = user.trimmed();
+    return trimmed.isEmpty() ? qEnvironmentVariable("USER") : trimmed;
+}
+
+} // namespace
+
 QString Controller::chordProInstrument() const
 {
-    const QString instrument =
-        data_.prefs.stringValue(QLatin1String(kChordProInstrumentKey)).trimmed();
-    return instrument.isEmpty() ? QStringLiteral("guitar") : instrument;
+    return instrumentOrDefault(data_.prefs.stringValue(QLatin1String(kChordProInstrumentKey)));
 }
 
 QString Controller::chordProUser() const
 {
-    const QString user = data_.prefs.stringValue(QLatin1String(kChordProUserKey)).trimmed();
-    return user.isEmpty() ? qEnvironmentVariable("USER") : user;
+    return userOrDefault(data_.prefs.stringValue(QLatin1String(kChordProUserKey)));
 }
 
 bool Controller::chordProLilypond() const

@@ -3,7 +3,6 @@
 #include "display/MetroBoxes.h"
 #include "display/WindowTypes.h"
 #include "library/Pieces.h"
-#include "library/PiecesDet.h"
 
 namespace partivo {
 
@@ -99,9 +98,7 @@ void CompanionWindow::updateMetroWithNbTick(int ticks, bool masquer, bool reset)
 {
     if (!showsBeats())
         return;
-    const PiecesDet* det = shown_.pieceCour ? shown_.pieceCour->pieceDet.get() : nullptr;
-    const int lit =
-        masquer ? 0 : metroBoxForTick(settings_.typeMetro, ticks, det ? det->signature : 0);
+    const int lit = litBeatBox(ticks, masquer);
     if (lit == metroLit_ && !reset)
         return; // a 10 ms tick that changes nothing repaints nothing
     metroLit_ = lit;
@@ -126,7 +123,7 @@ void CompanionWindow::rebuild()
     const WindowSettings& s = settings_;
     Pieces* piece = shown_.pieceCour.get();
     CompanionScene scene;
-    CompanionBeats beats;
+    MetroBeats beats;
     beats.count = kBeatBoxes;
     beats.lit = metroLit_;
     beats.color = s.colors.colorForObj(MetroColor);

@@ -1,23 +1,16 @@
 #pragma once
 
 #include "display/CompanionTexts.h"
+#include "display/MetroBoxes.h"
 #include "display/WindowPDFxSuper.h"
 
 namespace partivo {
-
-// The beat boxes of a companion window: four labelled "1" to "4", the one lit (0 none).
-struct CompanionBeats {
-    int count = 0;
-    int lit = 0;
-    QColor color, accent, label;
-    bool operator==(const CompanionBeats&) const = default;
-};
 
 // What a companion window paints: lines of text from top to bottom, each in large type
 // fitted to its share of the window, then the beat boxes, or the progress bar alone.
 struct CompanionScene {
     QList<QList<HeaderPart>> lines;
-    CompanionBeats beats;
+    MetroBeats beats;          // four labelled "1" to "4", or none
     std::optional<QRectF> bar; // in window coordinates
     QColor barColor;
     bool operator==(const CompanionScene&) const = default;

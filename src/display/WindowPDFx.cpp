@@ -110,9 +110,7 @@ void WindowPDFx::updateMetroWithNbTick(int ticks, bool masquer, bool reset)
 {
     if (reset)
         header_.metroBoxes = metroBoxCount(settings_.typeMetro);
-    const PiecesDet* det = shown_.pieceCour ? shown_.pieceCour->pieceDet.get() : nullptr;
-    const int lit =
-        masquer ? 0 : metroBoxForTick(settings_.typeMetro, ticks, det ? det->signature : 0);
+    const int lit = litBeatBox(ticks, masquer);
     if (lit == header_.metroLit && !reset)
         return; // a 10 ms tick that changes nothing repaints nothing
     header_.metroLit = lit;

@@ -1,7 +1,10 @@
 #include "display/WindowPDFxSuper.h"
 
 #include "display/DisplayWindows.h"
+#include "display/MetroBoxes.h"
 #include "display/PlatformWindow.h"
+#include "library/Pieces.h"
+#include "library/PiecesDet.h"
 #include "platform/Commands.h"
 #include "platform/NotificationCenter.h"
 
@@ -45,6 +48,14 @@ void WindowPDFxSuper::iniMode(int mode, const QString& dir)
 void WindowPDFxSuper::refreshDefNoteDefPDF()
 {
     settings_.refreshDefNoteDefPDF(windows_.winIDs());
+}
+
+int WindowPDFxSuper::litBeatBox(int tick, bool masquer) const
+{
+    if (masquer)
+        return 0;
+    const PiecesDet* det = shown_.pieceCour ? shown_.pieceCour->pieceDet.get() : nullptr;
+    return metroBoxForTick(settings_.typeMetro, tick, det ? det->signature : 0);
 }
 
 void WindowPDFxSuper::toggleAltModeOnOff()

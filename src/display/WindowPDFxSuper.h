@@ -157,6 +157,10 @@ public:
     virtual std::optional<PagingInfo> paging() const { return std::nullopt; }
 
 protected:
+    // The beat box lit for metronome tick n by the window's metronome type and the shown
+    // song's signature; 0 while the beat is hidden.
+    int litBeatBox(int tick, bool masquer) const;
+
     // Reactions of a window kind to a setting that was just stored.
     virtual void flagChanged(WindowFlag /*flag*/) {}
     virtual void colorChanged(int /*index*/, bool /*refreshData*/) {}

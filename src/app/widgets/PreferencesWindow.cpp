@@ -95,16 +95,7 @@ QWidget* PreferencesWindow::buildChordPro()
 
 void PreferencesWindow::applyChordPro()
 {
-    const QString instrument = instrument_->text().trimmed();
-    const QString user = user_->text().trimmed();
-    const bool lilypond = lilypond_->isChecked();
-    const QString storedInstrument = controller_.chordProInstrument();
-    const QString storedUser = controller_.chordProUser();
-    if ((instrument.isEmpty() ? QStringLiteral("guitar") : instrument) == storedInstrument &&
-        (user.isEmpty() ? qEnvironmentVariable("USER") : user) == storedUser &&
-        lilypond == controller_.chordProLilypond())
-        return;
-    controller_.setChordProOptions(instrument, user, lilypond);
+    controller_.setChordProOptions(instrument_->text(), user_->text(), lilypond_->isChecked());
 }
 
 QWidget* PreferencesWindow::buildGeneral()

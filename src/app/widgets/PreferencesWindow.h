@@ -47,7 +47,7 @@ private:
     QWidget* buildGeneral();
     QWidget* buildInputs();
     QWidget* buildChordPro();
-    // The ChordPro options as the fields say, when they differ from the stored ones.
+    // Hands the ChordPro fields to the controller, which acts on a change only.
     void applyChordPro();
     // Shows the parameter field, with its placeholder and tooltip, only for an action that
     // takes a parameter.

@@ -17,16 +17,16 @@ BeatBoxes::BeatBoxes(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void BeatBoxes::showBeats(const BinderHeader& header)
+void BeatBoxes::showBeats(const MetroBeats& beats)
 {
-    if (count_ == header.metroBoxes && lit_ == header.metroLit && color_ == header.metroColor)
+    if (count_ == beats.count && lit_ == beats.lit && color_ == beats.color)
         return;
-    const bool resized = count_ != header.metroBoxes;
-    count_ = header.metroBoxes;
-    lit_ = header.metroLit;
-    color_ = header.metroColor;
-    accent_ = header.metroAccent;
-    label_ = header.metroLabel;
+    const bool resized = count_ != beats.count;
+    count_ = beats.count;
+    lit_ = beats.lit;
+    color_ = beats.color;
+    accent_ = beats.accent;
+    label_ = beats.label;
     setVisible(count_ > 0);
     if (resized)
         updateGeometry();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/BinderHeader.h"
+#include "display/MetroBoxes.h"
 
 #include <QWidget>
 
@@ -12,8 +12,7 @@ class BeatBoxes : public QWidget {
 public:
     explicit BeatBoxes(QWidget* parent = nullptr);
 
-    void showBeats(const BinderHeader& header);
-    int lit() const { return lit_; }
+    void showBeats(const MetroBeats& beats);
     int count() const { return count_; }
     QSize sizeHint() const override;
     // The boxes grow to fill the widget (companion windows show them in large form).

@@ -181,6 +181,12 @@ void BinderHeaderRow::arrangeButtons()
     more_->setVisible(inMenu);
 }
 
+MetroBeats BinderHeaderRow::beatsOf(const BinderHeader& header)
+{
+    return {header.metroBoxes, header.metroLit, header.metroColor, header.metroAccent,
+            header.metroLabel};
+}
+
 void BinderHeaderRow::showHeader(const BinderHeader& header, const SearchBox& search,
                                  bool searchShown, bool recording, const QColor& text)
 {
@@ -197,15 +203,26 @@ void BinderHeaderRow::showHeader(const BinderHeader& header, const SearchBox& se
     showPart(id_, header.id, true);
     tempo_->setText(header.tempo.text);
     showPart(tempo_, header.tempo, header.showTempo);
-    beats_->showBeats(header);
+    beats_->showBeats(beatsOf(header));
     search_->setVisible(searchShown);
     if (searchShown)
         search_->setText(searchHtml(search));
     showPart(more_, {more_->text(), text}, !more_->isHidden());
-    // Measuring the title is costly: only a new title, other beat boxes or a resize arrange
-    // the buttons again.
+    arrangeIfChanged(header.metroBoxes);
+}
+
+void BinderHeaderRow::showBeats(const BinderHeader& header)
+{
+    beats_->showBeats(beatsOf(header));
+    arrangeIfChanged(header.metroBoxes);
+}
+
+// Measuring the title is costly: only a new title, other beat boxes or a resize arrange the
+// buttons again.
+void BinderHeaderRow::arrangeIfChanged(int beatBoxes)
+{
     const QString arranged =
-        (title_->isVisible() ? title : QString()) + QString::number(header.metroBoxes);
+        (title_->isVisible() ? title_->text() : QString()) + QString::number(beatBoxes);
     if (arranged != arrangedFor_) {
         arrangedFor_ = arranged;
         arrangeButtons();

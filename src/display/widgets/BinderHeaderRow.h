@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/BinderHeader.h"
+#include "display/MetroBoxes.h"
 
 #include <QWidget>
 #include <functional>
@@ -33,6 +34,9 @@ public:
     void showHeader(const BinderHeader& header, const SearchBox& search, bool searchShown,
                     bool recording, const QColor& text);
 
+    // A metronome beat: only the beat boxes (and the buttons, when their number changed).
+    void showBeats(const BinderHeader& header);
+
     QString shownTitle() const;
     QString shownId() const;
     QString shownTempo() const;
@@ -44,7 +48,6 @@ public:
     QToolButton* menuButton() const { return more_; }
     bool buttonsInMenu() const;
     QToolButton* recordingButton() const { return rec_; }
-    const BeatBoxes* beatBoxes() const { return beats_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -52,6 +55,8 @@ protected:
 private:
     // The title gets its room first: the buttons go into the menu when both do not fit.
     void arrangeButtons();
+    void arrangeIfChanged(int beatBoxes);
+    static MetroBeats beatsOf(const BinderHeader& header);
 
     QToolButton* id_;
     QLabel* title_;

@@ -34,7 +34,7 @@ BinderWindow::BinderWindow(DisplayWindows& windows, NotificationCenter& center, 
         showHeader();
         update();
     });
-    binder_->setHeaderObserver([this] { showHeader(); });
+    binder_->setHeaderObserver([this] { header_->showBeats(binder_->header()); });
     binder_->setReloadObserver([this] { reloadDocuments(); });
     binder_->setTextViewSize([this] {
         return BinderLayout(QSizeF(size()), headerBottom(), binder_->mode(),

@@ -75,13 +75,7 @@ QList<QRectF> CompanionDisplay::rows() const
 void CompanionDisplay::showScene()
 {
     const CompanionScene& scene = companion_->scene();
-    BinderHeader header;
-    header.metroBoxes = scene.beats.count;
-    header.metroLit = scene.beats.lit;
-    header.metroColor = scene.beats.color;
-    header.metroAccent = scene.beats.accent;
-    header.metroLabel = scene.beats.label;
-    beats_->showBeats(header);
+    beats_->showBeats(scene.beats);
     const QList<QRectF> all = rows();
     if (scene.beats.count > 0 && !all.isEmpty())
         beats_->setGeometry(all.last().toAlignedRect());
