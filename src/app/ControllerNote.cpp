@@ -22,6 +22,7 @@ void Controller::processNote()
     if (options_.genOptAutoOpen && piece->pieceDet->typeFichier1 == 1)
         files_.openWithDefaultApp(currentSongFile());
     songEvents_ = chargerSongEventsFromString(piece->pieceDet->notetxt);
+    metronome_.setTempo(piece->knownTempo()); // a running metronome takes the new song's tempo
     sendMIDIfromNote();
     navigator_.songNoG_ev = data_.songNoG();
 }
@@ -44,7 +45,6 @@ void Controller::sendMIDIfromNote()
             sent = true;
         }
     }
-    metronome_.setTempo(piece->tempo()); // a running metronome takes the new song's tempo
     if (sent)
         midi_.processMidiEvents();
     else

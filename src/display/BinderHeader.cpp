@@ -1,5 +1,6 @@
 #include "display/BinderHeader.h"
 
+#include "display/CompanionTexts.h"
 #include "display/MetroBoxes.h"
 
 #include "display/WindowSettings.h"
@@ -10,8 +11,6 @@
 namespace partivo {
 
 namespace {
-
-constexpr int kDefaultTempo = 100;
 
 QList<HeaderPart> titleLine(const WindowSettings& s, const PiecesDet& det, const QString& title,
                             int currentSort)
@@ -57,7 +56,7 @@ BinderHeader binderHeader(const WindowSettings& settings, Pieces* piece, int cur
     header.showTempo = !settings.hideTitleElementTempo;
     header.showNote = !settings.hideTitleElementNote;
     header.id = idPart(settings);
-    header.tempo = {QString::number(kDefaultTempo), settings.colors.colorForObj(InactColor)};
+    header.tempo = tempoText(settings, piece);
     header.metroBoxes = metroBoxCount(settings.typeMetro);
     header.metroColor = settings.colors.colorForObj(MetroColor);
     header.metroAccent = settings.colors.colorForObj(HighColor);
@@ -69,9 +68,6 @@ BinderHeader binderHeader(const WindowSettings& settings, Pieces* piece, int cur
     header.title = titleLine(settings, det, writtenOut ? chordPro.title : det.titre, currentSort);
     if (!chordPro.keyAndCapo.isEmpty())
         header.title.append({QStringLiteral(" • ") + chordPro.keyAndCapo, headerGrey()});
-    const int tempo = piece->pieceDet->tempoOk ? piece->pieceDet->tempo : piece->tempo();
-    if (tempo >= 1)
-        header.tempo = {QString::number(tempo), settings.colors.colorForObj(ActColor)};
     return header;
 }
 

@@ -55,8 +55,7 @@ std::optional<QRectF> progressBar(const TrackState& track, const QSizeF& window)
 
 HeaderPart tempoText(const WindowSettings& s, Pieces* piece)
 {
-    const PiecesDet* det = detOf(piece);
-    const int tempo = !det ? 0 : det->tempoOk ? det->tempo : piece->tempo();
+    const int tempo = detOf(piece) ? piece->knownTempo() : 0;
     if (tempo < 1)
         return {QString::number(kDefaultTempo), s.colors.colorForObj(InactColor)};
     return {QString::number(tempo), s.colors.colorForObj(ActColor)};

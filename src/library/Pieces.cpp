@@ -224,7 +224,7 @@ int Pieces::tempo()
 
 QString Pieces::tempoTxt()
 {
-    const int t = pieceDet->tempoOk ? pieceDet->tempo : tempo();
+    const int t = knownTempo();
     return t == 0 ? QString() : QString::number(t);
 }
 

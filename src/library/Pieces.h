@@ -65,6 +65,8 @@ public:
     void initIndexes(const std::array<int, 10>& indexes) { pieceDet->indexInTEMP = indexes; }
     // Computes tempo and signature from the note and returns the tempo.
     int tempo();
+    // The tempo computed before, else computed now (0 when the note gives none).
+    int knownTempo() { return pieceDet->tempoOk ? pieceDet->tempo : tempo(); }
     QString tempoTxt();
     QString notetxtForDir(const QString& altDir, int altMode, int defNote) const;
 };

@@ -27,6 +27,7 @@ void PiecesDet::verifNote(const CompanionIndex* index)
         note = false;
         notetxt.clear();
     }
+    tempoOk = false; // tempo and signature are read again from the note as it is now
 }
 
 bool PiecesDet::saveNote()

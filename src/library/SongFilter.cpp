@@ -24,7 +24,7 @@ bool matches(Pieces& piece, int field, const QString& item)
     const PiecesDet& det = *piece.pieceDet;
     switch (field) {
     case FilterTempo: {
-        const int tempo = det.tempoOk ? det.tempo : piece.tempo();
+        const int tempo = piece.knownTempo();
         return tempo > 0 && QStringLiteral("TEMPO %1").arg(tempo).contains(item);
     }
     case FilterArtist:
@@ -84,7 +84,7 @@ QStringList itemsForCurrentSong(const Data& data)
     QStringList items = chargerTagsTemp(data);
     items.append(QString::fromUtf8(texts::kFilterPlayed));
     const auto song = data.getPiece(data.songNoG());
-    const int tempo = song ? (song->pieceDet->tempoOk ? song->pieceDet->tempo : song->tempo()) : 0;
+    const int tempo = song ? song->knownTempo() : 0;
     items.append(QString::fromUtf8(texts::kFilterTempo).arg(tempo > 0 ? tempo : 120));
     const QString artist = song ? song->pieceDet->auteur : QString();
     items.append(artist.isEmpty() ? QString::fromUtf8(texts::kFilterNoArtist) : artist);
