@@ -4,6 +4,7 @@
 #include "app/Controller.h"
 
 #include "library/Pieces.h"
+#include "library/SourceSongs.h"
 #include "platform/Dialogs.h"
 #include "platform/FileServices.h"
 #include "platform/Timers.h"
@@ -54,11 +55,7 @@ void Controller::actionExportAudioFiles(bool currentOnly)
         return;
     }
     // The current tab's songs in title order.
-    Data::PieceList songs;
-    for (const auto& piece : data_.listePiecesByTitle) {
-        if (piece->ongNo == data_.onglNoG)
-            songs.append(piece);
-    }
+    const Data::PieceList songs = piecesOfTab(data_, data_.onglNoG);
     const QString question = QString::fromUtf8(playerTexts::kExportConfirmTab)
                                  .arg(songs.size())
                                  .arg(QDir::toNativeSeparators(folder));

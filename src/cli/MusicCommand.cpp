@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 #include "cli/HeadlessBinder.h"
 #include "library/Data.h"
+#include "library/SourceSongs.h"
 #include "player/MusicLibrary.h"
 #include "player/TrackMatch.h"
 
@@ -69,9 +70,7 @@ QJsonArray songTracks(Data& data, const TrackList& tracks, int genre, const QDir
                       const QDir& musicRoot)
 {
     QJsonArray songs;
-    for (const auto& entry : data.listePiecesByTitle) {
-        if (entry->ongNo != 0)
-            continue;
+    for (const auto& entry : piecesOfTab(data, 0)) {
         const PiecesDet& det = *entry->pieceDet;
         const QString artist = knownArtist(det.auteur);
         const std::optional<Track> track = play_if_found(tracks, det.titre, artist, genre);

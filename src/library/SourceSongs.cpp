@@ -37,10 +37,12 @@ Data::PieceList piecesOfTab(const Data& data, int tab)
 QList<int> SourceSongs::tabs() const
 {
     QList<int> tabs;
-    for (int t = 0; t < 10; ++t) {
-        if (!piecesOfTab(data_, t).isEmpty())
-            tabs.append(t);
+    for (const auto& piece : data_.listePiecesByTitle) {
+        if (piece->pieceDet && piece->ongNo >= 0 && piece->ongNo < 10 &&
+            !tabs.contains(piece->ongNo))
+            tabs.append(piece->ongNo);
     }
+    std::sort(tabs.begin(), tabs.end());
     return tabs;
 }
 

@@ -16,8 +16,9 @@ AudioExport::AudioExport(const TrackList& library, const QString& folder)
 int AudioExport::exportSong(const QString& titre, const QString& artiste)
 {
     int added = 0;
+    const TrackList found = searchTracks(library_, titre); // once for the five genres
     for (int genre = 1; genre < kMuteGenre; ++genre) {
-        const std::optional<Track> track = play_if_found(library_, titre, artiste, genre);
+        const std::optional<Track> track = chooseTrack(found, artiste, genre);
         if (!track)
             continue;
         const QString name = QFileInfo(track->path).fileName();

@@ -59,17 +59,13 @@ TrackList searchTracks(const TrackList& library, const QString& title)
     return found;
 }
 
-std::optional<Track> play_if_found(const TrackList& library, const QString& titre,
-                                   const QString& artiste, int genre)
+std::optional<Track> chooseTrack(const TrackList& found, const QString& artiste, int genre)
 {
     if (genre < 1 || genre > 5)
         return std::nullopt;
     const QString artistUpper = artiste.toUpper();
     std::array<const Track*, kClassCount> best{};
     std::array<int, kClassCount> bestScore{};
-    const Track* bestOfAll = nullptr;
-    int bestOfAllScore = 0;
-    const TrackList found = searchTracks(library, titre);
     for (const Track& track : found) {
         const int s = score(track, artistUpper);
         const Class c = classOf(track);
@@ -78,18 +74,20 @@ std::optional<Track> play_if_found(const TrackList& library, const QString& titr
             bestScore[c] = s;
             best[c] = &track;
         }
-        if (s > bestOfAllScore) {
-            bestOfAllScore = s;
-            bestOfAll = &track;
-        }
     }
     for (Class c : kGenreOrder[size_t(genre - 1)]) {
         if (best[c])
             return *best[c];
     }
-    if (bestOfAll)
-        return *bestOfAll;
     return std::nullopt;
+}
+
+std::optional<Track> play_if_found(const TrackList& library, const QString& titre,
+                                   const QString& artiste, int genre)
+{
+    if (genre < 1 || genre > 5)
+        return std::nullopt;
+    return chooseTrack(searchTracks(library, titre), artiste, genre);
 }
 
 } // namespace partivo

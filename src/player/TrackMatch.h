@@ -13,10 +13,13 @@ inline constexpr int kMuteGenre = 6;
 // The tracks whose name, artist, comment, genre or file name holds the title (any case).
 TrackList searchTracks(const TrackList& library, const QString& title);
 
-// The track of a song for a genre: among the tracks found for the title, each scored 4 (its
+// The track of a song for a genre among the tracks found for its title: each scored 4 (its
 // artist holds the song's artist and its comment "binder"), 3 (comment only), 2 (artist
-// only) or 1, the best of the first genre class that has one in the genre's order (the best
-// of all when none has); nothing when no track was found or the genre is not 1 to 5.
+// only) or 1, the best of the first genre class that has one in the genre's order (every
+// genre takes every class); nothing when none was found or the genre is not 1 to 5.
+std::optional<Track> chooseTrack(const TrackList& found, const QString& artiste, int genre);
+
+// chooseTrack among the tracks of the library found for the title.
 std::optional<Track> play_if_found(const TrackList& library, const QString& titre,
                                    const QString& artiste, int genre);
 
