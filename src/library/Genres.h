@@ -6,7 +6,8 @@ namespace partivo {
 
 // The six genres of the player and the timed events: 1 Any ... 6 (MUTE).
 inline constexpr int kGenreCount = 6;
-inline constexpr int kGenreMute = 6;
+// Genre (MUTE): no track plays, the timed events run on a silent clock.
+inline constexpr int kMuteGenre = 6;
 // The store's key of the genre the user chose last.
 inline constexpr char kInitialGenreKey[] = "initialGenreNo";
 

@@ -72,8 +72,7 @@ void Metronome::updateMetro()
             inTick_ = false;
             return;
         }
-        if (!gskipmetro_)
-            show_(n, false, false);
+        show_(n, false, false);
     }
     if (lastTick_ > 0 && t - lastTick_ > gduration_ * 0.5) {
         show_(0, true, false);

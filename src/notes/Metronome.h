@@ -38,8 +38,6 @@ public:
 
     // The last tick counted (0 before the first).
     int gnbTick() const { return gnbTick_; }
-    // Count ticks without showing them.
-    void setSkip(bool skip) { gskipmetro_ = skip; }
 
 private:
     void updateMetro();
@@ -57,7 +55,6 @@ private:
     int gnbTick_ = 0;
     int gnbtempo_ = kMetroIdleTicks;
     bool gStopAuto_ = false;
-    bool gskipmetro_ = false;
     double lastTick_ = 0; // when the indicator was shown, 0 = off
     bool inTick_ = false;
 };

@@ -71,7 +71,6 @@ bool PlayerBridge::play_track_by_search()
         stopItuneTimer();
         hide();
         view_.playerMessage(QString::fromUtf8(playerTexts::kLibraryNotAvailable));
-        songNoG_next_ = 0;
         return false;
     }
     const std::optional<Track> found = trackForCurrentSong(data_.currentGenreG);
@@ -80,12 +79,10 @@ bool PlayerBridge::play_track_by_search()
         hide();
         view_.playerMessage(QString::fromUtf8(playerTexts::kSongNotFound));
         songNoG_itunes_ = 0;
-        songNoG_next_ = 0;
         return false;
     }
     track_ = *found;
-    player_.stop();
-    player_.play(track_.path);
+    player_.play(track_.path); // whatever played stops first
     songAsked_ = track_.path;
     return true;
 }
@@ -146,13 +143,11 @@ void PlayerBridge::trackEnded()
     hide();
     if (!view_.contPlayOn() || view_.tocShown())
         return;
-    songNoG_next_ = determinerPieceNext();
-    if (songNoG_next_ >= 1 && songNoG_next_ <= data_.songNbrG()) {
-        view_.showSongNo(songNoG_next_);
+    // Every caller has stopped the poll, and the track display is hidden above.
+    const int next = determinerPieceNext();
+    if (next >= 1 && next <= data_.songNbrG()) {
+        view_.showSongNo(next);
         play_track();
-    } else {
-        stopItuneTimer();
-        hide();
     }
 }
 

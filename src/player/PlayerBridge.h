@@ -58,7 +58,6 @@ private:
     PlayerView& view_;
 
     int songNoG_itunes_ = 0;
-    int songNoG_next_ = 0;
     bool grecedule_ = false; // the fast rate of the track's last seconds is on
     bool mute_ = false;      // the silent clock of (MUTE) runs
     qint64 timeLastPlayMuteMs_ = 0;

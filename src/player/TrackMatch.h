@@ -1,15 +1,14 @@
 #pragma once
 
+#include "library/Genres.h"
 #include "player/Track.h"
 
 #include <optional>
 
 namespace partivo {
 
-// The genres a track is chosen for (the Genre menu's numbers): 1 Any, 2 Cover, 3 Backing
-// Track, 4 Practice, 5 Recording; 6 (MUTE) plays nothing.
-inline constexpr int kMuteGenre = 6;
-
+// The genres a track is chosen for are the Genre menu's numbers (library/Genres.h): 1 Any,
+// 2 Cover, 3 Backing Track, 4 Practice, 5 Recording; 6 (MUTE) plays nothing.
 // The tracks whose name, artist, comment, genre or file name holds the title (any case).
 TrackList searchTracks(const TrackList& library, const QString& title);
 
