@@ -19,11 +19,10 @@ void Controller::actionMenuAlreadyPlayed()
 
 QList<std::pair<QString, int>> Controller::playedLogs() const
 {
-    const int last = data_.prefs.intValue(QStringLiteral("plogLast"));
+    const int last = playedLogLast(data_.prefs);
     QList<std::pair<QString, int>> logs(kPlayedLogSlots);
     for (int slot = 1; slot <= kPlayedLogSlots; ++slot) {
-        const QDateTime date =
-            data_.prefs.value(QStringLiteral("plogDate%1").arg(slot)).toDateTime();
+        const QDateTime date = playedLogDate(data_.prefs, slot);
         if (!date.isValid())
             continue;
         // A long date with a short time, as the user's locale writes them.
@@ -39,7 +38,7 @@ QList<std::pair<QString, int>> Controller::playedLogs() const
 
 void Controller::actionMenuItemRecall(int slot)
 {
-    const QString text = data_.prefs.stringValue(QStringLiteral("plogTx%1").arg(slot));
+    const QString text = playedLogText(data_.prefs, slot);
     const int marked = recallPlayedStates(data_, text);
     data_.dialogs.msg(marked > 0 ? QStringLiteral("%1 entry(ies) marked as Played.").arg(marked)
                                  : QStringLiteral("No entry marked as Played."));

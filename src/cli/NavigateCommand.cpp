@@ -24,6 +24,7 @@
 #include "platform/NotificationCenter.h"
 #include "platform/QSettingsPrefs.h"
 #include "platform/RecordingFileServices.h"
+#include "player/MusicIndex.h"
 #include "player/MusicLibrary.h"
 #include "player/PlayerBridge.h"
 
@@ -272,10 +273,10 @@ int runNavigate(const QStringList& args)
     }
     if (const QString error = HeadlessBinder::checkPaths(a.folder, a.settings); !error.isEmpty())
         return fail(error);
-    if (!a.music.isEmpty() && !QFileInfo(a.music).isDir())
-        return fail(QStringLiteral("the music folder '%1' does not exist").arg(a.music));
-    if (!a.music.isEmpty() && !QFileInfo(a.music).isReadable())
-        return fail(QStringLiteral("the music folder '%1' cannot be read").arg(a.music));
+    if (!a.music.isEmpty()) {
+        if (const QString error = musicFolderProblem(a.music); !error.isEmpty())
+            return fail(error);
+    }
     if (!a.saveSettings.isEmpty()) {
         if (const QString error =
                 fileWriteProblem(a.saveSettings, QStringLiteral("the settings file"));

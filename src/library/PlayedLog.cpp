@@ -60,20 +60,52 @@ int recallPlayedStates(Data& data, const QString& text)
     return int(marked.size());
 }
 
+namespace {
+
+// The store's keys of the ten rotating slots.
+constexpr char kLastKey[] = "plogLast";
+
+QString textKey(int slot)
+{
+    return QStringLiteral("plogTx%1").arg(slot);
+}
+
+QString dateKey(int slot)
+{
+    return QStringLiteral("plogDate%1").arg(slot);
+}
+
+} // namespace
+
+int playedLogLast(const Prefs& prefs)
+{
+    return prefs.intValue(QLatin1String(kLastKey));
+}
+
+QDateTime playedLogDate(const Prefs& prefs, int slot)
+{
+    return prefs.value(dateKey(slot)).toDateTime();
+}
+
+QString playedLogText(const Prefs& prefs, int slot)
+{
+    return prefs.stringValue(textKey(slot));
+}
+
 void saveLogPlayed(Prefs& prefs, const Data& data, const QDateTime& now)
 {
     if (data.listePiecesLog.isEmpty())
         return;
-    const int last = prefs.intValue(QStringLiteral("plogLast"));
+    const int last = playedLogLast(prefs);
     const int slot = last >= 1 && last < kPlayedLogSlots ? last + 1 : 1;
     QString text;
     for (const auto& entry : std::as_const(data.listePiecesLog)) {
         if (entry->pieceDet && entry->pieceDet->played)
             text += fileNameOf(entry->getPath()) + QLatin1Char('\n');
     }
-    prefs.setValue(QStringLiteral("plogTx%1").arg(slot), text);
-    prefs.setValue(QStringLiteral("plogDate%1").arg(slot), now);
-    prefs.setValue(QStringLiteral("plogLast"), slot);
+    prefs.setValue(textKey(slot), text);
+    prefs.setValue(dateKey(slot), now);
+    prefs.setValue(QLatin1String(kLastKey), slot);
     prefs.sync();
 }
 

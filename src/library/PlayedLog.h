@@ -29,5 +29,10 @@ int recallPlayedStates(Data& data, const QString& text);
 void saveLogPlayed(Prefs& prefs, const Data& data, const QDateTime& now);
 // The recall menu's item (0 the most recent) of slot 1..10, whatever plogLast holds.
 int recallItemOfSlot(int slot, int plogLast);
+// What the store holds of the saved logs: the slot written last, and a slot's date (invalid
+// for an empty slot) and text.
+int playedLogLast(const Prefs& prefs);
+QDateTime playedLogDate(const Prefs& prefs, int slot);
+QString playedLogText(const Prefs& prefs, int slot);
 
 } // namespace partivo
