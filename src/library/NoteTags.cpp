@@ -1,5 +1,7 @@
 #include "library/NoteTags.h"
 
+#include "library/NoteDirectives.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -25,9 +27,9 @@ QString withTagsLine(const QString& note, const TagsLine& line, const QString& r
 
 TagsLine findTagsLine(const QString& note)
 {
-    // Searched in the note itself: a position found in an upper-cased copy may not be the
-    // same character of the note ("ß" upper-cases to two letters).
-    const qsizetype start = note.indexOf(QLatin1String("TAGS="), 0, Qt::CaseInsensitive);
+    // Searched in the note itself, as the tags are read (a position found in an upper-cased
+    // copy may not be the same character of the note: "ß" upper-cases to two letters).
+    const qsizetype start = indexOfAsciiIgnoringCase(note, QLatin1StringView("TAGS="));
     if (start < 0)
         return {};
     qsizetype end = note.indexOf(u'\n', start);
