@@ -65,9 +65,8 @@ ChordProLayout ChordProRenderer::traiterChordProData(ChordPro& document, RenderM
     options.useSizeRefStatique = useSizeRefStatique_;
     options.diagrams = diagrams_;
     static QProcessToolRunner processes;
-    FileSongFigureMaker figures(tools_ ? *tools_ : processes, document.folder(),
-                                ChordPro::lilypondAllowed());
-    options.figures = &figures;
+    FileSongFigureMaker onePass(processes, document.folder(), ChordPro::lilypondAllowed());
+    options.figures = figures_ ? figures_ : &onePass;
     ChordProLayout layout = layOutChordPro(document.parse(), options, metrics_);
     document.setNbPages(layout.nbPages);
     return layout;

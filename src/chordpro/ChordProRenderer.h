@@ -7,9 +7,11 @@
 
 #include <QSizeF>
 
-namespace partivo {
+namespace partivo::chordpro {
+class SongFigureMaker;
+}
 
-class ToolRunner;
+namespace partivo {
 
 // The rendering side of a ChordPro document: lays songs out against a reference page with
 // the fonts of the song's own size, and fits pages into views. It keeps only the reference
@@ -30,8 +32,9 @@ public:
     void setLyricsAlignmentLeft(bool left) { lyricsAlignmentLeft_ = left; }
     // The window's option: songs end with the diagrams of their chords.
     void setDiagrams(bool shown) { diagrams_ = shown; }
-    // What runs the music engravers; the real programs unless set.
-    void setToolRunner(ToolRunner* tools) { tools_ = tools; }
+    // What makes the song's figures (pictures, music); unless set, a maker of the real
+    // programs for each pass.
+    void setFigureMaker(chordpro::SongFigureMaker* figures) { figures_ = figures; }
     bool lyricsAlignmentLeft() const { return lyricsAlignmentLeft_; }
     bool setSizeRefSpecified(const QSizeF& size);
     bool useSizeRefStatique() const { return useSizeRefStatique_; }
@@ -63,7 +66,7 @@ private:
     bool useSizeRefStatique_;
     bool lyricsAlignmentLeft_ = false;
     bool diagrams_ = true;
-    ToolRunner* tools_ = nullptr;
+    chordpro::SongFigureMaker* figures_ = nullptr;
     chordpro::ChordProBold bold_;
     chordpro::ChordProAttributes reference_;
     chordpro::ChordProAttributes attributes_;

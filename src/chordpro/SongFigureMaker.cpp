@@ -15,24 +15,36 @@ FileSongFigureMaker::FileSongFigureMaker(ToolRunner& tools, QString songFolder,
 std::shared_ptr<const SongFigure> FileSongFigureMaker::section(const QString& kind,
                                                                const QString& body)
 {
-    if (kind == u"svg")
-        return std::make_shared<const SongFigure>(svgFigure(body));
-    if (kind == u"abc")
-        return std::make_shared<const SongFigure>(abcFigure(body, tools_));
-    if (kind == u"ly") {
-        if (lilypondAllowed_)
-            return std::make_shared<const SongFigure>(lilypondFigure(body, tools_));
-        SongFigure refused;
-        refused.message = QString::fromUtf8(kLilypondNotAllowed);
-        return std::make_shared<const SongFigure>(refused);
-    }
-    return nullptr;
+    return make(kind, body);
 }
 
 std::shared_ptr<const SongFigure> FileSongFigureMaker::image(const QString& attributes)
 {
-    return std::make_shared<const SongFigure>(
-        imageFigure(parseAttributes(attributes), songFolder_));
+    return make(QStringLiteral("image"), attributes);
+}
+
+std::shared_ptr<const SongFigure> FileSongFigureMaker::make(const QString& kind,
+                                                            const QString& source)
+{
+    const QString key = kind + u'\n' + source;
+    if (const auto known = made_.constFind(key); known != made_.constEnd())
+        return *known;
+    std::shared_ptr<const SongFigure> figure;
+    if (kind == u"image") {
+        figure =
+            std::make_shared<const SongFigure>(imageFigure(parseAttributes(source), songFolder_));
+    } else if (kind == u"svg") {
+        figure = std::make_shared<const SongFigure>(svgFigure(source));
+    } else if (kind == u"abc") {
+        figure = std::make_shared<const SongFigure>(abcFigure(source, tools_));
+    } else if (kind == u"ly") {
+        SongFigure refused;
+        refused.message = QString::fromUtf8(kLilypondNotAllowed);
+        figure = std::make_shared<const SongFigure>(
+            lilypondAllowed_ ? lilypondFigure(source, tools_) : refused);
+    }
+    made_.insert(key, figure);
+    return figure;
 }
 
 } // namespace partivo::chordpro

@@ -2,6 +2,7 @@
 
 #include "chordpro/SongFigure.h"
 
+#include <QHash>
 #include <QString>
 #include <memory>
 
@@ -25,7 +26,8 @@ inline constexpr const char* kLilypondNotAllowed =
     "the preferences for songs you trust.";
 
 // The figures of one song file: images beside it, music drawn by the engravers that
-// `tools` runs. LilyPond runs only when allowed.
+// `tools` runs. LilyPond runs only when allowed. Each figure is made once: a maker kept with
+// its song reads no image file and no SVG again when the song is laid out again.
 class FileSongFigureMaker final : public SongFigureMaker {
 public:
     FileSongFigureMaker(ToolRunner& tools, QString songFolder, bool lilypondAllowed);
@@ -34,7 +36,10 @@ public:
     std::shared_ptr<const SongFigure> image(const QString& attributes) override;
 
 private:
+    std::shared_ptr<const SongFigure> make(const QString& kind, const QString& source);
+
     ToolRunner& tools_;
+    QHash<QString, std::shared_ptr<const SongFigure>> made_;
     QString songFolder_;
     bool lilypondAllowed_;
 };

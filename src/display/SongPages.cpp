@@ -5,7 +5,9 @@
 #include "chordpro/ChordProPainter.h"
 #include "chordpro/ChordProPrepare.h"
 #include "chordpro/ChordProRenderer.h"
+#include "chordpro/SongFigureMaker.h"
 #include "display/WindowSettings.h"
+#include "platform/QProcessToolRunner.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -53,7 +55,10 @@ struct SongPages::ChordProState {
         QHash<QString, int> pages;                        // by pass options
         QHash<QString, chordpro::ChordProPageView> views; // by options, page and view size
         std::optional<ChordProHeading> heading;
+        // Pictures and music of the song, made once.
+        std::unique_ptr<chordpro::FileSongFigureMaker> figures;
     };
+    QProcessToolRunner tools;
     QHash<QString, std::shared_ptr<Song>> songs;
 
     std::shared_ptr<Song> song(const QString& path)
@@ -62,6 +67,8 @@ struct SongPages::ChordProState {
         if (!song) {
             song = std::make_shared<Song>();
             song->loaded = song->document.chargerFichier(path);
+            song->figures = std::make_unique<chordpro::FileSongFigureMaker>(
+                tools, song->document.folder(), ChordPro::lilypondAllowed());
         }
         return song;
     }
@@ -100,6 +107,7 @@ int SongPages::pageCount(const QString& path, bool chordPro, const WindowSetting
         return *known;
     chordPro_->renderer.setBold({window.chordProLyricsBold, window.chordProChordsBold});
     chordPro_->renderer.setDiagrams(!window.chordProDiagramsHide);
+    chordPro_->renderer.setFigureMaker(song->figures.get());
     const auto mode = chordpro::renderModeFor(window.lyricsOnly, window.ratio21);
     chordPro_->renderer.traiterChordProData(song->document, mode);
     const int pages = std::max(1, song->document.nbPages());
@@ -142,6 +150,7 @@ void SongPages::paintChordPro(QPainter& painter, const QRectF& rect, const QStri
         request.ratio21 = window.ratio21;
         chordPro_->renderer.setBold({window.chordProLyricsBold, window.chordProChordsBold});
         chordPro_->renderer.setDiagrams(!window.chordProDiagramsHide);
+        chordPro_->renderer.setFigureMaker(song->figures.get());
         view =
             song->views.insert(key, chordPro_->renderer.chargerPage(song->document, page, request));
     }

@@ -1,4 +1,5 @@
 #include "chordpro/SongFigure.h"
+#include "chordpro/SongFigureMaker.h"
 
 #include "platform/ScriptedToolRunner.h"
 
@@ -360,6 +361,23 @@ TEST_F(ImageFigureTest, WhatCannotBeHadIsSaid)
     }
     EXPECT_EQ(imageFigure({{"width", "20"}}, folder_.path()).message,
               "The image directive names no file.");
+}
+
+// A song's maker reads each image once: removing the file after the first layout changes
+// nothing for the song, and LilyPond stays refused until allowed.
+TEST_F(ImageFigureTest, ASongsMakerMakesEachFigureOnce)
+{
+    ScriptedToolRunner tools;
+    partivo::chordpro::FileSongFigureMaker maker(tools, folder_.path(), false);
+    const auto first = maker.image(QStringLiteral("src=pic.png width=60"));
+    ASSERT_TRUE(QFile::remove(folder_.filePath("pic.png")));
+    const auto again = maker.image(QStringLiteral("src=pic.png width=60"));
+    EXPECT_EQ(again.get(), first.get());
+    EXPECT_EQ(again->kind, Kind::Raster);
+    EXPECT_EQ(maker.section("ly", "c'4").get()->message,
+              QString::fromUtf8(partivo::chordpro::kLilypondNotAllowed));
+    EXPECT_EQ(maker.section("textblock", "x"), nullptr);
+    EXPECT_TRUE(tools.calls().isEmpty());
 }
 
 } // namespace
